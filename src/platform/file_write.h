@@ -1,0 +1,39 @@
+#pragma once
+// All-or-nothing file writes. Every byte the program writes into a user's file goes through here, so a
+// failure part-way (full disk, removed permission, vanished file) never leaves a file half written, and
+// tests can inject such failures.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct WriteResult {
+  bool ok = true;
+  int error_number = 0;  // errno of the failing call
+  std::string what;      // the failing step, e.g. "create", "write", "rename"
+};
+
+// Replaces the file's content with bytes: a temporary file beside it is written, flushed and renamed over
+// the target. On failure the target is as it was and the temporary file is gone.
+WriteResult ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+// Appends bytes to the file (creating it when missing), all or nothing: on failure the file keeps its
+// old bytes and length.
+WriteResult AppendFileContents(const std::string& path, std::string_view bytes);
+
+struct FilePatch {
+  uint64_t offset;
+  std::string bytes;
+};
+
+// Edits an existing file in place: writes each patch at its offset and sets the file length to
+// new_length. The bytes each patch overwrites, and any bytes beyond new_length, are kept in memory first;
+// when a step fails they are written back and the old length restored, so the file is as it was.
+// Patches must lie within new_length.
+WriteResult PatchFileInPlace(const std::string& path, const std::vector<FilePatch>& patches,
+                             uint64_t new_length);
+
+// Tests: make the n-th following low-level write (0 = the next one) fail after writing at most
+// bytes_before_failure bytes, with error_number as errno. The fault fires once.
+void InjectWriteFaultForTesting(int nth_write, size_t bytes_before_failure, int error_number);
+void ClearWriteFaultForTesting();

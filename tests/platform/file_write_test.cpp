@@ -1,0 +1,103 @@
+#include "platform/file_write.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace {
+
+class FileWriteTest : public testing::Test {
+ protected:
+  void TearDown() override { ClearWriteFaultForTesting(); }
+  // Only the target remains in the folder: no temporary file is left behind.
+  void ExpectNoStrayFiles(size_t expected_entries) {
+    size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++entries;
+    EXPECT_EQ(entries, expected_entries);
+  }
+  TempDir dir;
+};
+
+TEST_F(FileWriteTest, ReplaceAndAppendWriteTheBytes) {
+  std::string path = dir.path() + "/list.txt";
+  EXPECT_TRUE(ReplaceFileContents(path, "one\r\n").ok);
+  EXPECT_TRUE(AppendFileContents(path, "two\r\n").ok);
+  EXPECT_EQ(ReadWholeFile(path), "one\r\ntwo\r\n");
+  EXPECT_TRUE(ReplaceFileContents(path, "three").ok);
+  EXPECT_EQ(ReadWholeFile(path), "three");
+  EXPECT_TRUE(AppendFileContents(dir.path() + "/new.txt", "x").ok);
+  EXPECT_EQ(ReadWholeFile(dir.path() + "/new.txt"), "x");
+  ExpectNoStrayFiles(2);
+}
+
+TEST_F(FileWriteTest, FailuresPartWayLeaveTheOldBytes) {
+  std::string path = dir.path() + "/list.csv";
+  const std::string original(10000, 'a');
+  dir.Write("list.csv", original);
+  for (int error_number : {ENOSPC, EIO}) {
+    SCOPED_TRACE(error_number);
+    InjectWriteFaultForTesting(0, 100, error_number);
+    WriteResult replaced = ReplaceFileContents(path, std::string(5000, 'b'));
+    EXPECT_FALSE(replaced.ok);
+    EXPECT_EQ(replaced.error_number, error_number);
+    EXPECT_EQ(ReadWholeFile(path), original);
+
+    InjectWriteFaultForTesting(1, 10, error_number);  // the old bytes go through, the new ones fail
+    EXPECT_FALSE(AppendFileContents(path, std::string(5000, 'c')).ok);
+    EXPECT_EQ(ReadWholeFile(path), original);
+  }
+  ExpectNoStrayFiles(1);
+}
+
+TEST_F(FileWriteTest, ReadOnlyFilesAndFoldersAreRefused) {
+  std::string path = dir.Write("ro.txt", "keep");
+  chmod(path.c_str(), 0444);
+  EXPECT_FALSE(ReplaceFileContents(path, "new").ok);
+  EXPECT_FALSE(AppendFileContents(path, "new").ok);
+  EXPECT_FALSE(PatchFileInPlace(path, {{0, "N"}}, 4).ok);
+  EXPECT_EQ(ReadWholeFile(path), "keep");
+  EXPECT_FALSE(ReplaceFileContents(dir.path() + "/missing/list.txt", "x").ok);
+}
+
+TEST_F(FileWriteTest, PatchInPlaceWritesPatchesAndLength) {
+  std::string path = dir.Write("a.avi", "RIFF....body-old-tail");
+  EXPECT_TRUE(PatchFileInPlace(path, {{4, "SIZE"}, {9, "new-tail-longer"}}, 24).ok);
+  EXPECT_EQ(ReadWholeFile(path), "RIFFSIZEbnew-tail-longer");
+  EXPECT_TRUE(PatchFileInPlace(path, {{4, "size"}}, 8).ok);  // shrinking cuts the rest
+  EXPECT_EQ(ReadWholeFile(path), "RIFFsize");
+  EXPECT_FALSE(PatchFileInPlace(dir.path() + "/gone.avi", {{0, "x"}}, 1).ok);
+}
+
+TEST_F(FileWriteTest, PatchFailureRestoresEveryByteAndTheLength) {
+  const std::string original = "RIFF1234" + std::string(3000, 'm') + "LIST-old-info";
+  for (int failing_write : {0, 1}) {
+    for (uint64_t new_length : {uint64_t{3008}, uint64_t{5000}}) {
+      SCOPED_TRACE(testing::Message() << failing_write << " " << new_length);
+      std::string path = dir.Write("b.avi", original);
+      InjectWriteFaultForTesting(failing_write, 3, ENOSPC);
+      std::string tail(new_length - 3008, 't');
+      WriteResult result = PatchFileInPlace(path, {{4, "ABCD"}, {3008, tail}}, new_length);
+      if (tail.empty() && failing_write == 1) {
+        // An empty tail makes no write call: only the size patch is written, and it is the one that fails
+        // when failing_write is 0. Here nothing fails.
+        EXPECT_TRUE(result.ok);
+        continue;
+      }
+      EXPECT_FALSE(result.ok);
+      EXPECT_EQ(ReadWholeFile(path), original);
+    }
+  }
+}
+
+TEST_F(FileWriteTest, SpecialFilesAreNotPatched) {
+  std::string fifo = dir.path() + "/x.avi";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  EXPECT_FALSE(PatchFileInPlace(fifo, {{0, "RIFF"}}, 4).ok);
+}
+
+}  // namespace
