@@ -1,0 +1,153 @@
+#include "settings/profile_store.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+#include "settings/profile_text.h"
+
+namespace {
+
+constexpr size_t kMaxProfileBytes = size_t{16} << 20;
+
+enum class FileState { kRead, kMissing, kUnreadable };
+
+// Reads the whole file into content. O_NONBLOCK keeps a FIFO in the file's place from blocking the open.
+FileState ReadProfileFile(const std::string& file, std::string& content) {
+  content.clear();
+  int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? FileState::kMissing : FileState::kUnreadable;
+  struct stat info;
+  FileState state = FileState::kRead;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+      static_cast<uintmax_t>(info.st_size) > kMaxProfileBytes) {
+    state = FileState::kUnreadable;
+  }
+  char buffer[65536];
+  while (state == FileState::kRead) {
+    ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 || content.size() + static_cast<size_t>(n) > kMaxProfileBytes) {
+      state = FileState::kUnreadable;
+    } else {
+      content.append(buffer, static_cast<size_t>(n));
+    }
+  }
+  close(fd);
+  if (state != FileState::kRead) content.clear();
+  return state;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t n = write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+// Opens a new temporary file beside target; O_EXCL with mode 0666 leaves the permissions to the umask.
+int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
+  static unsigned counter = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = target + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(++counter);
+    int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool ReplaceFile(const std::string& file, std::string_view bytes) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::path target = fs::canonical(file, error);
+  if (error) target = file;
+  if (target.has_parent_path()) fs::create_directories(target.parent_path(), error);
+  std::string temporary;
+  int fd = CreateTemporaryBeside(target.string(), temporary);
+  if (fd < 0) return false;
+  struct stat old_info;
+  bool ok = WriteAll(fd, bytes);
+  if (ok && stat(target.c_str(), &old_info) == 0) ok = fchmod(fd, old_info.st_mode & 07777) == 0;
+  ok = ok && fsync(fd) == 0;
+  ok = close(fd) == 0 && ok;
+  ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
+  if (!ok) unlink(temporary.c_str());
+  return ok;
+}
+
+// The key's value as the text calls return it, or nothing when the key is missing.
+std::optional<std::string> ReadValue(std::string_view section, std::string_view key,
+                                     const std::string& file) {
+  std::string content;
+  if (ReadProfileFile(file, content) != FileState::kRead) return std::nullopt;
+  ProfileEntry entry = FindProfileEntry(content, section, key);
+  if (!entry.key_found) return std::nullopt;
+  std::string_view value = entry.value.substr(0, entry.value.find('\0'));
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  return std::string(value);
+}
+
+bool IsLeadByte(unsigned char b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+bool IsTrailByte(unsigned char b) {
+  return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+
+std::string CutToCapacity(std::string_view text, size_t capacity) {
+  if (capacity == 0) return {};
+  size_t limit = capacity - 1;
+  if (text.size() <= limit) return std::string(text);
+  size_t end = 0;
+  while (end < limit) {
+    size_t n = IsLeadByte(text[end]) && end + 1 < text.size() && IsTrailByte(text[end + 1]) ? 2 : 1;
+    if (end + n > limit) break;
+    end += n;
+  }
+  return std::string(text.substr(0, end));
+}
+
+int LeadingDecimal(std::string_view text) {
+  size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  uint32_t value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + static_cast<uint32_t>(text[i] - '0');
+  }
+  return static_cast<int>(negative ? 0u - value : value);
+}
+
+}  // namespace
+
+std::string ProfileReadText(std::string_view section, std::string_view key, std::string_view default_value,
+                            size_t capacity, const std::string& file) {
+  std::optional<std::string> value = ReadValue(section, key, file);
+  return CutToCapacity(value ? std::string_view(*value) : default_value, capacity);
+}
+
+int ProfileReadInt(std::string_view section, std::string_view key, int default_value,
+                   const std::string& file) {
+  std::optional<std::string> value = ReadValue(section, key, file);
+  if (!value || value->empty()) return default_value;
+  return LeadingDecimal(*value);
+}
+
+bool ProfileWriteText(std::string_view section, std::string_view key, std::string_view value,
+                      const std::string& file) {
+  if (!IsStorableProfileEntry(section, key, value)) return false;
+  std::string content;
+  if (ReadProfileFile(file, content) == FileState::kUnreadable) return false;
+  return ReplaceFile(file, ProfileWithEntry(content, section, key, value));
+}
