@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 int ListRowCount();
 // The cell text cut to capacity - 1 bytes; empty for a row or position that does not exist.
 std::string ListGetCell(int row, int position, size_t capacity = 256);
 void ListSetCell(int row, int position, const std::string& text);
-// Places the new row at position (at the end when position equals the row count).
+// Places the new row at position (at the end when position equals the row count; a position outside
+// 0..count is taken as the nearest end). The new row is unchecked and unselected.
 void ListInsertRow(int position, int32_t key, const std::string& file_name);
 void ListDeleteRow(int row);
 void ListDeleteAll();
@@ -29,22 +31,41 @@ std::string ListRowPath(int row);
 void ListSetRowPath(int row, const std::string& path);
 
 using ListComparator = std::function<int(int32_t key1, int32_t key2, int position)>;
-// Stable sort of the rows by the comparator.
+// Stable sort of the rows by the comparator. The rows stay in their old order until the sort is done,
+// so a comparator that looks rows up (ListFindRowByKey, ListGetCell) sees the list as it was.
 void ListSort(const ListComparator& compare, int position);
 
+// The columns present, by display position. Position 0 (the file name) always holds a cell, even
+// before any column is set; a cell at another position exists only while that column does.
+struct ListColumn {
+  std::string header;  // CP932
+  int width = 0;       // pixels
+  bool right_aligned = false;
+};
+// Replaces the columns (the rows keep their cells); observers see a reset.
+void ListSetColumns(const std::vector<ListColumn>& columns);
 int ListColumnCount();
-std::string ListColumnHeader(int position);
-int ListColumnWidth(int position);
+std::string ListColumnHeader(int position);  // at most 255 bytes; empty for a missing position
+int ListColumnWidth(int position);           // 0 for a missing position
+bool ListColumnRightAligned(int position);
 constexpr int kListFitToContents = -1;
+// A width in pixels is stored, and observers hear of it when it differs from the stored one (a view
+// reports the widths the user drags through here). kListFitToContents leaves the stored width alone
+// and asks the view to fit the column, which then reports the width it chose.
 void ListSetColumnWidth(int position, int width);
 
-// Observers of the store (a view). Each "before" call comes before the store changes.
+// Observers of the store (a view). Each "before" call comes before the store changes, each "after"
+// call and every other call after it. Check marks and selection report only real changes, so a view
+// may echo its own changes back without looping.
 struct ListEvents {
   std::function<void(int row)> before_insert, after_insert;
   std::function<void(int row)> before_remove, after_remove;
   std::function<void()> before_reset, after_reset;  // delete all and sort
   std::function<void(int row, int position)> cell_changed;
-  std::function<void(int row)> state_changed;  // check mark or selection
+  std::function<void(int row)> state_changed;                         // check mark or selection
   std::function<void(int position, int width)> column_width_changed;  // kListFitToContents asks the view
 };
 void ListSetEvents(ListEvents events);
+
+// Tests: no rows, no columns, no observers.
+void ListResetForTesting();

@@ -1,0 +1,243 @@
+#include "list/list_model.h"
+
+#include <algorithm>
+#include <deque>
+#include <numeric>
+#include <unordered_map>
+#include <utility>
+
+namespace {
+
+struct Row {
+  std::vector<std::string> cells;  // by display position; missing trailing cells read as empty
+  std::string path;
+  int32_t key = 0;
+  bool checked = false;
+  bool selected = false;
+};
+
+struct Store {
+  // A deque keeps "delete the first selected row" loops linear: removing near either end is cheap,
+  // while indexing stays constant-time.
+  std::deque<Row> rows;
+  std::vector<ListColumn> columns;
+  ListEvents events;
+  int selected_count = 0;
+  // No row above this one is selected; lets walks over the selection skip the unselected top.
+  size_t selection_floor = 0;
+  // First row of each key; rebuilt on demand after changes other than appending.
+  std::unordered_map<int32_t, int> first_row_of_key;
+  bool key_index_valid = true;
+};
+
+Store& TheStore() {
+  static Store store;
+  return store;
+}
+
+bool RowExists(int row) {
+  return row >= 0 && static_cast<size_t>(row) < TheStore().rows.size();
+}
+
+bool PositionExists(int position) {
+  return position == 0 || (position > 0 && position < static_cast<int>(TheStore().columns.size()));
+}
+
+ListColumn* ColumnAt(int position) {
+  std::vector<ListColumn>& columns = TheStore().columns;
+  if (position < 0 || static_cast<size_t>(position) >= columns.size()) return nullptr;
+  return &columns[position];
+}
+
+template <typename... Args>
+void Notify(const std::function<void(Args...)>& observer, Args... args) {
+  if (observer) observer(args...);
+}
+
+void RebuildKeyIndex(Store& store) {
+  store.first_row_of_key.clear();
+  for (size_t row = 0; row < store.rows.size(); ++row) {
+    store.first_row_of_key.try_emplace(store.rows[row].key, static_cast<int>(row));
+  }
+  store.key_index_valid = true;
+}
+
+}  // namespace
+
+int ListRowCount() {
+  return static_cast<int>(TheStore().rows.size());
+}
+
+std::string ListGetCell(int row, int position, size_t capacity) {
+  if (!RowExists(row) || !PositionExists(position) || capacity == 0) return {};
+  const std::vector<std::string>& cells = TheStore().rows[row].cells;
+  if (static_cast<size_t>(position) >= cells.size()) return {};
+  return cells[position].substr(0, capacity - 1);
+}
+
+void ListSetCell(int row, int position, const std::string& text) {
+  if (!RowExists(row) || !PositionExists(position)) return;
+  std::vector<std::string>& cells = TheStore().rows[row].cells;
+  if (static_cast<size_t>(position) >= cells.size()) cells.resize(position + 1);
+  cells[position] = text;
+  Notify(TheStore().events.cell_changed, row, position);
+}
+
+void ListInsertRow(int position, int32_t key, const std::string& file_name) {
+  Store& store = TheStore();
+  const int count = ListRowCount();
+  const int row = std::clamp(position, 0, count);
+  Notify(store.events.before_insert, row);
+  Row added;
+  added.key = key;
+  added.cells.push_back(file_name);
+  store.rows.insert(store.rows.begin() + row, std::move(added));
+  if (row == count) {
+    if (store.key_index_valid) store.first_row_of_key.try_emplace(key, row);
+  } else {
+    store.key_index_valid = false;
+  }
+  // The floor stays valid: the new row is unselected and every row above it keeps its state.
+  Notify(store.events.after_insert, row);
+}
+
+void ListDeleteRow(int row) {
+  if (!RowExists(row)) return;
+  Store& store = TheStore();
+  Notify(store.events.before_remove, row);
+  if (store.rows[row].selected) --store.selected_count;
+  store.rows.erase(store.rows.begin() + row);
+  if (static_cast<size_t>(row) < store.selection_floor) --store.selection_floor;
+  store.key_index_valid = false;
+  Notify(store.events.after_remove, row);
+}
+
+void ListDeleteAll() {
+  Store& store = TheStore();
+  Notify(store.events.before_reset);
+  store.rows.clear();
+  store.selected_count = 0;
+  store.selection_floor = 0;
+  store.first_row_of_key.clear();
+  store.key_index_valid = true;
+  Notify(store.events.after_reset);
+}
+
+int ListNextSelected(int after_row) {
+  Store& store = TheStore();
+  if (store.selected_count == 0) return -1;
+  const size_t start = static_cast<size_t>(std::max(static_cast<long long>(after_row) + 1, 0LL));
+  const bool from_floor = start <= store.selection_floor;
+  for (size_t row = from_floor ? store.selection_floor : start; row < store.rows.size(); ++row) {
+    if (store.rows[row].selected) {
+      if (from_floor) store.selection_floor = row;
+      return static_cast<int>(row);
+    }
+  }
+  if (from_floor) store.selection_floor = store.rows.size();
+  return -1;
+}
+
+int ListSelectedCount() {
+  return TheStore().selected_count;
+}
+
+void ListSetSelected(int row, bool selected) {
+  if (!RowExists(row)) return;
+  Store& store = TheStore();
+  Row& target = store.rows[row];
+  if (target.selected == selected) return;
+  target.selected = selected;
+  store.selected_count += selected ? 1 : -1;
+  if (selected) store.selection_floor = std::min(store.selection_floor, static_cast<size_t>(row));
+  Notify(store.events.state_changed, row);
+}
+
+bool ListIsChecked(int row) {
+  return RowExists(row) && TheStore().rows[row].checked;
+}
+
+void ListSetChecked(int row, bool checked) {
+  if (!RowExists(row) || TheStore().rows[row].checked == checked) return;
+  TheStore().rows[row].checked = checked;
+  Notify(TheStore().events.state_changed, row);
+}
+
+int ListFindRowByKey(int32_t key) {
+  Store& store = TheStore();
+  if (!store.key_index_valid) RebuildKeyIndex(store);
+  const auto found = store.first_row_of_key.find(key);
+  return found == store.first_row_of_key.end() ? -1 : found->second;
+}
+
+int32_t ListRowKey(int row) {
+  return RowExists(row) ? TheStore().rows[row].key : 0;
+}
+
+std::string ListRowPath(int row) {
+  return RowExists(row) ? TheStore().rows[row].path : std::string();
+}
+
+void ListSetRowPath(int row, const std::string& path) {
+  if (RowExists(row)) TheStore().rows[row].path = path;
+}
+
+void ListSort(const ListComparator& compare, int position) {
+  if (!compare) return;
+  Store& store = TheStore();
+  std::vector<size_t> order(store.rows.size());
+  std::iota(order.begin(), order.end(), size_t{0});
+  // Sorting an index keeps the rows in place while the comparator runs (it may look them up).
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    return compare(store.rows[a].key, store.rows[b].key, position) < 0;
+  });
+  Notify(store.events.before_reset);
+  std::deque<Row> sorted;
+  for (size_t from : order) sorted.push_back(std::move(store.rows[from]));
+  store.rows = std::move(sorted);
+  store.selection_floor = 0;
+  store.key_index_valid = false;
+  Notify(store.events.after_reset);
+}
+
+void ListSetColumns(const std::vector<ListColumn>& columns) {
+  Store& store = TheStore();
+  Notify(store.events.before_reset);
+  store.columns = columns;
+  Notify(store.events.after_reset);
+}
+
+int ListColumnCount() {
+  return static_cast<int>(TheStore().columns.size());
+}
+
+std::string ListColumnHeader(int position) {
+  const ListColumn* column = ColumnAt(position);
+  return column ? column->header.substr(0, 255) : std::string();
+}
+
+int ListColumnWidth(int position) {
+  const ListColumn* column = ColumnAt(position);
+  return column ? column->width : 0;
+}
+
+bool ListColumnRightAligned(int position) {
+  const ListColumn* column = ColumnAt(position);
+  return column && column->right_aligned;
+}
+
+void ListSetColumnWidth(int position, int width) {
+  if (!ColumnAt(position) || (width < 0 && width != kListFitToContents)) return;
+  ListColumn& column = *ColumnAt(position);
+  if (width == column.width) return;
+  if (width != kListFitToContents) column.width = width;
+  Notify(TheStore().events.column_width_changed, position, width);
+}
+
+void ListSetEvents(ListEvents events) {
+  TheStore().events = std::move(events);
+}
+
+void ListResetForTesting() {
+  TheStore() = Store();
+}
