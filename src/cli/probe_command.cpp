@@ -1,0 +1,41 @@
+#include "cli/probe_command.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "cli/cli_text.h"
+#include "probe/media_info.h"
+#include "probe/probe_media_file.h"
+
+namespace {
+
+bool CanRead(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  char byte;
+  return file.read(&byte, 1) || file.eof();
+}
+
+}  // namespace
+
+int RunProbeCommand(const CliOptions& options) {
+  int exit_code = 0;
+  for (const std::string& path : options.paths) {
+    int check_result = ProbeMediaFile(path, options.check);
+    const MediaInfoRecord& info = MediaInfo();
+    std::string line = TerminalPath(path, options.utf8);
+    for (const std::string* field :
+         {&info.video_format, &info.audio_format, &info.video_rate, &info.audio_rate, &info.frame_rate,
+          &info.picture_size, &info.play_time}) {
+      line += '\t';
+      line += TerminalText(*field, options.utf8);
+    }
+    line += '\t' + std::to_string(check_result) + '\n';
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    if (!CanRead(path)) {
+      std::fprintf(stderr, "tessaroll-cli: %s: cannot read the file\n", path.c_str());
+      exit_code = 1;
+    }
+  }
+  return exit_code;
+}

@@ -1,0 +1,51 @@
+#include "cli/cli_options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Parsed {
+  bool ok;
+  CliOptions options;
+  std::string error;
+};
+
+Parsed Parse(std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), "tessaroll-cli");
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  Parsed parsed;
+  parsed.ok = ParseCliOptions(static_cast<int>(argv.size()), argv.data(), parsed.options, parsed.error);
+  return parsed;
+}
+
+TEST(ParseCliOptions, FlagsAnywhereAndPathsInOrder) {
+  Parsed parsed = Parse({"b.avi", "--check", "--probe", "-", "--utf8", "a b.wav"});
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  EXPECT_TRUE(parsed.options.probe);
+  EXPECT_TRUE(parsed.options.check);
+  EXPECT_TRUE(parsed.options.utf8);
+  EXPECT_EQ(parsed.options.paths, (std::vector<std::string>{"b.avi", "-", "a b.wav"}));
+
+  // After "--" an argument that looks like an option is a path.
+  parsed = Parse({"--probe", "--", "--check", "--"});
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  EXPECT_FALSE(parsed.options.check);
+  EXPECT_EQ(parsed.options.paths, (std::vector<std::string>{"--check", "--"}));
+}
+
+TEST(ParseCliOptions, UsageErrorsAreOneLine) {
+  for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+           {"--prob", "a.avi"}, {"--probe"}, {"--probe", "--"}, {"--check", "a.avi"}, {"-x"}}) {
+    Parsed parsed = Parse(arguments);
+    SCOPED_TRACE(arguments[0]);
+    EXPECT_FALSE(parsed.ok);
+    EXPECT_FALSE(parsed.error.empty());
+    EXPECT_EQ(parsed.error.find('\n'), std::string::npos);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+#include "probe/probe_media_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/media_fields.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using namespace std::string_literals;
+using Fields = std::vector<std::string>;
+
+const Fields kEmpty(7);
+
+TEST(ProbeMediaFile, LabelledContainersByContentNotName) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    Fields expected;
+  };
+  const Case cases[] = {
+      {"show.rm", ".RMF\0\0\0\x12\0\0"s, {"RealVideo", "RealAudio", "", "", "", "", ""}},
+      {"clip.avi", ".RMF\x21\0\0\0"s, {"RealVideo", "RealAudio", "", "", "", "", ""}},
+      {"a.mov", "\0\0\0\x08wide\0\0\0\0mdat"s, {"QuickTime", "QuickTime", "", "", "", "", ""}},
+      {"b.mov",
+       "\0\0\0\x14"
+       "ftypqt  \0\0\0\0"s,
+       {"QuickTime", "QuickTime", "", "", "", "", ""}},
+      {"c.mov", "\0\0\0\x08mdat\0\0\0\0moov"s, kEmpty},
+      {"d.asf", "\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\0\xAA"s, {"ASF", "ASF", "", "", "", "", ""}},
+      {"e.mpg", "\0\0\x01\xBA\x44\0\x04\0\x04"s, kEmpty},  // MPEG-2: recognised, not read
+  };
+  TempDir dir;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (bool check_mode : {false, true}) {
+      EXPECT_EQ(ProbeMediaFile(dir.Write(c.name, c.bytes), check_mode), 0);
+      EXPECT_EQ(MediaInfoFields(), c.expected);
+    }
+  }
+}
+
+TEST(ProbeMediaFile, RecordClearedBetweenProbes) {
+  TempDir dir;
+  const std::string real = dir.Write("a.rm", ".RMF\0\0\0\x12"s);
+  ProbeMediaFile(real, false);
+  ASSERT_EQ(MediaInfoFields()[0], "RealVideo");
+
+  // A seven-byte file, a missing file and an empty file leave nothing of the earlier probe.
+  for (const std::string& path :
+       {dir.Write("seven.avi", "\0\0\0\0moo"s), dir.path() + "/missing.avi", dir.Write("empty.wav", "")}) {
+    SCOPED_TRACE(path);
+    ProbeMediaFile(real, false);
+    EXPECT_EQ(ProbeMediaFile(path, true), 0);
+    EXPECT_EQ(MediaInfoFields(), kEmpty);
+  }
+}
+
+}  // namespace
