@@ -5,6 +5,4 @@ MediaInfoRecord& MediaInfo() {
   return record;
 }
 
-void ClearMediaInfo() {
-  MediaInfo() = MediaInfoRecord{};
-}
+void ClearMediaInfo() { MediaInfo() = MediaInfoRecord{}; }
