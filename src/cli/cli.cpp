@@ -16,8 +16,8 @@ void PrintUsage(FILE* out) {
       "                   (tab-separated)\n"
       "  --check          with --probe: also ask the installed decoders (check result 0-7)\n"
       "  --utf8           print UTF-8 instead of CP932 (Shift-JIS)\n"
-      "  --help           show this help and exit\n"
-      "  --version        show the version and exit\n",
+      "  -h, --help       show this help and exit\n"
+      "  -V, --version    show the version and exit\n",
       out);
 }
 

@@ -10,8 +10,9 @@ struct Flag {
 };
 
 constexpr Flag kFlags[] = {
-    {"--help", &CliOptions::help},   {"--version", &CliOptions::version}, {"--probe", &CliOptions::probe},
-    {"--check", &CliOptions::check}, {"--utf8", &CliOptions::utf8},
+    {"--help", &CliOptions::help}, {"-h", &CliOptions::help},       {"--version", &CliOptions::version},
+    {"-V", &CliOptions::version},  {"--probe", &CliOptions::probe}, {"--check", &CliOptions::check},
+    {"--utf8", &CliOptions::utf8},
 };
 
 bool SetFlag(const char* argument, CliOptions& options) {

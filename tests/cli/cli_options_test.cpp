@@ -23,11 +23,13 @@ Parsed Parse(std::vector<std::string> arguments) {
 }
 
 TEST(ParseCliOptions, FlagsAnywhereAndPathsInOrder) {
-  Parsed parsed = Parse({"b.avi", "--check", "--probe", "-", "--utf8", "a b.wav"});
+  Parsed parsed = Parse({"b.avi", "--check", "--probe", "-", "--utf8", "a b.wav", "-h", "-V"});
   ASSERT_TRUE(parsed.ok) << parsed.error;
   EXPECT_TRUE(parsed.options.probe);
   EXPECT_TRUE(parsed.options.check);
   EXPECT_TRUE(parsed.options.utf8);
+  EXPECT_TRUE(parsed.options.help);
+  EXPECT_TRUE(parsed.options.version);
   EXPECT_EQ(parsed.options.paths, (std::vector<std::string>{"b.avi", "-", "a b.wav"}));
 
   // After "--" an argument that looks like an option is a path.
