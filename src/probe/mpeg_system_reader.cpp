@@ -1,0 +1,75 @@
+#include "probe/mpeg_system_reader.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+#include "probe/media_info.h"
+#include "probe/mpeg_headers.h"
+#include "probe/play_time.h"
+#include "probe/sequential_file_reader.h"
+
+namespace {
+
+std::string AudioRateText(const MpegAudioHeader& audio) {
+  const std::optional<int> tenths_khz = MpegSamplingTenthsKhz(audio.sampling_code);
+  const std::optional<int> kbit = LayerTwoBitRateKbit(audio.bit_rate_index);
+  if (!tenths_khz || !kbit) return {};
+  // Tenths rather than a float, so the text never takes a locale's decimal comma.
+  char text[64];
+  std::snprintf(text, sizeof text, "%d.%dkHz/%dkbit", *tenths_khz / 10, *tenths_khz % 10, *kbit);
+  return text;
+}
+
+// The file's bytes per second divided by 100 stand for its kbit per second.
+std::string VideoRateText(uint64_t file_length, int64_t seconds,
+                          const std::optional<MpegAudioHeader>& audio) {
+  if (seconds <= 0 || !audio) return {};
+  const std::optional<int> audio_kbit = LayerTwoBitRateKbit(audio->bit_rate_index);
+  if (!audio_kbit) return {};
+  const long long rate =
+      static_cast<long long>(file_length / static_cast<uint64_t>(seconds) / 100) - *audio_kbit;
+  char text[64];
+  std::snprintf(text, sizeof text, "%lldkbit", rate);
+  return text;
+}
+
+// Whole seconds of the service's answer; a negative answer counts as unknown.
+int64_t PlayingSeconds(const std::string& path, const PlayingLengthService& playing_length_ms) {
+  if (!playing_length_ms) return 0;
+  return std::max<int64_t>(playing_length_ms(path) / 1000, 0);
+}
+
+}  // namespace
+
+void ReadMpegSystemWith(const std::string& path, const MpegReadOptions& options) {
+  ClearMediaInfo();
+  MpegSystemHeaders headers;
+  uint64_t file_length = 0;
+  {
+    SequentialFileReader reader(path);
+    if (!reader.is_open()) return;
+    headers = FindMpegSystemHeaders(reader);
+    file_length = reader.file_length();
+  }
+  MediaInfoRecord& info = MediaInfo();
+  info.video_format = "MPEG1";
+  if (headers.video) {
+    char size[64];
+    std::snprintf(size, sizeof size, "%dx%d", headers.video->width, headers.video->height);
+    info.picture_size = size;
+    if (const char* rate = MpegFrameRateText(headers.video->frame_rate_code)) info.frame_rate = rate;
+  }
+  if (headers.audio) {
+    info.audio_format = "MPEG Layer2";
+    info.audio_rate = AudioRateText(*headers.audio);
+  }
+
+  if (!options.get_play_time) return;
+  int64_t seconds = 0;
+  if (options.play_time_shown) {
+    seconds = PlayingSeconds(path, options.playing_length_ms);
+    info.video_rate = VideoRateText(file_length, seconds, headers.audio);
+  }
+  FormatPlayTime(seconds);
+}
