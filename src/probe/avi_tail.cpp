@@ -1,0 +1,129 @@
+#include "probe/avi_tail.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <string_view>
+
+namespace {
+
+// A file with more top-level chunks than this is not taken for an AVI the program can edit.
+constexpr int kMaxTopLevelChunks = 100000;
+// A larger INFO list was not written by this program; it is kept rather than replaced.
+constexpr uint32_t kMaxInfoListSize = 1u << 20;
+
+class FileBytes {
+ public:
+  explicit FileBytes(const std::string& path) : fd_(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+  ~FileBytes() {
+    if (fd_ >= 0) close(fd_);
+  }
+  FileBytes(const FileBytes&) = delete;
+  FileBytes& operator=(const FileBytes&) = delete;
+
+  bool is_open() const { return fd_ >= 0; }
+  bool Length(uint64_t& length) const {
+    struct stat st {};
+    if (fstat(fd_, &st) != 0) return false;
+    length = static_cast<uint64_t>(st.st_size);
+    return true;
+  }
+  // Exactly size bytes at offset, or false.
+  bool Read(uint64_t offset, size_t size, std::string& out) const {
+    out.resize(size);
+    size_t done = 0;
+    while (done < size) {
+      ssize_t n = pread(fd_, out.data() + done, size - done, static_cast<off_t>(offset + done));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        if (n == 0) errno = EIO;
+        return false;
+      }
+      done += static_cast<size_t>(n);
+    }
+    return true;
+  }
+
+ private:
+  int fd_;
+};
+
+uint32_t Le32At(std::string_view bytes, size_t offset) {
+  uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
+  return value;
+}
+
+AviTail Status(AviTailStatus status, int error_number = 0) {
+  AviTail tail;
+  tail.status = status;
+  tail.error_number = error_number;
+  return tail;
+}
+
+}  // namespace
+
+AviTail LocateAviTail(const std::string& path) {
+  FileBytes file(path);
+  uint64_t length = 0;
+  if (!file.is_open() || !file.Length(length)) return Status(AviTailStatus::kCannotRead, errno);
+
+  std::string header;
+  if (length < 12) return Status(AviTailStatus::kNotRiffAvi);
+  if (!file.Read(0, 12, header)) return Status(AviTailStatus::kCannotRead, errno);
+  if (header.compare(0, 4, "RIFF") != 0 || header.compare(8, 4, "AVI ") != 0) {
+    return Status(AviTailStatus::kNotRiffAvi);
+  }
+  // The new list and the RIFF size written afterwards assume that the RIFF chunk is the whole file.
+  const uint32_t riff_size = Le32At(header, 4);
+  const uint64_t riff_end = 8 + uint64_t{riff_size};
+  if (riff_end != length && riff_end + (riff_size & 1) != length) return Status(AviTailStatus::kNotAtFileEnd);
+
+  uint64_t offset = 12;
+  uint64_t list_offset = 0;
+  for (int chunks = 0; list_offset == 0 && chunks < kMaxTopLevelChunks; ++chunks) {
+    if (riff_end - offset < 8) break;
+    if (!file.Read(offset, 8, header)) return Status(AviTailStatus::kCannotRead, errno);
+    const uint32_t size = Le32At(header, 4);
+    const uint64_t padded_end = offset + 8 + size + (size & 1);
+    if (padded_end - (size & 1) > riff_end) break;
+    if (header.compare(0, 4, "idx1") == 0) {
+      // The pad byte of an odd-sized index must exist, so that the list starts on an even offset.
+      if (padded_end > riff_end) break;
+      list_offset = padded_end;
+    }
+    offset = padded_end;
+  }
+  if (list_offset == 0) return Status(AviTailStatus::kNoIndex);
+
+  AviTail tail;
+  tail.status = AviTailStatus::kFound;
+  tail.file_length = length;
+  tail.list_offset = list_offset;
+  uint64_t kept_offset = list_offset;
+  if (riff_end - list_offset >= 8) {
+    if (!file.Read(list_offset, 8, header)) return Status(AviTailStatus::kCannotRead, errno);
+    const uint32_t list_size = Le32At(header, 4);
+    std::string body;
+    if (header.compare(0, 4, "LIST") == 0 && list_size == 0) {
+      tail.has_info_list = true;
+      kept_offset = list_offset + 8;
+    } else if (header.compare(0, 4, "LIST") == 0 && list_size >= 4 && list_size <= kMaxInfoListSize &&
+               list_size <= riff_end - list_offset - 8) {
+      if (!file.Read(list_offset + 8, list_size, body)) return Status(AviTailStatus::kCannotRead, errno);
+      if (body.compare(0, 4, "INFO") == 0) {
+        tail.has_info_list = true;
+        tail.info_tags = ParseInfoList(body);
+        kept_offset = std::min(list_offset + 8 + list_size + (list_size & 1), riff_end);
+      }
+    }
+  }
+  if (length - kept_offset > kMaxKeptAfterIndex) return Status(AviTailStatus::kTailTooLarge);
+  if (!file.Read(kept_offset, length - kept_offset, tail.kept_bytes)) {
+    return Status(AviTailStatus::kCannotRead, errno);
+  }
+  return tail;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Where an AVI file's INFO list goes: right after the data of the "idx1" chunk of the file's RIFF "AVI "
+// chunk. The file is only read here; every size read from it is checked against the bytes that exist.
+#include <cstdint>
+#include <string>
+
+#include "probe/info_list.h"
+
+enum class AviTailStatus {
+  kFound,
+  kCannotRead,    // the file cannot be opened or read; error_number says why
+  kNotRiffAvi,    // the file does not start with a RIFF chunk of form "AVI "
+  kNotAtFileEnd,  // the RIFF chunk does not end the file: further RIFF chunks (large files) or a wrong size
+  kNoIndex,       // no complete "idx1" chunk inside the RIFF chunk
+  kTailTooLarge,  // more data follows "idx1" than is kept in memory while the file is changed
+};
+
+struct AviTail {
+  AviTailStatus status = AviTailStatus::kCannotRead;
+  int error_number = 0;
+  uint64_t file_length = 0;
+  uint64_t list_offset = 0;  // the end of idx1's data (and its pad byte): where the INFO list starts
+  // An INFO list (or the eight-byte emptied list) directly after idx1 is replaced; everything after it,
+  // or everything after idx1 when there is none, is kept after the new list.
+  bool has_info_list = false;
+  InfoTags info_tags;      // the texts of that list
+  std::string kept_bytes;  // the bytes from the end of that list (or of idx1) to the end of the file
+};
+
+// Most bytes after idx1 that are kept, at most 16 MiB.
+constexpr uint64_t kMaxKeptAfterIndex = 16u << 20;
+
+// Reads the file's top-level structure. A damaged or hostile file gives a status other than kFound,
+// never a crash or a long walk.
+AviTail LocateAviTail(const std::string& path);

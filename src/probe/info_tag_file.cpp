@@ -1,0 +1,80 @@
+#include "probe/info_tag_file.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <vector>
+
+#include "platform/file_write.h"
+#include "probe/avi_tail.h"
+
+namespace {
+
+std::string Le32(uint32_t value) {
+  std::string bytes;
+  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>((value >> shift) & 0xFF));
+  return bytes;
+}
+
+InfoTagOutcome OutcomeOf(AviTailStatus status, int error_number) {
+  switch (status) {
+    case AviTailStatus::kFound:
+      return InfoTagOutcome::kWritten;
+    case AviTailStatus::kCannotRead:
+      return error_number == ENOENT ? InfoTagOutcome::kMissingFile : InfoTagOutcome::kCannotRead;
+    case AviTailStatus::kNotRiffAvi:
+      return InfoTagOutcome::kNotRiffAvi;
+    case AviTailStatus::kNotAtFileEnd:
+      return InfoTagOutcome::kNotAtFileEnd;
+    case AviTailStatus::kNoIndex:
+      return InfoTagOutcome::kNoIndex;
+    case AviTailStatus::kTailTooLarge:
+      return InfoTagOutcome::kTooLarge;
+  }
+  return InfoTagOutcome::kCannotRead;
+}
+
+}  // namespace
+
+InfoTagResult WriteInfoTagsToFile(const std::string& path, const InfoTagEdit& edit) {
+  AviTail tail = LocateAviTail(path);
+  if (tail.status != AviTailStatus::kFound) {
+    return InfoTagResult{OutcomeOf(tail.status, tail.error_number), tail.error_number};
+  }
+  const InfoTags tags{edit.title.value_or(tail.info_tags.title),
+                      edit.creator.value_or(tail.info_tags.creator),
+                      edit.comment.value_or(tail.info_tags.comment)};
+  std::string new_tail = RenderInfoList(tags);
+  new_tail.append(tail.kept_bytes);
+  const uint64_t new_length = tail.list_offset + new_tail.size();
+  if (new_length - 8 > UINT32_MAX) return InfoTagResult{InfoTagOutcome::kTooLarge, 0};
+
+  const std::vector<FilePatch> patches = {{4, Le32(static_cast<uint32_t>(new_length - 8))},
+                                          {tail.list_offset, std::move(new_tail)}};
+  WriteResult written = PatchFileInPlace(path, patches, new_length);
+  if (!written.ok) return InfoTagResult{InfoTagOutcome::kWriteRefused, written.error_number};
+  return {};
+}
+
+const char* InfoTagOutcomeText(InfoTagOutcome outcome) {
+  switch (outcome) {
+    case InfoTagOutcome::kWritten:
+      return "tags written";
+    case InfoTagOutcome::kMissingFile:
+      return "no such file";
+    case InfoTagOutcome::kNotAviName:
+      return "not an .avi name";
+    case InfoTagOutcome::kNotRiffAvi:
+      return "not a RIFF AVI file";
+    case InfoTagOutcome::kNotAtFileEnd:
+      return "data follows the RIFF chunk (large AVI with several RIFF chunks?)";
+    case InfoTagOutcome::kNoIndex:
+      return "no idx1 index chunk";
+    case InfoTagOutcome::kTooLarge:
+      return "too much data after the idx1 index chunk";
+    case InfoTagOutcome::kCannotRead:
+      return "cannot read the file";
+    case InfoTagOutcome::kWriteRefused:
+      return "the write failed; the file is unchanged";
+  }
+  return "";
+}

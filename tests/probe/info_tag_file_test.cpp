@@ -1,0 +1,158 @@
+#include "probe/info_tag_file.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "platform/file_write.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+std::string Le32(uint32_t value) {
+  std::string bytes;
+  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>((value >> shift) & 0xFF));
+  return bytes;
+}
+std::string Chunk(const std::string& id, const std::string& data) {
+  return id + Le32(static_cast<uint32_t>(data.size())) + data + (data.size() % 2 ? "\0"s : ""s);
+}
+std::string Riff(const std::string& form, const std::string& chunks) {
+  return "RIFF" + Le32(static_cast<uint32_t>(4 + chunks.size())) + form + chunks;
+}
+const std::string kHeaders = Chunk("LIST", "hdrl" + Chunk("avih", std::string(56, '\0')));
+const std::string kMovi = Chunk("LIST", "movi" + Chunk("00dc", "frame"));
+const std::string kIndex = Chunk("idx1", "00dc" + Le32(0x10) + Le32(4) + Le32(5));
+const std::string kAvi = Riff("AVI ", kHeaders + kMovi + kIndex);
+
+// The file as it should be: the given bytes with the RIFF size set to their length minus 8.
+std::string WithRiffSize(std::string bytes) {
+  bytes.replace(4, 4, Le32(static_cast<uint32_t>(bytes.size() - 8)));
+  return bytes;
+}
+
+InfoTagEdit Edit(const std::string& title, const std::string& creator, const std::string& comment) {
+  return InfoTagEdit{title, creator, comment};
+}
+
+class InfoTagFileTest : public testing::Test {
+ protected:
+  void TearDown() override { ClearWriteFaultForTesting(); }
+  std::string WriteAndRead(const std::string& bytes, const InfoTagEdit& edit) {
+    const std::string path = dir.Write("movie.avi", bytes);
+    const InfoTagResult result = WriteInfoTagsToFile(path, edit);
+    EXPECT_EQ(result.outcome, InfoTagOutcome::kWritten) << InfoTagOutcomeText(result.outcome);
+    return ReadWholeFile(path);
+  }
+  TempDir dir;
+};
+
+TEST_F(InfoTagFileTest, ListFollowsIndexAndRiffSizeCoversIt) {
+  const std::string list = "LIST\x1c\0\0\0INFOISBJ\x04\0\0\0abc\0ICOP\x03\0\0\0xy\0\0"s;
+  EXPECT_EQ(WriteAndRead(kAvi, Edit("abc", "xy", "")), WithRiffSize(kAvi + list));
+}
+
+TEST_F(InfoTagFileTest, WritingAgainReplacesTheList) {
+  const std::string path = dir.Write("movie.avi", kAvi);
+  ASSERT_EQ(WriteInfoTagsToFile(path, Edit("first title", "me", "long comment")).outcome,
+            InfoTagOutcome::kWritten);
+  ASSERT_EQ(WriteInfoTagsToFile(path, Edit("2nd", "", "")).outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(path), WithRiffSize(kAvi + RenderInfoList({"2nd", "", ""})));
+  // All three empty: the earlier list is gone and the file ends with the emptied list header.
+  ASSERT_EQ(WriteInfoTagsToFile(path, Edit("", "", "")).outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(path), WithRiffSize(kAvi + "LIST\0\0\0\0"s));
+  // The emptied header is replaced in turn, not followed by a second list.
+  ASSERT_EQ(WriteInfoTagsToFile(path, Edit("t", "", "")).outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(path), WithRiffSize(kAvi + RenderInfoList({"t", "", ""})));
+}
+
+TEST_F(InfoTagFileTest, ChunksAfterTheIndexSurvive) {
+  const std::string junk = Chunk("JUNK", std::string(33, 'j'));
+  const std::string foreign_info = Chunk("LIST", "INFO" + Chunk("ISFT", "other tool"));
+  const std::string avi = Riff("AVI ", kHeaders + kMovi + kIndex + junk + foreign_info);
+  const std::string path = dir.Write("movie.avi", avi);
+  ASSERT_EQ(WriteInfoTagsToFile(path, Edit("abc", "", "")).outcome, InfoTagOutcome::kWritten);
+  const std::string prefix = avi.substr(0, avi.size() - junk.size() - foreign_info.size());
+  EXPECT_EQ(ReadWholeFile(path),
+            WithRiffSize(prefix + RenderInfoList({"abc", "", ""}) + junk + foreign_info));
+  // Only the list directly after idx1 is ours to replace.
+  ASSERT_EQ(WriteInfoTagsToFile(path, Edit("", "zz", "")).outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(path), WithRiffSize(prefix + RenderInfoList({"", "zz", ""}) + junk + foreign_info));
+}
+
+TEST_F(InfoTagFileTest, MissingTextsKeepWhatTheFileHolds) {
+  const std::string path = dir.Write("movie.avi", kAvi);
+  ASSERT_EQ(WriteInfoTagsToFile(path, Edit("title", "creator", "comment")).outcome, InfoTagOutcome::kWritten);
+  InfoTagEdit title_only;  // creator and comment columns hidden
+  title_only.title = "new title";
+  ASSERT_EQ(WriteInfoTagsToFile(path, title_only).outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(path), WithRiffSize(kAvi + RenderInfoList({"new title", "creator", "comment"})));
+}
+
+TEST_F(InfoTagFileTest, FilesThatCannotTakeAListStayByteForByte) {
+  const std::string index_past_riff_end = Riff("AVI ", kHeaders + "idx1" + Le32(1000) + "short");
+  std::string riff_size_past_eof = kAvi;
+  riff_size_past_eof.replace(4, 4, Le32(100000));
+  const struct {
+    const char* name;
+    std::string bytes;
+    InfoTagOutcome outcome;
+  } cases[] = {
+      {"wave", Riff("WAVE", Chunk("fmt ", std::string(16, '\1')) + Chunk("data", "pcm")),
+       InfoTagOutcome::kNotRiffAvi},
+      {"mpeg", "\0\0\x01\xba" + std::string(60, '\0'), InfoTagOutcome::kNotRiffAvi},
+      {"short", "RIFF\x04\0"s, InfoTagOutcome::kNotRiffAvi},
+      {"empty", "", InfoTagOutcome::kNotRiffAvi},
+      {"no idx1", Riff("AVI ", kHeaders + kMovi), InfoTagOutcome::kNoIndex},
+      {"IndexSizePastRiffEnd", index_past_riff_end, InfoTagOutcome::kNoIndex},
+      {"RiffSizePastEof", riff_size_past_eof, InfoTagOutcome::kNotAtFileEnd},
+      // A large AVI continues in further RIFF chunks; a list after idx1 would land inside its data.
+      {"second RIFF", kAvi + Riff("AVIX", Chunk("LIST", "movi" + Chunk("00dc", "more"))),
+       InfoTagOutcome::kNotAtFileEnd},
+      {"JUNK then second RIFF",
+       Riff("AVI ", kHeaders + kMovi + kIndex + Chunk("JUNK", "pad!")) + Riff("AVIX", Chunk("JUNK", "x")),
+       InfoTagOutcome::kNotAtFileEnd},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = dir.Write("case.avi", c.bytes);
+    EXPECT_EQ(WriteInfoTagsToFile(path, Edit("t", "c", "m")).outcome, c.outcome);
+    EXPECT_EQ(ReadWholeFile(path), c.bytes);
+  }
+  EXPECT_EQ(WriteInfoTagsToFile(dir.path() + "/gone.avi", Edit("t", "", "")).outcome,
+            InfoTagOutcome::kMissingFile);
+}
+
+TEST_F(InfoTagFileTest, ReadOnlyFileIsRefusedAndUnchanged) {
+  const std::string path = dir.Write("ro.avi", kAvi);
+  chmod(path.c_str(), 0444);
+  const InfoTagResult result = WriteInfoTagsToFile(path, Edit("t", "", ""));
+  EXPECT_EQ(result.outcome, InfoTagOutcome::kWriteRefused);
+  EXPECT_EQ(result.error_number, EACCES);
+  EXPECT_EQ(ReadWholeFile(path), kAvi);
+}
+
+TEST_F(InfoTagFileTest, FailurePartWayLeavesTheFileAsItWas) {
+  // An earlier list and a kept chunk, so that both the overwritten bytes and the length must come back.
+  const std::string tagged = WithRiffSize(kAvi + RenderInfoList({"old title", "old creator", "old comment"}) +
+                                          Chunk("JUNK", "keep"));
+  for (int failing_write : {0, 1}) {
+    for (int error_number : {ENOSPC, EIO}) {
+      SCOPED_TRACE(testing::Message() << failing_write << " " << error_number);
+      const std::string path = dir.Write("movie.avi", tagged);
+      InjectWriteFaultForTesting(failing_write, 3, error_number);
+      const InfoTagResult result = WriteInfoTagsToFile(path, Edit(std::string(300, 'n'), "", ""));
+      EXPECT_EQ(result.outcome, InfoTagOutcome::kWriteRefused);
+      EXPECT_EQ(result.error_number, error_number);
+      EXPECT_EQ(ReadWholeFile(path), tagged);
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,136 @@
+// Tags written into an AVI file come back through the readers, and the movie itself is untouched.
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+#include "probe/info_tag_file.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+// tiny_mpeg4_pcm.avi was made with:
+//   ffmpeg -f lavfi -i testsrc=size=64x48:rate=5:duration=1 -f lavfi -i
+//   sine=frequency=440:sample_rate=8000:duration=1
+//     -c:v mpeg4 -q:v 20 -c:a pcm_u8 -fflags +bitexact -flags:v +bitexact -flags:a +bitexact
+//     tiny_mpeg4_pcm.avi
+const std::string kTinyAvi = std::string(TESSAROLL_SOURCE_DIR) + "/tests/data/tiny_mpeg4_pcm.avi";
+
+// Reads the tags back the way the list entry builder does: from the last 1024 bytes, an "I" followed by
+// "SBJ", "CMT" or "COP", four size bytes, then the value up to its zero byte, line feeds as blanks.
+InfoTags ScanTailTags(const std::string& file) {
+  InfoTags tags;
+  size_t at = file.size() > 1024 ? file.size() - 1024 : 0;
+  while (at < file.size()) {
+    if (file[at++] != 'I') continue;
+    const std::string name = file.substr(at, 3);
+    at += 3;
+    std::string* value = name == "SBJ"   ? &tags.title
+                         : name == "CMT" ? &tags.comment
+                         : name == "COP" ? &tags.creator
+                                         : nullptr;
+    if (value == nullptr) continue;
+    at += 4;
+    value->clear();
+    while (at < file.size() && file[at] != '\0') value->push_back(file[at] == '\n' ? ' ' : file[at]), ++at;
+    ++at;
+  }
+  return tags;
+}
+
+// The tags as FFmpeg's AVI demuxer reads them from the INFO list after the index.
+InfoTags DemuxerTags(const std::string& path) {
+  InfoTags tags;
+  AVFormatContext* context = nullptr;
+  if (avformat_open_input(&context, path.c_str(), nullptr, nullptr) != 0) return tags;
+  const auto text = [&](const char* key) {
+    const AVDictionaryEntry* entry = av_dict_get(context->metadata, key, nullptr, 0);
+    return entry ? std::string(entry->value) : std::string();
+  };
+  tags = InfoTags{text("subject"), text("copyright"), text("comment")};
+  avformat_close_input(&context);
+  return tags;
+}
+
+// What a demuxer sees: each stream's parameters and every packet's position, timing and bytes.
+std::string StreamDigest(const std::string& path) {
+  AVFormatContext* context = nullptr;
+  if (avformat_open_input(&context, path.c_str(), nullptr, nullptr) != 0) return "cannot open";
+  std::string digest;
+  if (avformat_find_stream_info(context, nullptr) >= 0) {
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+      const AVCodecParameters* p = context->streams[i]->codecpar;
+      digest += std::to_string(p->codec_id) + " " + std::to_string(p->width) + "x" +
+                std::to_string(p->height) + " " + std::to_string(p->sample_rate) + " " +
+                std::to_string(p->bit_rate) + "\n";
+    }
+    digest += "duration " + std::to_string(context->duration) + "\n";
+    AVPacket* packet = av_packet_alloc();
+    while (av_read_frame(context, packet) >= 0) {
+      const std::string_view data(reinterpret_cast<const char*>(packet->data), packet->size);
+      digest += std::to_string(packet->stream_index) + " " + std::to_string(packet->pts) + " " +
+                std::to_string(packet->pos) + " " + std::to_string(std::hash<std::string_view>{}(data)) +
+                "\n";
+      av_packet_unref(packet);
+    }
+    av_packet_free(&packet);
+  }
+  avformat_close_input(&context);
+  return digest;
+}
+
+TEST(InfoTagRoundTrip, TagsComeBackFromTheFileEnd) {
+  av_log_set_level(AV_LOG_QUIET);
+  TempDir dir;
+  const std::string path = dir.path() + "/movie.avi";
+  std::filesystem::copy_file(kTinyAvi, path);
+  const InfoTags cases[] = {
+      {"abc", "xy", ""},
+      {"\x83\x5e\x83\x43\x83\x67\x83\x8b", "\x8d\xec\x8e\xd2", "two\nlines"},  // CP932 as typed
+      // 200-byte values: the whole list still lies within the last 1024 bytes.
+      {std::string(200, 't'), std::string(200, 'c'), std::string(200, 'm')},
+      {"", "", ""},
+  };
+  for (const InfoTags& tags : cases) {
+    SCOPED_TRACE(tags.title);
+    ASSERT_EQ(WriteInfoTagsToFile(path, InfoTagEdit{tags.title, tags.creator, tags.comment}).outcome,
+              InfoTagOutcome::kWritten);
+    const InfoTags read = ScanTailTags(ReadWholeFile(path));
+    EXPECT_EQ(read.title, tags.title);
+    EXPECT_EQ(read.creator, tags.creator);
+    std::string comment = tags.comment;
+    std::replace(comment.begin(), comment.end(), '\n', ' ');
+    EXPECT_EQ(read.comment, comment);
+    const InfoTags demuxed = DemuxerTags(path);
+    EXPECT_EQ(demuxed.title, tags.title);
+    EXPECT_EQ(demuxed.creator, tags.creator);
+    EXPECT_EQ(demuxed.comment, tags.comment);
+  }
+}
+
+TEST(InfoTagRoundTrip, StreamsReadTheSameAfterWriting) {
+  av_log_set_level(AV_LOG_QUIET);  // the emptied list header draws a warning, as any reader may give
+  TempDir dir;
+  const std::string path = dir.path() + "/movie.avi";
+  std::filesystem::copy_file(kTinyAvi, path);
+  const std::string before = StreamDigest(path);
+  ASSERT_NE(before.find("duration"), std::string::npos) << before;
+  ASSERT_EQ(WriteInfoTagsToFile(path, InfoTagEdit{"title", "creator", "comment"}).outcome,
+            InfoTagOutcome::kWritten);
+  EXPECT_EQ(StreamDigest(path), before);
+  ASSERT_EQ(WriteInfoTagsToFile(path, InfoTagEdit{"", "", ""}).outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(StreamDigest(path), before);
+  // Only the RIFF size and the bytes after idx1 changed.
+  const std::string original = ReadWholeFile(kTinyAvi);
+  const std::string written = ReadWholeFile(path);
+  ASSERT_EQ(written.size(), original.size() + 8);
+  EXPECT_EQ(written.substr(8, original.size() - 8), original.substr(8));
+}
+
+}  // namespace
