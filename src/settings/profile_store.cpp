@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "platform/file_write.h"
 #include "settings/profile_text.h"
 
 namespace {
@@ -44,44 +45,14 @@ FileState ReadProfileFile(const std::string& file, std::string& content) {
   return state;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t n = write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes.remove_prefix(static_cast<size_t>(n));
-  }
-  return true;
-}
-
-// Opens a new temporary file beside target; O_EXCL with mode 0666 leaves the permissions to the umask.
-int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
-  static unsigned counter = 0;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = target + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(++counter);
-    int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
+// Follows a symbolic link so that the link survives, and makes the folder on the first write.
 bool ReplaceFile(const std::string& file, std::string_view bytes) {
   namespace fs = std::filesystem;
   std::error_code error;
   fs::path target = fs::canonical(file, error);
   if (error) target = file;
   if (target.has_parent_path()) fs::create_directories(target.parent_path(), error);
-  std::string temporary;
-  int fd = CreateTemporaryBeside(target.string(), temporary);
-  if (fd < 0) return false;
-  struct stat old_info;
-  bool ok = WriteAll(fd, bytes);
-  if (ok && stat(target.c_str(), &old_info) == 0) ok = fchmod(fd, old_info.st_mode & 07777) == 0;
-  ok = ok && fsync(fd) == 0;
-  ok = close(fd) == 0 && ok;
-  ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) unlink(temporary.c_str());
-  return ok;
+  return ReplaceFileContents(target.string(), bytes).ok;
 }
 
 // The key's value as the text calls return it, or nothing when the key is missing.

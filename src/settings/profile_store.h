@@ -22,7 +22,7 @@ int ProfileReadInt(std::string_view section, std::string_view key, int default_v
 // Sets key in section to value, creating the file's folder, the file, the section and the key as needed,
 // and keeping every other line as it stands. The file is replaced as a whole (a temporary file beside it,
 // then renamed over it; a symbolic link is followed), so a failed write leaves it untouched. Returns false,
-// changing nothing, when the file cannot be read or written or the entry is not storable (see
-// IsStorableProfileEntry).
+// changing nothing, when the file cannot be read or written, has been made read-only, or the entry is not
+// storable (see IsStorableProfileEntry).
 bool ProfileWriteText(std::string_view section, std::string_view key, std::string_view value,
                       const std::string& file);

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "platform/cp932.h"
+#include "platform/file_write.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -168,6 +170,17 @@ TEST(ProfileStore, DamagedOrOddFilesGiveDefaultsAndAreNeverClobbered) {
   EXPECT_EQ(ProfileReadInt("MainSeting", "Left", 64, huge), 64);
   EXPECT_FALSE(ProfileWriteText("MainSeting", "Left", "1", huge));
   EXPECT_EQ(std::filesystem::file_size(huge), 20u + (17u << 20));
+}
+
+TEST(ProfileStore, FailedWriteLosesNothing) {
+  TempDir dir;
+  const std::string original = "[MainSeting]\r\nLeft=5\r\nTop=6\r\n";
+  const std::string file = dir.Write("dorirovo.ini", original);
+  InjectWriteFaultForTesting(0, 10, ENOSPC);  // the disk fills part-way through
+  EXPECT_FALSE(ProfileWriteText("MainSeting", "Left", "100", file));
+  ClearWriteFaultForTesting();
+  EXPECT_EQ(ReadWholeFile(file), original);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 TEST(ProfileStore, WriteThroughSymbolicLinkKeepsTheLink) {
