@@ -1,0 +1,104 @@
+#include "settings/settings.h"
+
+#include <cstdlib>
+
+#include "platform/cp932.h"
+#include "settings/color_text.h"
+#include "settings/profile_store.h"
+#include "settings/settings_location.h"
+
+namespace {
+
+// Field sizes of the record's texts; values read into them keep at most one byte less.
+constexpr size_t kAutoScanSize = 256;
+constexpr size_t kFontTypeSize = 32;
+constexpr size_t kFontSizeSize = 4;
+constexpr size_t kPathSize = 128;
+constexpr size_t kTitleSize = 128;
+constexpr size_t kColorTextSize = 32;
+
+SettingsRecord g_settings;
+bool g_path_fixed_for_testing = false;
+
+std::string LocateSettingsFile() {
+  const char* xdg_config_home = std::getenv("XDG_CONFIG_HOME");
+  return SettingsFileLocation(ExecutableFolder(), xdg_config_home ? xdg_config_home : "", HomeFolder());
+}
+
+std::string DefaultAutoScanFolder() {
+  std::string home = HomeFolder();
+  return Utf8ToCp932(home.empty() ? "/" : home);
+}
+
+}  // namespace
+
+SettingsRecord& Settings() {
+  return g_settings;
+}
+
+const std::string& SettingsFilePath() {
+  if (g_settings.settings_path.empty()) g_settings.settings_path = LocateSettingsFile();
+  return g_settings.settings_path;
+}
+
+void LoadSettings() {
+  static const std::string kDefaultFace = Utf8ToCp932("ＭＳ Ｐゴシック");
+  SettingsRecord& s = g_settings;
+  if (!g_path_fixed_for_testing) s.settings_path = LocateSettingsFile();
+  s.AutoScan = ReadSettingText(kCustomize, "AutoScan", DefaultAutoScanFolder(), kAutoScanSize);
+  s.MainFontType = ReadSettingText(kWindowFonts, "MainFontType", kDefaultFace, kFontTypeSize);
+  s.ListFontType = ReadSettingText(kWindowFonts, "ListFontType", kDefaultFace, kFontTypeSize);
+  s.MainFontSize = ReadSettingText(kWindowFonts, "MainFontSize", "12", kFontSizeSize);
+  s.ListFontSize = ReadSettingText(kWindowFonts, "ListFontSize", "12", kFontSizeSize);
+  s.LoadPath = ReadSettingText(kMainSeting, "LoadPath", "", kPathSize);
+  s.SavePath = ReadSettingText(kMainSeting, "SavePath", "", kPathSize);
+  s.ExtAVI = ReadSettingInt(kMainSeting, "ExtAVI", 1);
+  s.ExtMPEG1 = ReadSettingInt(kMainSeting, "ExtMPEG1", 1);
+  s.ExtASF = ReadSettingInt(kMainSeting, "ExtASF", 1);
+  s.ExtRM = ReadSettingInt(kMainSeting, "ExtRM", 1);
+  s.ExtWAVE = ReadSettingInt(kMainSeting, "ExtWAVE", 1);
+  s.MPGTIME = ReadSettingInt(kMainSeting, "MPGTIME", 1);
+  s.MPG4RATE = ReadSettingInt(kMainSeting, "MPG4RATE", 1);
+  s.ExtMPG2 = ReadSettingInt(kMainSeting, "ExtMPG2", 1);
+  s.ExtQT = ReadSettingInt(kMainSeting, "ExtQT", 1);
+  s.ListClear = ReadSettingInt(kCustomize, "ListClear", 0);
+  s.SizeInfo = ReadSettingInt(kCustomize, "SizeInfo", 0);
+  s.mvTitle = ReadSettingText(kMainSeting, "mvTitle", "Tessaroll", kTitleSize);
+}
+
+void LoadColors() {
+  g_settings.MainColor = ReadSettingColor(kCustomize, "MainColor", "0");
+  g_settings.ListFoColor = ReadSettingColor(kCustomize, "ListFoColor", "0");
+  g_settings.ListBkColor = ReadSettingColor(kCustomize, "ListBkColor", "0xffffff");
+}
+
+std::string ReadSettingText(std::string_view section, std::string_view key, std::string_view default_value,
+                            size_t capacity) {
+  return ProfileReadText(section, key, default_value, capacity, SettingsFilePath());
+}
+
+int ReadSettingInt(std::string_view section, std::string_view key, int default_value) {
+  return ProfileReadInt(section, key, default_value, SettingsFilePath());
+}
+
+bool WriteSettingText(std::string_view section, std::string_view key, std::string_view value) {
+  return ProfileWriteText(section, key, value, SettingsFilePath());
+}
+
+bool WriteSettingInt(std::string_view section, std::string_view key, int value) {
+  return WriteSettingText(section, key, std::to_string(value));
+}
+
+uint32_t ReadSettingColor(std::string_view section, std::string_view key, std::string_view default_text) {
+  return ParseColorText(ReadSettingText(section, key, default_text, kColorTextSize));
+}
+
+bool WriteSettingColor(std::string_view section, std::string_view key, uint32_t color) {
+  return WriteSettingText(section, key, FormatColorText(color));
+}
+
+void UseSettingsFileForTesting(const std::string& path) {
+  g_settings = SettingsRecord{};
+  g_settings.settings_path = path;
+  g_path_fixed_for_testing = !path.empty();
+}

@@ -1,0 +1,40 @@
+#include "settings/settings_location.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+constexpr char kSettingsFileName[] = "dorirovo.ini";
+
+}  // namespace
+
+std::string SettingsFileLocation(const std::string& executable_folder, const std::string& xdg_config_home,
+                                 const std::string& home) {
+  namespace fs = std::filesystem;
+  const fs::path beside_program = fs::path(executable_folder) / kSettingsFileName;
+  std::error_code error;
+  if (!executable_folder.empty() && fs::is_regular_file(beside_program, error))
+    return beside_program.string();
+  // The base directory specification ignores a relative XDG_CONFIG_HOME.
+  if (!xdg_config_home.empty() && xdg_config_home[0] == '/') {
+    return (fs::path(xdg_config_home) / "tessaroll" / kSettingsFileName).string();
+  }
+  if (!home.empty()) return (fs::path(home) / ".config" / "tessaroll" / kSettingsFileName).string();
+  return beside_program.string();
+}
+
+std::string ExecutableFolder() {
+  std::error_code error;
+  std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : executable.parent_path().string();
+}
+
+std::string HomeFolder() {
+  if (const char* home = std::getenv("HOME"); home && *home) return home;
+  if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir) return entry->pw_dir;
+  return {};
+}
