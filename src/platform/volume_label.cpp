@@ -1,0 +1,103 @@
+#include "platform/volume_label.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <cstdlib>
+#include <unordered_map>
+
+#ifdef TESSAROLL_HAVE_BLKID
+#include <blkid/blkid.h>
+#endif
+
+namespace {
+
+std::unordered_map<dev_t, std::string>& LabelCache() {
+  static std::unordered_map<dev_t, std::string> cache;
+  return cache;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// udev writes bytes that are unsafe in a file name as "\xNN".
+std::string DecodeLinkName(const std::string& name) {
+  std::string decoded;
+  for (size_t i = 0; i < name.size(); ++i) {
+    if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x' && HexDigit(name[i + 2]) >= 0 &&
+        HexDigit(name[i + 3]) >= 0) {
+      decoded.push_back(static_cast<char>(HexDigit(name[i + 2]) * 16 + HexDigit(name[i + 3])));
+      i += 3;
+    } else {
+      decoded.push_back(name[i]);
+    }
+  }
+  return decoded;
+}
+
+#ifdef TESSAROLL_HAVE_BLKID
+// The blkid cache answers without reading the device when the user may not open it.
+std::string LabelFromBlkid(dev_t device) {
+  char* device_name = blkid_devno_to_devname(device);
+  if (device_name == nullptr) return std::string();
+  std::string label;
+  blkid_cache cache = nullptr;
+  if (blkid_get_cache(&cache, nullptr) == 0) {
+    if (char* value = blkid_get_tag_value(cache, "LABEL", device_name)) {
+      label = value;
+      free(value);
+    }
+    blkid_put_cache(cache);
+  }
+  free(device_name);
+  return label;
+}
+#endif
+
+std::string LookUpLabel(dev_t device) {
+  // Anonymous devices (major 0) are virtual file systems: tmpfs, overlay, btrfs subvolumes, FUSE.
+  if (major(device) == 0) return std::string();
+#ifdef TESSAROLL_HAVE_BLKID
+  std::string label = LabelFromBlkid(device);
+  if (!label.empty()) return label;
+#endif
+  return LabelFromLinkFolder("/dev/disk/by-label", device);
+}
+
+}  // namespace
+
+std::string LabelFromLinkFolder(const std::string& folder, dev_t device) {
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return std::string();
+  std::string label;
+  while (const dirent* entry = readdir(dir)) {
+    std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat target;
+    if (fstatat(dirfd(dir), entry->d_name, &target, 0) == 0 &&
+        (S_ISBLK(target.st_mode) || S_ISCHR(target.st_mode)) && target.st_rdev == device) {
+      label = DecodeLinkName(name);
+      break;
+    }
+  }
+  closedir(dir);
+  return label;
+}
+
+std::string VolumeLabel(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return std::string();
+  auto& cache = LabelCache();
+  auto found = cache.find(info.st_dev);
+  if (found != cache.end()) return found->second;
+  return cache.emplace(info.st_dev, LookUpLabel(info.st_dev)).first->second;
+}
+
+void ClearVolumeLabelCache() {
+  LabelCache().clear();
+}
