@@ -72,33 +72,17 @@ TEST(MpegSystemReader, FrameRateTexts) {
 // Index 0 is free format: the header does not give the bit rate, so neither rate is shown.
 // Index 15 is forbidden by the standard and shows 0.
 TEST(MpegSystemReader, BitRatesAndFreeFormat) {
-  const char* const audio_rates[16] = {"",
-                                       "44.1kHz/32kbit",
-                                       "44.1kHz/48kbit",
-                                       "44.1kHz/56kbit",
-                                       "44.1kHz/64kbit",
-                                       "44.1kHz/80kbit",
-                                       "44.1kHz/96kbit",
-                                       "44.1kHz/112kbit",
-                                       "44.1kHz/128kbit",
-                                       "44.1kHz/160kbit",
-                                       "44.1kHz/192kbit",
-                                       "44.1kHz/224kbit",
-                                       "44.1kHz/256kbit",
-                                       "44.1kHz/320kbit",
-                                       "44.1kHz/384kbit",
-                                       "44.1kHz/0kbit"};
-  const char* const video_rates[16] = {"",         "1468kbit", "1452kbit", "1444kbit", "1436kbit", "1420kbit",
-                                       "1404kbit", "1388kbit", "1372kbit", "1340kbit", "1308kbit", "1276kbit",
-                                       "1244kbit", "1180kbit", "1116kbit", "1500kbit"};
+  const int kbit[16] = {0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 0};
   TempDir dir;
   FixedLength length{400999};
   for (int index = 0; index < 16; ++index) {
     SCOPED_TRACE(index);
     ReadMpegSystemWith(Sparse(dir, Stream(4, index, 0), 60000000), length.Options());
     EXPECT_EQ("MPEG Layer2", MediaInfo().audio_format);
-    EXPECT_EQ(audio_rates[index], MediaInfo().audio_rate);
-    EXPECT_EQ(video_rates[index], MediaInfo().video_rate);
+    const bool free_format = index == 0;
+    EXPECT_EQ(free_format ? "" : "44.1kHz/" + std::to_string(kbit[index]) + "kbit", MediaInfo().audio_rate);
+    // 60000000 / 400 / 100 less the bit rate, which free format does not give.
+    EXPECT_EQ(free_format ? "" : std::to_string(1500 - kbit[index]) + "kbit", MediaInfo().video_rate);
   }
 }
 
@@ -163,31 +147,19 @@ TEST(MpegSystemReader, MissingHeadersLeaveTheirFieldsEmpty) {
   EXPECT_EQ("", MediaInfo().audio_rate);
   EXPECT_EQ("", MediaInfo().video_rate);
   EXPECT_EQ("00:10", MediaInfo().play_time);
-
-  std::string zero_one;
-  for (int i = 0; i < 5000; ++i) zero_one += std::string("\x00\x01", 2);
-  ReadMpegSystemWith(dir.Write("zero-one.mpg", MpegPackHeader() + zero_one), length.Options());
-  EXPECT_EQ("MPEG1", MediaInfo().video_format);
-  EXPECT_EQ("", MediaInfo().picture_size);
-  EXPECT_EQ("", MediaInfo().frame_rate);
-  EXPECT_EQ("", MediaInfo().audio_format);
-  EXPECT_EQ("", MediaInfo().video_rate);
 }
 
-// A file gone since it was listed, or a folder, leaves the whole record empty, even of an earlier probe.
+// A file gone since it was listed leaves the whole record empty, even of an earlier probe.
 TEST(MpegSystemReader, UnreadableFileEmptiesTheRecord) {
   TempDir dir;
   FixedLength length{400000};
   ReadMpegSystemWith(dir.Write("a.mpg", Stream(4, 11, 0)), length.Options());
   ASSERT_EQ("MPEG1", MediaInfo().video_format);
-  for (const std::string& path : {dir.path() + "/gone.mpg", dir.path()}) {
-    SCOPED_TRACE(path);
-    ReadMpegSystemWith(path, length.Options());
-    EXPECT_EQ("", MediaInfo().video_format);
-    EXPECT_EQ("", MediaInfo().picture_size);
-    EXPECT_EQ("", MediaInfo().audio_rate);
-    EXPECT_EQ("", MediaInfo().play_time);
-  }
+  ReadMpegSystemWith(dir.path() + "/gone.mpg", length.Options());
+  EXPECT_EQ("", MediaInfo().video_format);
+  EXPECT_EQ("", MediaInfo().picture_size);
+  EXPECT_EQ("", MediaInfo().audio_rate);
+  EXPECT_EQ("", MediaInfo().play_time);
 }
 
 // ffprobe: 64x48, 30000/1001 fps, mp2 48000 Hz 32000 bit/s, duration 2.912923 s, 32768 bytes.

@@ -22,16 +22,6 @@ TEST(SequentialFileReader, ReadsEveryByteInOrderThenStops) {
   EXPECT_EQ(bytes.size(), reader.position());
 }
 
-TEST(SequentialFileReader, PairWithOneByteLeftFails) {
-  TempDir dir;
-  SequentialFileReader reader(dir.Write("a.bin", "abc"));
-  uint8_t first, second;
-  EXPECT_TRUE(reader.ReadPair(&first, &second));
-  EXPECT_EQ('b', second);
-  EXPECT_FALSE(reader.ReadPair(&first, &second));
-  EXPECT_FALSE(reader.ReadByte(&first));
-}
-
 // A folder, a pipe with no writer or a missing file would block or fail on read: none is opened.
 TEST(SequentialFileReader, OnlyRegularFilesOpen) {
   TempDir dir;
