@@ -1,0 +1,18 @@
+#pragma once
+// The CSV list file, both ways: every field in double quotes, fields separated by commas.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "list/list_file_table.h"
+
+// The header line of file labels and one line per row, with "\n" line ends (the writer turns them into
+// CR LF). Cells are written unchanged inside the quotes, thousands separators and units included.
+std::string RenderCsvList(const ListFileTable& table);
+
+// The fields of one line given without its line end. A line starting with a double quote is quoted:
+// its fields are separated only by the three bytes `","`, and the opening and closing quotes are dropped,
+// so commas inside a cell (1,234,567 or "Hello, World") stay in it. Any other line is plain: a comma
+// separates fields unless an ASCII digit stands right before or after it. There is always at least one
+// field; an empty line gives one empty field.
+std::vector<std::string> SplitCsvFields(std::string_view line);

@@ -1,0 +1,96 @@
+#include "list/html_list.h"
+
+#include <cstdio>
+
+namespace {
+
+const char* const kCellOpen[] = {
+    "        <td bgcolor=\"#",
+    "        <td align=\"center\" bgcolor=\"#",
+    "        <td align=\"right\" bgcolor=\"#",
+};
+
+void AppendCell(std::string& out, int alignment, uint32_t back, uint32_t font, const std::string& size,
+                const std::string& text) {
+  out += kCellOpen[(alignment >= 0 && alignment <= 2) ? alignment : 0];
+  out += ColorToHtml(back);
+  out += "\" nowrap><font color=\"#";
+  out += ColorToHtml(font);
+  out += "\"><font size=\"";
+  out += size;
+  out += "\"><b>";
+  out += EscapeHtml(text);
+  out += "</b></font></font></td>\n";
+}
+
+void AppendHeading(std::string& out, const HtmlOptions& options) {
+  if (options.FoStrDrawType == 1) out += "    <center>";
+  if (options.FoStrDrawType == 2) out += "    <div align=\"right\">";
+  out += "<b><font size=\"" + options.FoFontSize + "\">" + options.TopTitle + "</font></b><br><br>";
+  // With left alignment no line end follows, so the heading and the table share one line.
+  if (options.FoStrDrawType == 1) out += "</center>\n";
+  if (options.FoStrDrawType == 2) out += "</div>\n";
+}
+
+}  // namespace
+
+std::string ColorToHtml(uint32_t color) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02X%02X%02X", color & 0xff, (color >> 8) & 0xff, (color >> 16) & 0xff);
+  return text;
+}
+
+std::string EscapeHtml(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+std::string RenderHtmlList(const ListFileTable& table, const HtmlOptions& options) {
+  std::string out = "<html>\n    <head>\n";
+  if (options.FoBackDrawType == 1) {
+    out += "    <body background=\"" + options.FoBackImage + "\" text=\"#" +
+           ColorToHtml(options.FoFontColor) + "\"></body>\n";
+  } else {
+    out += "    <body bgcolor=\"#" + ColorToHtml(options.FoBackColor) + "\" text=\"#" +
+           ColorToHtml(options.FoFontColor) + "\"></body>\n";
+  }
+  out += "    <title>" + options.Caption + "</title>\n    </head>\n";
+  AppendHeading(out, options);
+  out += "    <center><table border=1>\n        <tr>\n";
+  for (const std::string& label : table.labels) {
+    AppendCell(out, options.FitStrDrawType, options.FitBackColor, options.FitFontColor, options.FiiFontSize,
+               label);
+  }
+  out += "        </tr>\n";
+  for (size_t row = 0; row < table.rows.size(); ++row) {
+    bool second_pair = options.FiiListDraw == 1 && row % 2 == 1;
+    uint32_t back = second_pair ? options.FiiBackColor2 : options.FiiBackColor1;
+    uint32_t font = second_pair ? options.FiiFontColor2 : options.FiiFontColor1;
+    out += "        <tr>\n";
+    for (const std::string& cell : table.rows[row]) {
+      AppendCell(out, options.FiiStrDrawType, back, font, options.FiiFontSize, cell);
+    }
+    out += "        </tr>\n";
+  }
+  out += "    </table></center>\n</html>\n\n";
+  return out;
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The list file formats and how a file name chooses one.
+#include <string_view>
+
+enum ListFileKind { kListFileRefused = -1, kListFileTxt = 0, kListFileCsv = 1, kListFileHtml = 2 };
+
+// The format a file name asks for: its last three characters TXT, CSV or HTM in any letter case; a name
+// ending in ".html" in any letter case is HTML. Any other name is kListFileRefused: nothing may be saved
+// under it.
+ListFileKind ListFileKindOfName(std::string_view name);

@@ -1,0 +1,84 @@
+#include "list/list_file_writer.h"
+
+#include <cerrno>
+#include <limits>
+
+#include "list/columns.h"
+#include "list/csv_format.h"
+#include "list/html_list.h"
+#include "list/list_model.h"
+#include "list/txt_list.h"
+#include "platform/file_write.h"
+
+namespace {
+
+// TXT files right-align the sizes and the two bit rates; the list view itself right-aligns only sizes.
+bool RightAlignedInTxt(int column_no) {
+  return column_no == kColSizeBytes || column_no == kColSizeMB || column_no == kColSizeKB ||
+         column_no == kColVideoRate || column_no == kColAudioRate;
+}
+
+}  // namespace
+
+ListFileTable ListFileTableFromList() {
+  ListFileTable table;
+  int last = Columns().last_position;
+  std::vector<int> column_at(last + 1, kColFileName);
+  for (int column_no = 0; column_no < kColumnCount; ++column_no) {
+    int position = ColumnPosition(column_no);
+    if (position >= 0 && position <= last) column_at[position] = column_no;
+  }
+  for (int column_no : column_at) {
+    table.labels.push_back(ColumnTable(column_no).file_label);
+    table.right_aligned.push_back(RightAlignedInTxt(column_no));
+  }
+  int rows = ListRowCount();
+  table.rows.resize(rows);
+  for (int row = 0; row < rows; ++row) {
+    table.rows[row].reserve(last + 1);
+    for (int position = 0; position <= last; ++position) {
+      table.rows[row].push_back(ListGetCell(row, position, std::numeric_limits<size_t>::max()));
+    }
+  }
+  return table;
+}
+
+std::string ToCrLfLineEnds(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+ListFileResult WriteListFile(const std::string& path, ListFileKind kind, bool append,
+                             const HtmlOptions& html) {
+  ListFileResult result;
+  result.path = path;
+  ListFileTable table = ListFileTableFromList();
+  std::string text;
+  switch (kind) {
+    case kListFileTxt:
+      text = RenderTxtList(table, !append);
+      break;
+    case kListFileCsv:
+      text = RenderCsvList(table);
+      break;
+    case kListFileHtml:
+      text = RenderHtmlList(table, html);
+      break;
+    default:
+      result.ok = false;
+      result.error_number = EINVAL;
+      result.what = "format";
+      return result;
+  }
+  std::string bytes = ToCrLfLineEnds(text);
+  WriteResult written = append ? AppendFileContents(path, bytes) : ReplaceFileContents(path, bytes);
+  result.ok = written.ok;
+  result.error_number = written.error_number;
+  result.what = written.what;
+  return result;
+}

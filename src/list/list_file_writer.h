@@ -1,0 +1,29 @@
+#pragma once
+// Saving the list as a TXT, CSV or HTML list file: every shown column in display order, every row from
+// the top, CP932 bytes as they are, CR LF line ends.
+#include <string>
+#include <string_view>
+
+#include "list/list_file_kind.h"
+#include "list/list_file_table.h"
+#include "settings/html_options.h"
+
+// The shown columns and all rows of the row store, cells whole.
+ListFileTable ListFileTableFromList();
+
+// Every "\n" becomes CR LF, as a text-mode stream writes it (line ends inside cells included).
+std::string ToCrLfLineEnds(std::string_view text);
+
+struct ListFileResult {
+  bool ok = true;
+  int error_number = 0;  // errno of the failing step
+  std::string what;      // the failing step: "create", "write", "rename", "format"...
+  std::string path;      // the list file
+};
+
+// Writes the list in the given format. Without append the file is replaced; with append the bytes go
+// after its contents (a TXT file then gets the data rows without the header line). The HTML options are
+// used only for HTML. A failure is returned, never shown, and leaves any existing file byte for byte
+// as it was; a kind other than the three formats writes nothing and fails with EINVAL.
+ListFileResult WriteListFile(const std::string& path, ListFileKind kind, bool append,
+                             const HtmlOptions& html = HtmlOptions());
