@@ -25,3 +25,13 @@ struct HtmlOptions {
   int FiiStrDrawType = 1;         // item cell alignment: 0 left, 1 centre, 2 right
   std::string FiiFontSize = "3";  // HTML font size of every table cell
 };
+
+// The options stored in section HtmlSetting of the settings file in use; a missing key gives its default.
+// Texts are read up to 127 bytes, colours as colour text. A choice outside its range is kept as read (the
+// dialog then checks no button of that group).
+HtmlOptions ReadHtmlOptions();
+
+// Stores all eighteen options in section HtmlSetting: the five texts, the five choices ("%d"; one outside
+// its range is stored as its default), then the eight colours as colour text. False when any key could
+// not be stored.
+bool WriteHtmlOptions(const HtmlOptions& options);
