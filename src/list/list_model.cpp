@@ -1,9 +1,10 @@
 #include "list/list_model.h"
 
+#include "list/key_index.h"
+
 #include <algorithm>
 #include <deque>
 #include <numeric>
-#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -25,8 +26,8 @@ struct Store {
   int selected_count = 0;
   // No row above this one is selected; lets walks over the selection skip the unselected top.
   size_t selection_floor = 0;
-  // First row of each key; rebuilt on demand after changes other than appending.
-  std::unordered_map<int32_t, int> first_row_of_key;
+  // Rebuilt on demand after changes other than appending.
+  KeyIndex key_index;
   bool key_index_valid = true;
 };
 
@@ -55,10 +56,10 @@ void Notify(const std::function<void(Args...)>& observer, Args... args) {
 }
 
 void RebuildKeyIndex(Store& store) {
-  store.first_row_of_key.clear();
-  for (size_t row = 0; row < store.rows.size(); ++row) {
-    store.first_row_of_key.try_emplace(store.rows[row].key, static_cast<int>(row));
-  }
+  std::vector<int32_t> keys;
+  keys.reserve(store.rows.size());
+  for (const Row& row : store.rows) keys.push_back(row.key);
+  store.key_index.Rebuild(keys);
   store.key_index_valid = true;
 }
 
@@ -68,11 +69,16 @@ int ListRowCount() {
   return static_cast<int>(TheStore().rows.size());
 }
 
-std::string ListGetCell(int row, int position, size_t capacity) {
-  if (!RowExists(row) || !PositionExists(position) || capacity == 0) return {};
+std::string_view ListCellView(int row, int position) {
+  if (!RowExists(row) || !PositionExists(position)) return {};
   const std::vector<std::string>& cells = TheStore().rows[row].cells;
   if (static_cast<size_t>(position) >= cells.size()) return {};
-  return cells[position].substr(0, capacity - 1);
+  return cells[position];
+}
+
+std::string ListGetCell(int row, int position, size_t capacity) {
+  if (capacity == 0) return {};
+  return std::string(ListCellView(row, position).substr(0, capacity - 1));
 }
 
 void ListSetCell(int row, int position, const std::string& text) {
@@ -93,7 +99,7 @@ void ListInsertRow(int position, int32_t key, const std::string& file_name) {
   added.cells.push_back(file_name);
   store.rows.insert(store.rows.begin() + row, std::move(added));
   if (row == count) {
-    if (store.key_index_valid) store.first_row_of_key.try_emplace(key, row);
+    if (store.key_index_valid) store.key_index.Append(key, row);
   } else {
     store.key_index_valid = false;
   }
@@ -118,7 +124,7 @@ void ListDeleteAll() {
   store.rows.clear();
   store.selected_count = 0;
   store.selection_floor = 0;
-  store.first_row_of_key.clear();
+  store.key_index.Clear();
   store.key_index_valid = true;
   Notify(store.events.after_reset);
 }
@@ -166,8 +172,7 @@ void ListSetChecked(int row, bool checked) {
 int ListFindRowByKey(int32_t key) {
   Store& store = TheStore();
   if (!store.key_index_valid) RebuildKeyIndex(store);
-  const auto found = store.first_row_of_key.find(key);
-  return found == store.first_row_of_key.end() ? -1 : found->second;
+  return store.key_index.Find(key);
 }
 
 int32_t ListRowKey(int row) {

@@ -4,11 +4,15 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 int ListRowCount();
 // The cell text cut to capacity - 1 bytes; empty for a row or position that does not exist.
 std::string ListGetCell(int row, int position, size_t capacity = 256);
+// The whole cell text without a copy, for comparisons over many rows; valid until the store next
+// changes. Empty as ListGetCell is.
+std::string_view ListCellView(int row, int position);
 void ListSetCell(int row, int position, const std::string& text);
 // Places the new row at position (at the end when position equals the row count; a position outside
 // 0..count is taken as the nearest end). The new row is unchecked and unselected.

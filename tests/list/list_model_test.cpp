@@ -97,6 +97,24 @@ TEST_F(ListModel, FindRowByKeyReturnsTheUpperOfSharedKeys) {
   EXPECT_EQ(ListFindRowByKey(1), 0);
 }
 
+TEST_F(ListModel, FindRowByKeyWithKeysOutOfRowOrder) {
+  // Appended rows whose keys are not the row numbers, repeated, negative or far apart.
+  const int32_t keys[] = {1, 0, 1, -5, 1000000, 2, -5, 2147483647, 3, 1000000};
+  for (int row = 0; row < 10; ++row) ListInsertRow(row, keys[row], std::to_string(row));
+  const struct {
+    int32_t key;
+    int row;
+  } expected[] = {{1, 0}, {0, 1}, {-5, 3}, {1000000, 4}, {2, 5}, {2147483647, 7}, {3, 8}, {4, -1}, {-1, -1}};
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const auto& e : expected) {
+      SCOPED_TRACE(testing::Message() << "pass " << pass << " key " << e.key);
+      EXPECT_EQ(ListFindRowByKey(e.key), e.row);
+    }
+    ListInsertRow(ListRowCount(), 0, "appended");  // the second pass looks up after a rebuild
+    ListSort([](int32_t, int32_t, int) { return 0; }, 0);
+  }
+}
+
 TEST_F(ListModel, SelectionWalksAndDeletesFollowTheRows) {
   for (int i = 0; i < 6; ++i) ListInsertRow(i, i, std::to_string(i));
   ListSetSelected(4, true);
