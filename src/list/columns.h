@@ -25,8 +25,8 @@ enum ColumnNo {
 };
 
 struct ColumnDef {
-  std::string list_header;  // CP932, half-width katakana
-  std::string file_label;   // CP932, full-width katakana; used in list files
+  std::string list_header;     // CP932, half-width katakana
+  std::string file_label;      // CP932, full-width katakana; used in list files
   const char* visibility_key;  // section Customize; nullptr for the file name
   const char* width_key;       // section MainSeting
   int default_width;
@@ -34,6 +34,7 @@ struct ColumnDef {
   int width_menu_item;
 };
 
+// The table entry of a column (0 to 16); an empty entry for any other number.
 const ColumnDef& ColumnTable(int column_no);
 
 struct ColumnState {
@@ -50,5 +51,15 @@ ColumnState& Columns();
 // sets up the row store's columns. Called once when the list is created.
 void BuildColumns();
 
-// Display position of a column, or -1 when it is hidden.
+// Display position of a column, or -1 when it is hidden (or not a column).
 int ColumnPosition(int column_no);
+// The column shown at a display position, or -1 when none is.
+int ColumnAtPosition(int position);
+
+// The state for these flags and widths: shown is 1 where the flag is 1 and 0 for any other value
+// (the file name is always shown); shown columns take the next display positions in table order.
+ColumnState MakeColumnState(const std::array<int, kColumnCount>& flags,
+                            const std::array<int, kColumnCount>& widths);
+// Makes the state the one of the run and gives the row store the shown columns (list header, stored
+// width, alignment) by display position.
+void UseColumns(const ColumnState& state);
