@@ -1,0 +1,126 @@
+#include "list/csv_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "list/list_model.h"
+#include "platform/cp932.h"
+#include "support/shown_columns.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+class CsvReaderTest : public testing::Test {
+ protected:
+  void TearDown() override { ListResetForTesting(); }
+  std::string Row(int row) {
+    std::string text = std::to_string(ListRowKey(row));
+    for (int position = 0; position < ListColumnCount(); ++position) {
+      text += "|" + ListGetCell(row, position, 100000);
+    }
+    return text;
+  }
+  TempDir dir_;
+};
+
+// The header of a file written with the file name, size in bytes and title shown.
+const std::string kHeader = Utf8ToCp932("\"ファイル名\",\"サイズ(Byte)\",\"タイトル\"\r\n");
+
+TEST_F(CsvReaderTest, HeaderMustNameTheShownColumns) {
+  std::string path = dir_.Write("list.csv", kHeader + "\"a.avi\",\"1,234\",\"t\"\r\n");
+  const struct {
+    std::initializer_list<ColumnNo> shown;
+    CsvReadCode code;
+  } cases[] = {
+      {{kColSizeBytes, kColTitle}, kCsvLoaded},
+      {{kColTitle}, kCsvCategoryCountMismatch},  // a column hidden since
+      {{kColSizeBytes, kColTitle, kColComment}, kCsvCategoryCountMismatch},
+      {{kColSizeMB, kColTitle}, kCsvCategoryItemMismatch},  // another column shown instead
+      {{kColSizeBytes, kColGenre}, kCsvCategoryItemMismatch},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "code " << c.code);
+    ShowOnlyColumns(c.shown);
+    ListInsertRow(0, 7, "kept.avi");
+    EXPECT_EQ(ReadCsvListFile(path), c.code);
+    // A refused file adds nothing.
+    EXPECT_EQ(ListRowCount(), c.code == kCsvLoaded ? 2 : 1);
+    EXPECT_EQ(Row(ListRowCount() - 1).substr(0, 10), "7|kept.avi");
+  }
+}
+
+TEST_F(CsvReaderTest, HeaderLettersMatchWithoutCase) {
+  ShowOnlyColumns({kColSizeBytes, kColFrameRate});
+  std::string path = dir_.Write("list.csv", Utf8ToCp932("\"ファイル名\",\"サイズ(byte)\",\"FPS\"\r\n"));
+  EXPECT_EQ(ReadCsvListFile(path), kCsvLoaded);
+  EXPECT_EQ(ListRowCount(), 0);
+}
+
+TEST_F(CsvReaderTest, EmptyOrMissingFilesAreCountMismatches) {
+  ShowOnlyColumns({});
+  EXPECT_EQ(ReadCsvListFile(dir_.Write("empty.csv", "")), kCsvCategoryCountMismatch);
+  EXPECT_EQ(ReadCsvListFile(dir_.path() + "/gone.csv"), kCsvCategoryCountMismatch);
+  EXPECT_EQ(ReadCsvListFile(dir_.path()), kCsvCategoryCountMismatch);  // a folder
+  EXPECT_EQ(ListRowCount(), 0);
+}
+
+TEST_F(CsvReaderTest, RowsGoOnTopInFileOrderWithKeysFromZero) {
+  ShowOnlyColumns({kColSizeBytes, kColTitle});
+  std::string path = dir_.Write("list.csv", kHeader +
+                                                "\"a.avi\",\"1,234,567\",\"Hello, World\"\r\n"
+                                                "\"b.avi\",\"5\"\r\n"  // short: its title stays empty
+                                                "\"c.avi\",\"6\",\"t\",\"extra\",\"more\"\r\n"
+                                                "\r\n"  // an empty line is an empty row
+                                                "plain.avi,12,345\n");
+  ListInsertRow(0, 40, "old.avi");
+  ASSERT_EQ(ReadCsvListFile(path), kCsvLoaded);
+  ASSERT_EQ(ListRowCount(), 6);
+  EXPECT_EQ(Row(0), "0|a.avi|1,234,567|Hello, World");
+  EXPECT_EQ(Row(1), "1|b.avi|5|");
+  EXPECT_EQ(Row(2), "2|c.avi|6|t");
+  EXPECT_EQ(Row(3), "3|||");
+  EXPECT_EQ(Row(4), "4|plain.avi,12,345||");
+  EXPECT_EQ(Row(5), "40|old.avi||");
+
+  ASSERT_EQ(ReadCsvListFile(path), kCsvLoaded);  // loaded twice: the second copy on top
+  ASSERT_EQ(ListRowCount(), 11);
+  EXPECT_EQ(Row(0), "0|a.avi|1,234,567|Hello, World");
+  EXPECT_EQ(Row(5), "0|a.avi|1,234,567|Hello, World");
+}
+
+// A line longer than any fixed buffer is one row, not a row plus a second row made of its tail.
+TEST_F(CsvReaderTest, LongLinesStayOneRow) {
+  ShowOnlyColumns({kColSizeBytes, kColTitle});
+  std::string title(3000, 't');
+  std::string path = dir_.Write("list.csv", kHeader + "\"a.avi\",\"1\",\"" + title + "\"\r\n\"b.avi\"\r\n");
+  ASSERT_EQ(ReadCsvListFile(path), kCsvLoaded);
+  ASSERT_EQ(ListRowCount(), 2);
+  EXPECT_EQ(Row(0), "0|a.avi|1|" + title);
+  EXPECT_EQ(Row(1), "1|b.avi||");
+}
+
+TEST_F(CsvReaderTest, SplitCsvLineReportsTheEnd) {
+  std::string path = dir_.Write("lines.csv", "\"a\",\"b\"\r\nc\n\"d\"");
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(file, nullptr);
+  std::vector<std::string> fields;
+  EXPECT_FALSE(SplitCsvLine(file, fields));
+  EXPECT_EQ(fields, (std::vector<std::string>{"a", "b"}));
+  EXPECT_FALSE(SplitCsvLine(file, fields));
+  EXPECT_EQ(fields, (std::vector<std::string>{"c"}));
+  EXPECT_FALSE(SplitCsvLine(file, fields));  // the last line needs no line end
+  EXPECT_EQ(fields, (std::vector<std::string>{"d"}));
+  EXPECT_TRUE(SplitCsvLine(file, fields));
+  EXPECT_EQ(fields, (std::vector<std::string>{"d"}));
+  std::fclose(file);
+}
+
+TEST(CsvReadErrorText, CaptionAndTextCarryTheCode) {
+  EXPECT_EQ(Cp932ToUtf8(CsvReadErrorCaption(kCsvCategoryCountMismatch)),
+            "CSVﾃﾞｰﾀ読み込み失敗 [ｶﾃｺﾞﾘ数不一致]");
+  EXPECT_EQ(Cp932ToUtf8(CsvReadErrorCaption(kCsvCategoryItemMismatch)),
+            "CSVﾃﾞｰﾀ読み込み失敗 [ｶﾃｺﾞﾘ項目不一致]");
+  EXPECT_EQ(Cp932ToUtf8(CsvReadErrorText(kCsvCategoryItemMismatch)),
+            "ﾃﾞｰﾀ書き込み時とｶﾃｺﾞﾘﾃｰﾌﾞﾙが異なるか、CSV形式が異なります\n読み込みに失敗しました ｴﾗｰｺｰﾄﾞ2");
+}
+
+}  // namespace
