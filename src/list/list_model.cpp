@@ -1,11 +1,11 @@
 #include "list/list_model.h"
 
-#include "list/key_index.h"
-
 #include <algorithm>
 #include <deque>
 #include <numeric>
 #include <utility>
+
+#include "list/key_index.h"
 
 namespace {
 

@@ -64,7 +64,7 @@ void ListSetColumnWidth(int position, int width);
 struct ListEvents {
   std::function<void(int row)> before_insert, after_insert;
   std::function<void(int row)> before_remove, after_remove;
-  std::function<void()> before_reset, after_reset;  // delete all and sort
+  std::function<void()> before_reset, after_reset;  // delete all, sort, new columns
   std::function<void(int row, int position)> cell_changed;
   std::function<void(int row)> state_changed;                         // check mark or selection
   std::function<void(int position, int width)> column_width_changed;  // kListFitToContents asks the view

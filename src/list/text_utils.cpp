@@ -51,13 +51,11 @@ std::string ResolveFileName(const std::string& path) {
 }
 
 std::string GroupThousands(std::string_view text) {
-  const size_t padding = std::min(text.find_first_not_of(' '), text.size());
-  const std::string_view figure = text.substr(padding);
-  std::string grouped(text.substr(0, padding));
-  const size_t first_group = figure.size() % 3 == 0 ? 3 : figure.size() % 3;
-  for (size_t i = 0; i < figure.size(); ++i) {
+  std::string grouped;
+  const size_t first_group = text.size() % 3 == 0 ? 3 : text.size() % 3;
+  for (size_t i = 0; i < text.size(); ++i) {
     if (i >= first_group && (i - first_group) % 3 == 0) grouped += ',';
-    grouped += figure[i];
+    grouped += text[i];
   }
   return grouped;
 }

@@ -23,7 +23,7 @@ std::string PathFileName(std::string_view path);
 // stays relative. Paths are file-system bytes.
 std::string ResolveFileName(const std::string& path);
 
-// "," between groups of three bytes counted from the right: "1234567" gives "1,234,567"; texts of up
-// to three bytes come back unchanged. Leading spaces (the padding of a right-aligned figure) stay in
-// front and are never grouped, so "   123" stays as it is and "  1234" gives "  1,234".
+// "," between groups of three bytes counted from the right, whatever the bytes are: "1234567" gives
+// "1,234,567", "  1234" gives "  1,234"; texts of up to three bytes come back unchanged. Padding counts
+// as bytes too ("   123" gives "   ,123"), so group a figure before padding it.
 std::string GroupThousands(std::string_view text);
