@@ -90,9 +90,9 @@ TEST_F(SortTest, PlayingTimeSortsByValueAndOtherTextAsBytes) {
   // The title column holds no numbers by definition: its digits compare as bytes.
   ListDeleteAll();
   const int title = ColumnPosition(kColTitle);
-  AddRows({"Part 10", "part 9", "Part 1"}, title);
+  AddRows({"Disc 10", "disc 9", "Disc 1"}, title);
   SortByColumn(title);
-  EXPECT_EQ(Column(title), (Texts{"Part 1", "Part 10", "part 9"}));
+  EXPECT_EQ(Column(title), (Texts{"Disc 1", "Disc 10", "disc 9"}));
 }
 
 TEST_F(SortTest, FileNamesByNameOrByExtension) {
