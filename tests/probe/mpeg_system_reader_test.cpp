@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "platform/media_length.h"
 #include "probe/media_info.h"
 #include "support/mpeg1_builder.h"
 #include "support/temp_dir.h"
@@ -160,21 +159,4 @@ TEST(MpegSystemReader, UnreadableFileEmptiesTheRecord) {
   EXPECT_EQ("", MediaInfo().picture_size);
   EXPECT_EQ("", MediaInfo().audio_rate);
   EXPECT_EQ("", MediaInfo().play_time);
-}
-
-// ffprobe: 64x48, 30000/1001 fps, mp2 48000 Hz 32000 bit/s, duration 2.912923 s, 32768 bytes.
-TEST(MpegSystemReader, RealFileAgreesWithFfprobe) {
-  MpegReadOptions options;
-  options.get_play_time = true;
-  options.play_time_shown = true;
-  options.playing_length_ms = PlayingLengthMs;
-  ReadMpegSystemWith(TESSAROLL_SOURCE_DIR "/tests/data/mpeg1_64x48_2s.mpg", options);
-  const MediaInfoRecord& info = MediaInfo();
-  EXPECT_EQ("MPEG1", info.video_format);
-  EXPECT_EQ("64x48", info.picture_size);
-  EXPECT_EQ("29.97", info.frame_rate);
-  EXPECT_EQ("MPEG Layer2", info.audio_format);
-  EXPECT_EQ("48.0kHz/32kbit", info.audio_rate);
-  EXPECT_EQ("00:02", info.play_time);
-  EXPECT_EQ("131kbit", info.video_rate);  // 32768 / 2 / 100 - 32
 }
