@@ -1,5 +1,7 @@
 #include "list/list_file_kind.h"
 
+#include "platform/cp932.h"
+
 namespace {
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view lower_suffix) {
@@ -20,4 +22,14 @@ ListFileKind ListFileKindOfName(std::string_view name) {
   if (EndsWithIgnoringCase(name, "csv")) return kListFileCsv;
   if (EndsWithIgnoringCase(name, "htm") || EndsWithIgnoringCase(name, ".html")) return kListFileHtml;
   return kListFileRefused;
+}
+
+std::string RefusedListFileCaption() {
+  static const std::string kCaption = Utf8ToCp932("保存失敗");
+  return kCaption;
+}
+
+std::string RefusedListFileText() {
+  static const std::string kText = Utf8ToCp932("TXT・CSV・HTM形式以外では保存できません");
+  return kText;
 }

@@ -52,12 +52,4 @@ TEST(SplitCsvFields, PlainLinesKeepCommasBesideDigits) {
   }
 }
 
-TEST(SplitCsvFields, ReadsBackWhatRenderCsvListWrote) {
-  ListFileTable table{{"n", "b", "k", "t"}, {}, {{"m.avi", "1,234,567", "1,205KB", "Hello, World"}}};
-  std::string text = RenderCsvList(table);
-  std::string data_line = text.substr(text.find('\n') + 1);
-  data_line.pop_back();
-  EXPECT_EQ(SplitCsvFields(data_line), table.rows[0]);
-}
-
 }  // namespace

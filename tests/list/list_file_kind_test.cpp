@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/cp932.h"
+
 namespace {
 
 TEST(ListFileKindOfName, LastThreeCharactersOrDotHtml) {
@@ -19,6 +21,8 @@ TEST(ListFileKindOfName, LastThreeCharactersOrDotHtml) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(ListFileKindOfName(c.name), c.kind);
   }
+  EXPECT_EQ(Cp932ToUtf8(RefusedListFileCaption() + RefusedListFileText()),
+            "保存失敗TXT・CSV・HTM形式以外では保存できません");
 }
 
 }  // namespace

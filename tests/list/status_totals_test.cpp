@@ -51,32 +51,28 @@ TEST_F(StatusTotalsTest, RowSizeKBFromTheFirstShownSizeColumn) {
 }
 
 TEST_F(StatusTotalsTest, CountTextPadsTheTotalToSixCharacters) {
-  ShowOnlyColumns({kColSizeKB});
-  EXPECT_EQ(StatusCountText(), "0file(s)      0KB(0.0MB)");
-  AddSizeRows({"1,000KB", "200", "34"});
-  EXPECT_EQ(StatusCountText(), "3file(s)   1,234KB(1.2MB)");
-  ShowOnlyColumns({kColSizeKB});
-  AddSizeRows({"45,600", "78"});
-  EXPECT_EQ(StatusCountText(), "2file(s)  45,678KB(44.6MB)");
-  ShowOnlyColumns({kColSizeKB});
-  AddSizeRows({"2,345,678"});
-  EXPECT_EQ(StatusCountText(), "1file(s) 2,345,678KB(2290.7MB)");
-  // Small totals get no stray comma.
-  ShowOnlyColumns({kColSizeKB});
-  AddSizeRows({"5", "7", "0"});
-  EXPECT_EQ(StatusCountText(), "3file(s)     12KB(0.0MB)");
-  ShowOnlyColumns({kColSizeKB});
-  AddSizeRows({"999"});
-  EXPECT_EQ(StatusCountText(), "1file(s)    999KB(1.0MB)");
-  ShowOnlyColumns({kColTitle});
-  AddSizeRows({"1", "2", "3"});
-  EXPECT_EQ(StatusCountText(), "3file(s) Not KB(Not MB)");
-}
-
-TEST_F(StatusTotalsTest, TotalsBeyondTwoGiBDoNotWrap) {
-  ShowOnlyColumns({kColSizeBytes});
-  AddSizeRows({"3,221,225,472", "3,221,225,472"});
-  EXPECT_EQ(StatusCountText(), "2file(s) 6,291,456KB(6144.0MB)");
+  const struct {
+    std::initializer_list<ColumnNo> shown;
+    std::initializer_list<std::string> sizes;
+    const char* text;
+  } cases[] = {
+      {{kColSizeKB}, {}, "0file(s)      0KB(0.0MB)"},
+      {{kColSizeKB}, {"1,000KB", "200", "34"}, "3file(s)   1,234KB(1.2MB)"},
+      {{kColSizeKB}, {"45,600", "78"}, "2file(s)  45,678KB(44.6MB)"},
+      {{kColSizeKB}, {"2,345,678"}, "1file(s) 2,345,678KB(2290.7MB)"},
+      // Small totals get no stray comma.
+      {{kColSizeKB}, {"5", "7", "0"}, "3file(s)     12KB(0.0MB)"},
+      {{kColSizeKB}, {"999"}, "1file(s)    999KB(1.0MB)"},
+      {{kColTitle}, {"1", "2", "3"}, "3file(s) Not KB(Not MB)"},
+      // Beyond 2 GiB nothing wraps.
+      {{kColSizeBytes}, {"3,221,225,472", "3,221,225,472"}, "2file(s) 6,291,456KB(6144.0MB)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    ShowOnlyColumns(c.shown);
+    AddSizeRows(c.sizes);
+    EXPECT_EQ(StatusCountText(), c.text);
+  }
 }
 
 TEST_F(StatusTotalsTest, DiskTexts) {
