@@ -3,18 +3,19 @@
 #include "probe/container_sniff.h"
 #include "probe/labelled_container.h"
 #include "probe/media_info.h"
+#include "probe/riff_media.h"
 
-int ProbeMediaFile(const std::string& path, [[maybe_unused]] bool check_mode) {
+int ProbeMediaFile(const std::string& path, bool check_mode, const DecoderQuery& decoders) {
   ClearMediaInfo();
-  int check_result = 0;
   switch (ContainerType type = SniffContainer(path)) {
+    case kContainerRiff:
+      return ReadRiffMedia(path, check_mode, decoders);
     case kContainerRealMedia:
     case kContainerQuickTime:
     case kContainerAsf:
       ReadLabelledContainer(type);
-      break;
+      return 0;
     default:
-      break;
+      return 0;
   }
-  return check_result;
 }

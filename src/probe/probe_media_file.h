@@ -2,6 +2,8 @@
 // The probe driver: fills the media info record (probe/media_info.h) from a file's headers.
 #include <string>
 
+#include "platform/decoder_query.h"
+
 // Check results: a sum of these for AVI files, 6 or 7 for WAVE files, 0 in every other case and
 // whenever check mode is off.
 constexpr int kVideoDecoderMissing = 1;
@@ -11,6 +13,8 @@ constexpr int kWaveAudioPlayable = 6;
 constexpr int kWaveAudioMissing = 7;
 
 // Empties the record, sniffs the container from the content (not the name) and runs its reader. In
-// check mode RIFF files are also tested for installed decoders. Returns the check result. Never fails:
-// an unreadable or unrecognised file leaves the record empty and gives 0.
-int ProbeMediaFile(const std::string& path, bool check_mode);
+// check mode RIFF files are also tested for decoders, asking decoders (tests give fixed answers).
+// Returns the check result. Never fails: an unreadable or unrecognised file leaves the record empty
+// and gives 0.
+int ProbeMediaFile(const std::string& path, bool check_mode,
+                   const DecoderQuery& decoders = InstalledDecoders());

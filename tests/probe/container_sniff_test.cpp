@@ -26,10 +26,7 @@ TEST(SniffContainer, DecidesByTheFirstEightBytesInOrder) {
       {"MPEG-2 pack", "\0\0\x01\xBA\x44\0\x04\0"s, kContainerMpeg2},
       {"QuickTime moov", "\0\0\x10\0moov"s, kContainerQuickTime},
       {"QuickTime wide", "\0\0\0\x08wide"s, kContainerQuickTime},
-      {"QuickTime ftyp",
-       "\0\0\0\x20"
-       "ftypqt  "s,
-       kContainerQuickTime},
+      {"QuickTime ftyp", "\0\0\0 ftypqt  "s, kContainerQuickTime},
       {"QuickTime mdat first", "\0\0\0\x08mdat"s, kContainerUnknown},
       {"ASF", "\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9"s, kContainerAsf},
       {"ASF identifier one byte off", "\x30\x26\xB2\x75\x8E\x66\xCF\x12"s, kContainerUnknown},

@@ -1,0 +1,29 @@
+#include "platform/decoder_query.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+namespace {
+
+bool HasDecoderForRiffTag(const AVCodecTag* table, unsigned int tag) {
+  const AVCodecTag* const tables[] = {table, nullptr};
+  AVCodecID id = av_codec_get_id(tables, tag);
+  return id != AV_CODEC_ID_NONE && avcodec_find_decoder(id) != nullptr;
+}
+
+bool FfmpegHasVideoDecoder(uint32_t handler) {
+  return HasDecoderForRiffTag(avformat_get_riff_video_tags(), handler);
+}
+
+bool FfmpegHasAudioDecoder(uint16_t format_tag) {
+  return HasDecoderForRiffTag(avformat_get_riff_audio_tags(), format_tag);
+}
+
+}  // namespace
+
+const DecoderQuery& InstalledDecoders() {
+  static const DecoderQuery kFfmpeg{FfmpegHasVideoDecoder, FfmpegHasAudioDecoder};
+  return kFfmpeg;
+}

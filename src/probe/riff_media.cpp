@@ -1,0 +1,153 @@
+#include "probe/riff_media.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <optional>
+
+#include "platform/cp932.h"
+#include "probe/codec_names.h"
+#include "probe/media_info.h"
+#include "probe/play_time.h"
+#include "probe/probe_media_file.h"
+#include "probe/riff_fields.h"
+#include "probe/riff_reader.h"
+#include "probe/wave_format.h"
+#include "settings/settings.h"
+
+namespace {
+
+struct StreamHeader {
+  std::optional<uint32_t> handler, scale, rate, length;
+};
+
+struct AviHeaders {
+  std::optional<uint32_t> width, height;
+  std::optional<StreamHeader> video;
+  std::optional<WaveFormat> audio;  // the second stream's format, when it has one
+  bool has_audio = false;           // a second stream list exists
+};
+
+AviHeaders ReadAviHeaders(RiffReader& reader, const RiffChunk& riff) {
+  AviHeaders headers;
+  RiffChunk hdrl, chunk, strl;
+  if (reader.FindList(riff, FourCC("hdrl"), hdrl)) {
+    if (reader.FindChunk(hdrl, FourCC("avih"), chunk)) {
+      RiffFields avih = ReadRiffFields(reader, chunk, 56);
+      headers.width = avih.U32(32);
+      headers.height = avih.U32(36);
+      reader.Leave(chunk);
+    }
+    if (reader.FindList(hdrl, FourCC("strl"), strl) && reader.FindChunk(strl, FourCC("strh"), chunk)) {
+      RiffFields strh = ReadRiffFields(reader, chunk, 36);
+      headers.video = StreamHeader{strh.U32(4), strh.U32(20), strh.U32(24), strh.U32(32)};
+      reader.Leave(chunk);
+    }
+  }
+  // The second stream list is searched from here to the end of the RIFF chunk, so when there is none
+  // the walk skips over the movie data by its size.
+  if (reader.FindList(riff, FourCC("strl"), strl)) {
+    headers.has_audio = true;
+    if (reader.FindChunk(strl, FourCC("strf"), chunk)) headers.audio = ReadWaveFormat(reader, chunk);
+  }
+  return headers;
+}
+
+std::optional<double> FramesPerSecond(const StreamHeader& video) {
+  if (!video.rate || !video.scale || *video.scale == 0) return std::nullopt;
+  return static_cast<double>(*video.rate) / *video.scale;
+}
+
+std::optional<int64_t> PlayingSeconds(const StreamHeader& video) {
+  std::optional<double> fps = FramesPerSecond(video);
+  if (!fps || *fps == 0 || !video.length) return std::nullopt;
+  double seconds = std::trunc(*video.length / *fps);
+  if (seconds > std::numeric_limits<int32_t>::max()) return std::nullopt;
+  return static_cast<int64_t>(seconds);
+}
+
+std::string VideoRateText(uint32_t riff_size, std::optional<int64_t> seconds, const WaveFormat* audio) {
+  if (!seconds || *seconds == 0) return "";
+  int64_t kilobytes = riff_size / 1024;
+  char text[64];
+  if (Settings().MPG4RATE == 1) {
+    // The whole file's kbit per second less exactly what the audio rate shows after its slash.
+    std::optional<int64_t> audio_shown = audio ? AudioFigureShown(*audio) : std::nullopt;
+    if (!audio_shown) return "";
+    std::snprintf(text, sizeof text, "%lldkbit",
+                  static_cast<long long>(kilobytes * 8 / *seconds - *audio_shown));
+  } else {
+    std::snprintf(text, sizeof text, "%lldKB", static_cast<long long>(kilobytes / *seconds));
+  }
+  return text;
+}
+
+int CheckAvi(const AviHeaders& headers, const DecoderQuery& decoders) {
+  int result = 0;
+  if (!headers.video || !headers.video->handler || !decoders.has_video_decoder(*headers.video->handler)) {
+    result += kVideoDecoderMissing;
+  }
+  if (!headers.has_audio) {
+    result += kNoAudioStream;
+  } else if (!headers.audio || !headers.audio->format_tag ||
+             !decoders.has_audio_decoder(*headers.audio->format_tag)) {
+    result += kAudioDecoderMissing;
+  }
+  return result;
+}
+
+void FillAvi(const AviHeaders& headers, uint32_t riff_size) {
+  MediaInfoRecord& info = MediaInfo();
+  char text[64];
+  if (headers.video && headers.video->handler) info.video_format = VideoCodecName(*headers.video->handler);
+  if (!headers.has_audio) {
+    static const std::string kNoAudio = Utf8ToCp932("音声なし");
+    info.audio_format = kNoAudio;
+  } else if (headers.audio) {
+    info.audio_format = WaveFormatName(*headers.audio);
+    info.audio_rate = AudioRateText(*headers.audio);
+  }
+  std::optional<int64_t> seconds = headers.video ? PlayingSeconds(*headers.video) : std::nullopt;
+  if (headers.has_audio) {
+    info.video_rate = VideoRateText(riff_size, seconds, headers.audio ? &*headers.audio : nullptr);
+  }
+  if (std::optional<double> fps = headers.video ? FramesPerSecond(*headers.video) : std::nullopt) {
+    std::snprintf(text, sizeof text, "%.2f", *fps);
+    info.frame_rate = text;
+  }
+  if (headers.width && headers.height) {
+    std::snprintf(text, sizeof text, "%ux%u", *headers.width, *headers.height);
+    info.picture_size = text;
+  }
+  if (seconds) FormatPlayTime(*seconds);
+}
+
+int ReadWave(RiffReader& reader, const RiffChunk& riff, bool check_mode, const DecoderQuery& decoders) {
+  RiffChunk chunk;
+  if (!reader.FindChunk(riff, FourCC("fmt "), chunk)) return check_mode ? kWaveAudioMissing : 0;
+  WaveFormat format = ReadWaveFormat(reader, chunk);
+  MediaInfoRecord& info = MediaInfo();
+  info.audio_format = WaveFormatName(format);
+  info.audio_rate = AudioRateText(format);
+  // The RIFF size counts the header chunks too, as the playing time always has.
+  if (format.avg_bytes_per_sec && *format.avg_bytes_per_sec != 0)
+    FormatPlayTime(riff.size / *format.avg_bytes_per_sec);
+  if (!check_mode) return 0;
+  return format.format_tag && decoders.has_audio_decoder(*format.format_tag) ? kWaveAudioPlayable
+                                                                             : kWaveAudioMissing;
+}
+
+}  // namespace
+
+int ReadRiffMedia(const std::string& path, bool check_mode, const DecoderQuery& decoders) {
+  RiffReader reader(path);
+  RiffChunk riff;
+  if (reader.FindRiff(FourCC("AVI "), riff)) {
+    AviHeaders headers = ReadAviHeaders(reader, riff);
+    FillAvi(headers, riff.size);
+    return check_mode ? CheckAvi(headers, decoders) : 0;
+  }
+  if (reader.FindRiff(FourCC("WAVE"), riff)) return ReadWave(reader, riff, check_mode, decoders);
+  return 0;
+}
