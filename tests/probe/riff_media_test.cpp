@@ -141,7 +141,7 @@ TEST_F(RiffMediaTest, WaveFiles) {
                      .size = 16};
   // The RIFF size (441036) counts the header chunks too.
   EXPECT_EQ(Probe(WaveFile(pcm, 441000)), (Fields{"", "PCM", "", "22.05kHz/16bit", "", "", "00:10"}));
-  EXPECT_EQ(Probe(WaveFile(pcm, 441000 - 37)), (Fields{"", "PCM", "", "22.05kHz/16bit", "", "", "00:09"}));
+  EXPECT_EQ(Probe(WaveFile(pcm, 441000 - 38)), (Fields{"", "PCM", "", "22.05kHz/16bit", "", "", "00:09"}));
 
   WaveFormatSpec mp3{.format_tag = 0x55,
                      .channels = 2,

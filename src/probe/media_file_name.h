@@ -1,0 +1,9 @@
+#pragma once
+// Which files are listed, from the name alone.
+#include <string>
+
+// 1 when the last three bytes of the name are, ignoring ASCII letter case, "AVI", "MPG", ".RM", "ASF",
+// "WAV" or "MOV" and that type's scan filter flag in the settings record (ExtAVI, ExtMPEG1, ExtRM,
+// ExtASF, ExtWAVE, ExtQT) is on; else 0. No dot is needed before the letters ("bravi" passes), and
+// ExtMPG2 plays no part: "MPG" names follow ExtMPEG1 alone.
+int IsMediaFileName(const std::string& name);
