@@ -5,6 +5,8 @@
 
 #include "cli/cli_options.h"
 #include "cli/probe_command.h"
+#include "list/columns.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -38,6 +40,9 @@ int RunCli(int argc, char** argv) {
     std::printf("tessaroll-cli %s\n", TESSAROLL_VERSION);
     return 0;
   }
+  // The readers follow the user's settings and shown columns, as in the window program.
+  LoadSettings();
+  BuildColumns();
   if (options.probe) return RunProbeCommand(options);
   std::fprintf(stderr, "tessaroll-cli: nothing to do (try --help)\n");
   return 2;

@@ -3,6 +3,7 @@
 #include "probe/container_sniff.h"
 #include "probe/labelled_container.h"
 #include "probe/media_info.h"
+#include "probe/mpeg_reader.h"
 #include "probe/riff_media.h"
 
 int ProbeMediaFile(const std::string& path, bool check_mode, const DecoderQuery& decoders) {
@@ -10,6 +11,9 @@ int ProbeMediaFile(const std::string& path, bool check_mode, const DecoderQuery&
   switch (ContainerType type = SniffContainer(path)) {
     case kContainerRiff:
       return ReadRiffMedia(path, check_mode, decoders);
+    case kContainerMpeg1:
+      ReadMpegSystem(path);
+      return 0;
     case kContainerRealMedia:
     case kContainerQuickTime:
     case kContainerAsf:

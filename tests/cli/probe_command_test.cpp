@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/cp932.h"
+#include "support/riff_builder.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -34,6 +35,22 @@ TEST(CliProbe, PathIsCp932UnlessUtf8) {
   const std::string tail = "\tRealVideo\tRealAudio\t\t\t\t\t\t0\n";
   EXPECT_EQ(Cli({"--probe", path}).out, Utf8ToCp932(path) + tail);
   EXPECT_EQ(Cli({"--utf8", "--probe", path}).out, path + tail);
+}
+
+TEST(CliProbe, RiffFilesWithInstalledDecoders) {
+  TempDir dir;
+  AviSpec one_stream;
+  one_stream.has_audio = false;
+  one_stream.handler = "MJPG";
+  const std::string avi = dir.Write("a.avi", AviFile(one_stream));
+  const std::string wav = dir.Write("b.wav", WaveFile({}, 176400));
+  ProgramResult result = Cli({"--probe", "--check", "--utf8", avi, wav});
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_EQ(result.out, avi + "\tMotion JPEG\t音声なし\t\t\t25.00\t320x240\t00:10\t4\n" +  //
+                            wav + "\t\tPCM\t\t44.10kHz/16bit\t\t\t00:01\t6\n");
+  // Without --check the result is 0; without --utf8 the texts are CP932.
+  EXPECT_EQ(Cli({"--probe", avi}).out,
+            Utf8ToCp932(avi + "\tMotion JPEG\t音声なし\t\t\t25.00\t320x240\t00:10\t0\n"));
 }
 
 TEST(CliProbe, UnreadableFileStillGetsItsLineAndExitsOne) {

@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/cp932.h"
+#include "probe/media_info.h"
 #include "support/media_fields.h"
+#include "support/mpeg1_builder.h"
+#include "support/riff_builder.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -41,6 +45,22 @@ TEST(ProbeMediaFile, LabelledContainersByContentNotName) {
       EXPECT_EQ(MediaInfoFields(), c.expected);
     }
   }
+}
+
+TEST(ProbeMediaFile, ReaderChosenByContentNotName) {
+  TempDir dir;
+  const std::string mpeg = MpegPackHeader() + MpegSystemHeader() +
+                           MpegPacket(kMpegVideoStream, MpegSequenceHeaderBytes(352, 240, 4), 1) +
+                           MpegPacket(kMpegAudioStream, MpegAudioFrameBytes(11, 0));
+  ProbeMediaFile(dir.Write("clip.avi", mpeg), false);
+  EXPECT_EQ(MediaInfo().video_format, "MPEG1");
+  EXPECT_EQ(MediaInfo().picture_size, "352x240");
+
+  AviSpec avi;
+  avi.has_audio = false;
+  ProbeMediaFile(dir.Write("clip.mpg", AviFile(avi)), false);
+  EXPECT_EQ(MediaInfo().video_format, "DivX Low");
+  EXPECT_EQ(MediaInfo().audio_format, Utf8ToCp932("音声なし"));
 }
 
 TEST(ProbeMediaFile, RecordClearedBetweenProbes) {
