@@ -11,6 +11,7 @@ extern "C" {
 }
 
 #include "probe/info_tag_file.h"
+#include "scan/tag_scan.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -22,26 +23,10 @@ namespace {
 //     tiny_mpeg4_pcm.avi
 const std::string kTinyAvi = std::string(TESSAROLL_SOURCE_DIR) + "/tests/data/tiny_mpeg4_pcm.avi";
 
-// Reads the tags back the way the list entry builder does: from the last 1024 bytes, an "I" followed by
-// "SBJ", "CMT" or "COP", four size bytes, then the value up to its zero byte, line feeds as blanks.
-InfoTags ScanTailTags(const std::string& file) {
-  InfoTags tags;
-  size_t at = file.size() > 1024 ? file.size() - 1024 : 0;
-  while (at < file.size()) {
-    if (file[at++] != 'I') continue;
-    const std::string name = file.substr(at, 3);
-    at += 3;
-    std::string* value = name == "SBJ"   ? &tags.title
-                         : name == "CMT" ? &tags.comment
-                         : name == "COP" ? &tags.creator
-                                         : nullptr;
-    if (value == nullptr) continue;
-    at += 4;
-    value->clear();
-    while (at < file.size() && file[at] != '\0') value->push_back(file[at] == '\n' ? ' ' : file[at]), ++at;
-    ++at;
-  }
-  return tags;
+// The tags as the list entry builder reads them: scanned from the file's last bytes.
+TagValues ScanTailTags(const std::string& file) {
+  return ScanTags(
+      std::string_view(file).substr(file.size() > kTagScanBytes ? file.size() - kTagScanBytes : 0));
 }
 
 // The tags as FFmpeg's AVI demuxer reads them from the INFO list after the index.
@@ -101,7 +86,7 @@ TEST(InfoTagRoundTrip, TagsComeBackFromTheFileEnd) {
     SCOPED_TRACE(tags.title);
     ASSERT_EQ(WriteInfoTagsToFile(path, InfoTagEdit{tags.title, tags.creator, tags.comment}).outcome,
               InfoTagOutcome::kWritten);
-    const InfoTags read = ScanTailTags(ReadWholeFile(path));
+    const TagValues read = ScanTailTags(ReadWholeFile(path));
     EXPECT_EQ(read.title, tags.title);
     EXPECT_EQ(read.creator, tags.creator);
     std::string comment = tags.comment;

@@ -1,0 +1,155 @@
+#include "probe/info_tag_writer.h"
+
+#include <sys/stat.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "list/columns.h"
+#include "list/list_model.h"
+#include "platform/cp932.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+std::string Le32(uint32_t value) {
+  std::string bytes;
+  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>((value >> shift) & 0xFF));
+  return bytes;
+}
+std::string Chunk(const std::string& id, const std::string& data) {
+  return id + Le32(static_cast<uint32_t>(data.size())) + data + (data.size() % 2 ? "\0"s : ""s);
+}
+std::string Riff(const std::string& form, const std::string& chunks) {
+  return "RIFF" + Le32(static_cast<uint32_t>(4 + chunks.size())) + form + chunks;
+}
+const std::string kAvi =
+    Riff("AVI ", Chunk("LIST", "movi" + Chunk("00dc", "frame")) + Chunk("idx1", std::string(16, '\1')));
+const std::string kWave = Riff("WAVE", Chunk("fmt ", std::string(16, '\1')) + Chunk("data", "pcm"));
+const std::string kMpeg = "\0\0\x01\xba"s + std::string(60, '\0');
+
+std::string Tagged(const InfoTags& tags) {
+  std::string bytes = kAvi + RenderInfoList(tags);
+  bytes.replace(4, 4, Le32(static_cast<uint32_t>(bytes.size() - 8)));
+  return bytes;
+}
+
+class InfoTagWriterTest : public testing::Test {
+ protected:
+  void SetUp() override { ShowColumns({}); }
+  void TearDown() override { ListResetForTesting(); }
+
+  void ShowColumns(const std::vector<int>& hidden) {
+    ListResetForTesting();
+    std::array<int, kColumnCount> flags;
+    flags.fill(1);
+    for (int column_no : hidden) flags[column_no] = 0;
+    std::array<int, kColumnCount> widths;
+    widths.fill(50);
+    UseColumns(MakeColumnState(flags, widths));
+  }
+  // A checked row for name in the test folder; real_path says whether the row keeps its path.
+  int AddRow(const std::string& utf8_name, const InfoTags& tags, bool real_path = true) {
+    const int row = ListRowCount();
+    ListInsertRow(row, row, Utf8ToCp932(utf8_name));
+    if (ColumnPosition(kColTitle) >= 0) ListSetCell(row, ColumnPosition(kColTitle), tags.title);
+    if (ColumnPosition(kColCreator) >= 0) ListSetCell(row, ColumnPosition(kColCreator), tags.creator);
+    if (ColumnPosition(kColComment) >= 0) ListSetCell(row, ColumnPosition(kColComment), tags.comment);
+    ListSetCell(row, ColumnPosition(kColFolder), Utf8ToCp932(dir.path()));
+    if (real_path) ListSetRowPath(row, dir.path() + "/" + utf8_name);
+    ListSetChecked(row, true);
+    return row;
+  }
+  TempDir dir;
+};
+
+TEST_F(InfoTagWriterTest, WalkWritesCheckedAviRowsAndSkipsTheRestChecked) {
+  const InfoTags tags{"title", "creator", "comment"};
+  const struct {
+    std::string name;
+    std::string bytes;
+    bool checked;
+    InfoTagOutcome outcome;
+  } rows[] = {
+      {"movie.avi", kAvi, true, InfoTagOutcome::kWritten},
+      {"unchecked.avi", kAvi, false, InfoTagOutcome::kWritten},
+      {"sound.wav", kWave, true, InfoTagOutcome::kNotAviName},
+      {"clip.mpg", kMpeg, true, InfoTagOutcome::kNotAviName},
+      // Not a RIFF AVI despite its name: skipped, and the rows after it are still written.
+      {"mpeg-named.avi", kMpeg, true, InfoTagOutcome::kNotRiffAvi},
+      {"wave-named.avi", kWave, true, InfoTagOutcome::kNotRiffAvi},
+      {"vanished.avi", kAvi, true, InfoTagOutcome::kMissingFile},
+      {"no-index.avi", Riff("AVI ", Chunk("LIST", "movi")), true, InfoTagOutcome::kNoIndex},
+      {"read-only.avi", kAvi, true, InfoTagOutcome::kWriteRefused},
+      {"LAST.AVI", kAvi, true, InfoTagOutcome::kWritten},
+  };
+  for (const auto& r : rows) {
+    dir.Write(r.name, r.bytes);
+    const int row = AddRow(r.name, tags);
+    ListSetChecked(row, r.checked);
+  }
+  // Between the scan and the write the file goes away, and another is made read-only.
+  std::remove((dir.path() + "/vanished.avi").c_str());
+  chmod((dir.path() + "/read-only.avi").c_str(), 0444);
+
+  const std::vector<InfoTagRowReport> reports = WriteInfoTags();
+  ASSERT_EQ(reports.size(), std::size(rows) - 1);
+  size_t report = 0;
+  for (int row = 0; row < static_cast<int>(std::size(rows)); ++row) {
+    SCOPED_TRACE(rows[row].name);
+    const std::string path = dir.path() + "/" + rows[row].name;
+    const bool written = rows[row].checked && rows[row].outcome == InfoTagOutcome::kWritten;
+    if (rows[row].checked) {
+      EXPECT_EQ(reports[report].row, row);
+      EXPECT_EQ(reports[report].path, path);
+      EXPECT_EQ(reports[report].outcome, rows[row].outcome);
+      ++report;
+    }
+    EXPECT_EQ(ListIsChecked(row), rows[row].checked && !written);
+    if (rows[row].outcome != InfoTagOutcome::kMissingFile) {
+      EXPECT_EQ(ReadWholeFile(path), written ? Tagged(tags) : rows[row].bytes);
+    }
+  }
+  // Written rows are unchecked, so a second run touches only the rows that were skipped.
+  const std::vector<InfoTagRowReport> again = WriteInfoTags();
+  ASSERT_EQ(again.size(), reports.size() - 2);  // all but movie.avi and LAST.AVI
+  EXPECT_EQ(again.front().row, 2);
+}
+
+TEST_F(InfoTagWriterTest, PathFromFolderAndNameCellsWhenTheRowHasNone) {
+  const std::string name = "映画 (1).avi";
+  dir.Write(name, kAvi);
+  AddRow(name, {"\x83\x5e\x83\x43\x83\x67\x83\x8b", "", "x"}, /*real_path=*/false);
+  // A name CP932 cannot hold reaches its file through the row's real path only.
+  const std::string snowman = "snow\xe2\x98\x83.avi";
+  dir.Write(snowman, kAvi);
+  AddRow(snowman, {"t", "", ""});
+
+  const std::vector<InfoTagRowReport> reports = WriteInfoTags();
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(reports[0].outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(dir.path() + "/" + name), Tagged({"\x83\x5e\x83\x43\x83\x67\x83\x8b", "", "x"}));
+  EXPECT_EQ(reports[1].outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(dir.path() + "/" + snowman), Tagged({"t", "", ""}));
+}
+
+TEST_F(InfoTagWriterTest, HiddenTagColumnKeepsTheFileText) {
+  // Cells of hidden columns hold nothing; writing them would erase tags the user never saw.
+  const std::string path = dir.Write("movie.avi", Tagged({"old title", "old creator", "old comment"}));
+  ShowColumns({kColCreator, kColComment});
+  AddRow("movie.avi", {"new title", "", ""});
+  ASSERT_EQ(WriteInfoTags().at(0).outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(path), Tagged({"new title", "old creator", "old comment"}));
+  // All three shown and empty: the list is emptied.
+  ShowColumns({});
+  AddRow("movie.avi", {});
+  ASSERT_EQ(WriteInfoTags().at(0).outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(path), Tagged({}));
+}
+
+}  // namespace
