@@ -9,27 +9,17 @@
 #include <gtest/gtest.h>
 
 #include "platform/file_write.h"
+#include "support/riff_builder.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-std::string Le32(uint32_t value) {
-  std::string bytes;
-  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>((value >> shift) & 0xFF));
-  return bytes;
-}
-std::string Chunk(const std::string& id, const std::string& data) {
-  return id + Le32(static_cast<uint32_t>(data.size())) + data + (data.size() % 2 ? "\0"s : ""s);
-}
-std::string Riff(const std::string& form, const std::string& chunks) {
-  return "RIFF" + Le32(static_cast<uint32_t>(4 + chunks.size())) + form + chunks;
-}
-const std::string kHeaders = Chunk("LIST", "hdrl" + Chunk("avih", std::string(56, '\0')));
-const std::string kMovi = Chunk("LIST", "movi" + Chunk("00dc", "frame"));
+const std::string kHeaders = AviHeaderList({});
+const std::string kMovi = ListChunk("movi", Chunk("00dc", "frame"));
 const std::string kIndex = Chunk("idx1", "00dc" + Le32(0x10) + Le32(4) + Le32(5));
-const std::string kAvi = Riff("AVI ", kHeaders + kMovi + kIndex);
+const std::string kAvi = RiffForm("AVI ", kHeaders + kMovi + kIndex);
 
 // The file as it should be: the given bytes with the RIFF size set to their length minus 8.
 std::string WithRiffSize(std::string bytes) {
@@ -74,8 +64,8 @@ TEST_F(InfoTagFileTest, WritingAgainReplacesTheList) {
 
 TEST_F(InfoTagFileTest, ChunksAfterTheIndexSurvive) {
   const std::string junk = Chunk("JUNK", std::string(33, 'j'));
-  const std::string foreign_info = Chunk("LIST", "INFO" + Chunk("ISFT", "other tool"));
-  const std::string avi = Riff("AVI ", kHeaders + kMovi + kIndex + junk + foreign_info);
+  const std::string foreign_info = ListChunk("INFO", Chunk("ISFT", "other tool"));
+  const std::string avi = RiffForm("AVI ", kHeaders + kMovi + kIndex + junk + foreign_info);
   const std::string path = dir.Write("movie.avi", avi);
   ASSERT_EQ(WriteInfoTagsToFile(path, Edit("abc", "", "")).outcome, InfoTagOutcome::kWritten);
   const std::string prefix = avi.substr(0, avi.size() - junk.size() - foreign_info.size());
@@ -96,7 +86,7 @@ TEST_F(InfoTagFileTest, MissingTextsKeepWhatTheFileHolds) {
 }
 
 TEST_F(InfoTagFileTest, FilesThatCannotTakeAListStayByteForByte) {
-  const std::string index_past_riff_end = Riff("AVI ", kHeaders + "idx1" + Le32(1000) + "short");
+  const std::string index_past_riff_end = RiffForm("AVI ", kHeaders + RawChunk("idx1", 1000, "short"));
   std::string riff_size_past_eof = kAvi;
   riff_size_past_eof.replace(4, 4, Le32(100000));
   const struct {
@@ -104,19 +94,19 @@ TEST_F(InfoTagFileTest, FilesThatCannotTakeAListStayByteForByte) {
     std::string bytes;
     InfoTagOutcome outcome;
   } cases[] = {
-      {"wave", Riff("WAVE", Chunk("fmt ", std::string(16, '\1')) + Chunk("data", "pcm")),
-       InfoTagOutcome::kNotRiffAvi},
+      {"wave", WaveFile({}, 4), InfoTagOutcome::kNotRiffAvi},
       {"mpeg", "\0\0\x01\xba" + std::string(60, '\0'), InfoTagOutcome::kNotRiffAvi},
       {"short", "RIFF\x04\0"s, InfoTagOutcome::kNotRiffAvi},
       {"empty", "", InfoTagOutcome::kNotRiffAvi},
-      {"no idx1", Riff("AVI ", kHeaders + kMovi), InfoTagOutcome::kNoIndex},
+      {"no idx1", RiffForm("AVI ", kHeaders + kMovi), InfoTagOutcome::kNoIndex},
       {"IndexSizePastRiffEnd", index_past_riff_end, InfoTagOutcome::kNoIndex},
       {"RiffSizePastEof", riff_size_past_eof, InfoTagOutcome::kNotAtFileEnd},
       // A large AVI continues in further RIFF chunks; a list after idx1 would land inside its data.
-      {"second RIFF", kAvi + Riff("AVIX", Chunk("LIST", "movi" + Chunk("00dc", "more"))),
+      {"second RIFF", kAvi + RiffForm("AVIX", ListChunk("movi", Chunk("00dc", "more"))),
        InfoTagOutcome::kNotAtFileEnd},
       {"JUNK then second RIFF",
-       Riff("AVI ", kHeaders + kMovi + kIndex + Chunk("JUNK", "pad!")) + Riff("AVIX", Chunk("JUNK", "x")),
+       RiffForm("AVI ", kHeaders + kMovi + kIndex + Chunk("JUNK", "pad!")) +
+           RiffForm("AVIX", Chunk("JUNK", "x")),
        InfoTagOutcome::kNotAtFileEnd},
   };
   for (const auto& c : cases) {

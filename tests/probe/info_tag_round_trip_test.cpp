@@ -10,18 +10,18 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include "platform/decoder_query.h"
 #include "probe/info_tag_file.h"
+#include "probe/media_info.h"
+#include "probe/riff_media.h"
 #include "scan/tag_scan.h"
+#include "support/media_fields.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-// tiny_mpeg4_pcm.avi was made with:
-//   ffmpeg -f lavfi -i testsrc=size=64x48:rate=5:duration=1 -f lavfi -i
-//   sine=frequency=440:sample_rate=8000:duration=1
-//     -c:v mpeg4 -q:v 20 -c:a pcm_u8 -fflags +bitexact -flags:v +bitexact -flags:a +bitexact
-//     tiny_mpeg4_pcm.avi
-const std::string kTinyAvi = std::string(TESSAROLL_SOURCE_DIR) + "/tests/data/tiny_mpeg4_pcm.avi";
+// A real AVI made by ffmpeg (tests/data/README): hdrl, JUNK, movi, idx1.
+const std::string kRealAvi = std::string(TESSAROLL_SOURCE_DIR) + "/tests/data/msmpeg4v2_pcm.avi";
 
 // The tags as the list entry builder reads them: scanned from the file's last bytes.
 TagValues ScanTailTags(const std::string& file) {
@@ -41,6 +41,13 @@ InfoTags DemuxerTags(const std::string& path) {
   tags = InfoTags{text("subject"), text("copyright"), text("comment")};
   avformat_close_input(&context);
   return tags;
+}
+
+// The media info record as our own RIFF reader fills it.
+std::vector<std::string> RiffMediaFields(const std::string& path) {
+  ClearMediaInfo();
+  ReadRiffMedia(path, false, InstalledDecoders());
+  return MediaInfoFields();
 }
 
 // What a demuxer sees: each stream's parameters and every packet's position, timing and bytes.
@@ -74,7 +81,7 @@ TEST(InfoTagRoundTrip, TagsComeBackFromTheFileEnd) {
   av_log_set_level(AV_LOG_QUIET);
   TempDir dir;
   const std::string path = dir.path() + "/movie.avi";
-  std::filesystem::copy_file(kTinyAvi, path);
+  std::filesystem::copy_file(kRealAvi, path);
   const InfoTags cases[] = {
       {"abc", "xy", ""},
       {"\x83\x5e\x83\x43\x83\x67\x83\x8b", "\x8d\xec\x8e\xd2", "two\nlines"},  // CP932 as typed
@@ -103,16 +110,19 @@ TEST(InfoTagRoundTrip, StreamsReadTheSameAfterWriting) {
   av_log_set_level(AV_LOG_QUIET);  // the emptied list header draws a warning, as any reader may give
   TempDir dir;
   const std::string path = dir.path() + "/movie.avi";
-  std::filesystem::copy_file(kTinyAvi, path);
+  std::filesystem::copy_file(kRealAvi, path);
   const std::string before = StreamDigest(path);
   ASSERT_NE(before.find("duration"), std::string::npos) << before;
+  const std::vector<std::string> fields_before = RiffMediaFields(path);
+  ASSERT_FALSE(fields_before.front().empty());
   ASSERT_EQ(WriteInfoTagsToFile(path, InfoTagEdit{"title", "creator", "comment"}).outcome,
             InfoTagOutcome::kWritten);
   EXPECT_EQ(StreamDigest(path), before);
+  EXPECT_EQ(RiffMediaFields(path), fields_before);
   ASSERT_EQ(WriteInfoTagsToFile(path, InfoTagEdit{"", "", ""}).outcome, InfoTagOutcome::kWritten);
   EXPECT_EQ(StreamDigest(path), before);
   // Only the RIFF size and the bytes after idx1 changed.
-  const std::string original = ReadWholeFile(kTinyAvi);
+  const std::string original = ReadWholeFile(kRealAvi);
   const std::string written = ReadWholeFile(path);
   ASSERT_EQ(written.size(), original.size() + 8);
   EXPECT_EQ(written.substr(8, original.size() - 8), original.substr(8));

@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <array>
 #include <cstdio>
 #include <string>
 
@@ -11,26 +10,16 @@
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "platform/cp932.h"
+#include "support/riff_builder.h"
+#include "support/shown_columns.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-std::string Le32(uint32_t value) {
-  std::string bytes;
-  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>((value >> shift) & 0xFF));
-  return bytes;
-}
-std::string Chunk(const std::string& id, const std::string& data) {
-  return id + Le32(static_cast<uint32_t>(data.size())) + data + (data.size() % 2 ? "\0"s : ""s);
-}
-std::string Riff(const std::string& form, const std::string& chunks) {
-  return "RIFF" + Le32(static_cast<uint32_t>(4 + chunks.size())) + form + chunks;
-}
-const std::string kAvi =
-    Riff("AVI ", Chunk("LIST", "movi" + Chunk("00dc", "frame")) + Chunk("idx1", std::string(16, '\1')));
-const std::string kWave = Riff("WAVE", Chunk("fmt ", std::string(16, '\1')) + Chunk("data", "pcm"));
+const std::string kAvi = AviFile({});
+const std::string kWave = WaveFile({}, 4);
 const std::string kMpeg = "\0\0\x01\xba"s + std::string(60, '\0');
 
 std::string Tagged(const InfoTags& tags) {
@@ -41,18 +30,8 @@ std::string Tagged(const InfoTags& tags) {
 
 class InfoTagWriterTest : public testing::Test {
  protected:
-  void SetUp() override { ShowColumns({}); }
+  void SetUp() override { ShowOnlyColumns({kColTitle, kColCreator, kColComment, kColFolder}); }
   void TearDown() override { ListResetForTesting(); }
-
-  void ShowColumns(const std::vector<int>& hidden) {
-    ListResetForTesting();
-    std::array<int, kColumnCount> flags;
-    flags.fill(1);
-    for (int column_no : hidden) flags[column_no] = 0;
-    std::array<int, kColumnCount> widths;
-    widths.fill(50);
-    UseColumns(MakeColumnState(flags, widths));
-  }
   // A checked row for name in the test folder; real_path says whether the row keeps its path.
   int AddRow(const std::string& utf8_name, const InfoTags& tags, bool real_path = true) {
     const int row = ListRowCount();
@@ -84,7 +63,7 @@ TEST_F(InfoTagWriterTest, WalkWritesCheckedAviRowsAndSkipsTheRestChecked) {
       {"mpeg-named.avi", kMpeg, true, InfoTagOutcome::kNotRiffAvi},
       {"wave-named.avi", kWave, true, InfoTagOutcome::kNotRiffAvi},
       {"vanished.avi", kAvi, true, InfoTagOutcome::kMissingFile},
-      {"no-index.avi", Riff("AVI ", Chunk("LIST", "movi")), true, InfoTagOutcome::kNoIndex},
+      {"no-index.avi", RiffForm("AVI ", ListChunk("movi", "")), true, InfoTagOutcome::kNoIndex},
       {"read-only.avi", kAvi, true, InfoTagOutcome::kWriteRefused},
       {"LAST.AVI", kAvi, true, InfoTagOutcome::kWritten},
   };
@@ -141,12 +120,12 @@ TEST_F(InfoTagWriterTest, PathFromFolderAndNameCellsWhenTheRowHasNone) {
 TEST_F(InfoTagWriterTest, HiddenTagColumnKeepsTheFileText) {
   // Cells of hidden columns hold nothing; writing them would erase tags the user never saw.
   const std::string path = dir.Write("movie.avi", Tagged({"old title", "old creator", "old comment"}));
-  ShowColumns({kColCreator, kColComment});
+  ShowOnlyColumns({kColTitle, kColFolder});
   AddRow("movie.avi", {"new title", "", ""});
   ASSERT_EQ(WriteInfoTags().at(0).outcome, InfoTagOutcome::kWritten);
   EXPECT_EQ(ReadWholeFile(path), Tagged({"new title", "old creator", "old comment"}));
   // All three shown and empty: the list is emptied.
-  ShowColumns({});
+  ShowOnlyColumns({kColTitle, kColCreator, kColComment, kColFolder});
   AddRow("movie.avi", {});
   ASSERT_EQ(WriteInfoTags().at(0).outcome, InfoTagOutcome::kWritten);
   EXPECT_EQ(ReadWholeFile(path), Tagged({}));
