@@ -39,15 +39,4 @@ TEST(ParseCliOptions, FlagsAnywhereAndPathsInOrder) {
   EXPECT_EQ(parsed.options.paths, (std::vector<std::string>{"--check", "--"}));
 }
 
-TEST(ParseCliOptions, UsageErrorsAreOneLine) {
-  for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-           {"--prob", "a.avi"}, {"--probe"}, {"--probe", "--"}, {"--check", "a.avi"}, {"-x"}}) {
-    Parsed parsed = Parse(arguments);
-    SCOPED_TRACE(arguments[0]);
-    EXPECT_FALSE(parsed.ok);
-    EXPECT_FALSE(parsed.error.empty());
-    EXPECT_EQ(parsed.error.find('\n'), std::string::npos);
-  }
-}
-
 }  // namespace

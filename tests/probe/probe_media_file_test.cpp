@@ -65,17 +65,26 @@ TEST(ProbeMediaFile, ReaderChosenByContentNotName) {
 
 TEST(ProbeMediaFile, RecordClearedBetweenProbes) {
   TempDir dir;
-  const std::string real = dir.Write("a.rm", ".RMF\0\0\0\x12"s);
-  ProbeMediaFile(real, false);
-  ASSERT_EQ(MediaInfoFields()[0], "RealVideo");
-
-  // A seven-byte file, a missing file and an empty file leave nothing of the earlier probe.
-  for (const std::string& path :
-       {dir.Write("seven.avi", "\0\0\0\0moo"s), dir.path() + "/missing.avi", dir.Write("empty.wav", "")}) {
-    SCOPED_TRACE(path);
-    ProbeMediaFile(real, false);
-    EXPECT_EQ(ProbeMediaFile(path, true), 0);
-    EXPECT_EQ(MediaInfoFields(), kEmpty);
+  const std::string avi = dir.Write("full.avi", AviFile({}));
+  struct Case {
+    std::string path;
+    Fields expected;
+    int check_result = 0;
+  };
+  const Case cases[] = {
+      {dir.Write("a.wav", WaveFile({}, 176400)), {"", "PCM", "", "44.10kHz/16bit", "", "", "00:01"}, 6},
+      {dir.Write("a.rm", ".RMF\0\0\0\x12"s), {"RealVideo", "RealAudio", "", "", "", "", ""}},
+      {dir.Write("seven.avi", "\0\0\0\0moo"s), kEmpty},
+      {dir.Write("other.avi", RiffForm("RMID", "")), kEmpty},
+      {dir.path() + "/missing.avi", kEmpty},
+      {dir.Write("empty.wav", ""), kEmpty},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    ProbeMediaFile(avi, false);
+    ASSERT_EQ(MediaInfoFields()[5], "320x240");
+    EXPECT_EQ(ProbeMediaFile(c.path, true), c.check_result);
+    EXPECT_EQ(MediaInfoFields(), c.expected);
   }
 }
 

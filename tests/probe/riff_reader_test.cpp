@@ -111,14 +111,4 @@ TEST(RiffReader, ZeroSizeChunk) {
   EXPECT_FALSE(crowded.FindChunk(riff, FourCC("avih"), chunk));
 }
 
-TEST(RiffReader, UnopenablePathsFindNothing) {
-  TempDir dir;
-  RiffChunk riff;
-  for (const std::string& path : {dir.path() + "/missing.avi", dir.path()}) {
-    RiffReader reader(path);
-    EXPECT_FALSE(reader.is_open());
-    EXPECT_FALSE(reader.FindRiff(FourCC("AVI "), riff));
-  }
-}
-
 }  // namespace
