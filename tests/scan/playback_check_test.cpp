@@ -91,12 +91,19 @@ TEST(PlaybackCheckTest, HeaderClicksShareTheDirectionTable) {
   ResetSortStateForTesting();
 }
 
-TEST(PlaybackCheckTest, UnreadableFileGivesTwoMarksAndNoCodecs) {
+TEST(PlaybackCheckTest, RowsFromTheListFiles) {
   ShowOnlyColumns({kColFolder});
-  ListInsertRow(0, 0, "gone.avi");
-  ListSetCell(0, ColumnPosition(kColFolder), "/nonexistent/folder");
-  const CheckRow row = CheckListRow(0);
-  EXPECT_EQ(row, (CheckRow{"gone.avi", kYes, kYes, "", ""}));
+  const std::string data = std::string(TESSAROLL_SOURCE_DIR) + "/tests/data";
+  // Rows read from a list file have only their cells; scanned rows keep their path.
+  ListInsertRow(0, 0, "msmpeg4v2_pcm.avi");
+  ListSetCell(0, ColumnPosition(kColFolder), data);
+  ListInsertRow(1, 1, "pcm_u8_8k.wav");
+  ListSetRowPath(1, data + "/pcm_u8_8k.wav");
+  ListInsertRow(2, 2, "gone.avi");
+  ListSetCell(2, ColumnPosition(kColFolder), "/nonexistent/folder");
+  EXPECT_EQ(CheckListRow(0), (CheckRow{"msmpeg4v2_pcm.avi", kYes, kYes, "MPEG4 V2", "PCM"}));
+  EXPECT_EQ(CheckListRow(1), (CheckRow{"pcm_u8_8k.wav", kNone, kYes, "", "PCM"}));
+  EXPECT_EQ(CheckListRow(2), (CheckRow{"gone.avi", kYes, kYes, "", ""}));
   ShowOnlyColumns({});
 }
 
