@@ -62,10 +62,15 @@ CsvReadCode ReadCsvListFile(const std::string& path) {
       return kCsvCategoryItemMismatch;
     }
   }
-  for (int32_t line_no = 0; !SplitCsvLine(file.get(), fields); ++line_no) {
-    ListInsertRow(line_no, line_no, fields[0]);
-    int last = std::min(static_cast<int>(fields.size()), columns);
-    for (int position = 1; position < last; ++position) ListSetCell(line_no, position, fields[position]);
+  std::vector<std::vector<std::string>> lines;
+  while (!SplitCsvLine(file.get(), fields)) lines.push_back(std::move(fields));
+  // Line n goes to row n with key n. Inserting from the last line up, each at the top, gives the same
+  // rows without moving the rows already in the list once per line.
+  for (int32_t line_no = static_cast<int32_t>(lines.size()) - 1; line_no >= 0; --line_no) {
+    const std::vector<std::string>& line = lines[line_no];
+    ListInsertRow(0, line_no, line[0]);
+    int last = std::min(static_cast<int>(line.size()), columns);
+    for (int position = 1; position < last; ++position) ListSetCell(0, position, line[position]);
   }
   return kCsvLoaded;
 }

@@ -10,12 +10,17 @@ const char* const kCellOpen[] = {
     "        <td align=\"right\" bgcolor=\"#",
 };
 
-void AppendCell(std::string& out, int alignment, uint32_t back, uint32_t font, const std::string& size,
+// Colours as they go into the page, formatted once per page rather than once per cell.
+struct CellColors {
+  std::string back, font;
+};
+
+void AppendCell(std::string& out, int alignment, const CellColors& colors, const std::string& size,
                 const std::string& text) {
   out += kCellOpen[(alignment >= 0 && alignment <= 2) ? alignment : 0];
-  out += ColorToHtml(back);
+  out += colors.back;
   out += "\" nowrap><font color=\"#";
-  out += ColorToHtml(font);
+  out += colors.font;
   out += "\"><font size=\"";
   out += size;
   out += "\"><b>";
@@ -76,18 +81,18 @@ std::string RenderHtmlList(const ListFileTable& table, const HtmlOptions& option
   out += "    <title>" + options.Caption + "</title>\n    </head>\n";
   AppendHeading(out, options);
   out += "    <center><table border=1>\n        <tr>\n";
+  const CellColors heading{ColorToHtml(options.FitBackColor), ColorToHtml(options.FitFontColor)};
   for (const std::string& label : table.labels) {
-    AppendCell(out, options.FitStrDrawType, options.FitBackColor, options.FitFontColor, options.FiiFontSize,
-               label);
+    AppendCell(out, options.FitStrDrawType, heading, options.FiiFontSize, label);
   }
   out += "        </tr>\n";
+  const CellColors pair1{ColorToHtml(options.FiiBackColor1), ColorToHtml(options.FiiFontColor1)};
+  const CellColors pair2{ColorToHtml(options.FiiBackColor2), ColorToHtml(options.FiiFontColor2)};
   for (size_t row = 0; row < table.rows.size(); ++row) {
-    bool second_pair = options.FiiListDraw == 1 && row % 2 == 1;
-    uint32_t back = second_pair ? options.FiiBackColor2 : options.FiiBackColor1;
-    uint32_t font = second_pair ? options.FiiFontColor2 : options.FiiFontColor1;
+    const CellColors& colors = (options.FiiListDraw == 1 && row % 2 == 1) ? pair2 : pair1;
     out += "        <tr>\n";
     for (const std::string& cell : table.rows[row]) {
-      AppendCell(out, options.FiiStrDrawType, back, font, options.FiiFontSize, cell);
+      AppendCell(out, options.FiiStrDrawType, colors, options.FiiFontSize, cell);
     }
     out += "        </tr>\n";
   }

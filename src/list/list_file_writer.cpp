@@ -1,5 +1,6 @@
 #include "list/list_file_writer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <limits>
 
@@ -45,10 +46,16 @@ ListFileTable ListFileTableFromList() {
 
 std::string ToCrLfLineEnds(std::string_view text) {
   std::string out;
-  out.reserve(text.size() + text.size() / 16);
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
+  out.reserve(text.size() + static_cast<size_t>(std::count(text.begin(), text.end(), '\n')));
+  for (size_t start = 0; start < text.size();) {
+    size_t line_end = text.find('\n', start);
+    if (line_end == std::string_view::npos) {
+      out += text.substr(start);
+      break;
+    }
+    out += text.substr(start, line_end - start);
+    out += "\r\n";
+    start = line_end + 1;
   }
   return out;
 }
