@@ -71,21 +71,6 @@ TEST_F(ListFileWriterTest, TxtFileWithCrLfAndAppendedRows) {
                                      std::string(8, ' ') + "56 \r\nlong-file-name.avi 7 \r\n");
 }
 
-TEST_F(ListFileWriterTest, CsvHeaderForms) {
-  std::string path = dir_.path() + "/list.csv";
-  ShowOnlyColumns({});
-  AddRow({"a.avi"});
-  ASSERT_TRUE(WriteListFile(path, kListFileCsv, false).ok);
-  EXPECT_EQ(ReadWholeFile(path), "\"" + kName + "\"\r\n\"a.avi\"\r\n");
-
-  ShowOnlyColumns({kColSizeBytes, kColSizeMB});
-  AddRow({"a.avi", "1,234,567", "1.18MB"});
-  ASSERT_TRUE(WriteListFile(path, kListFileCsv, false).ok);
-  EXPECT_EQ(ReadWholeFile(path), "\"" + kName + "\",\"" + kBytes + "\",\"" + kMB +
-                                     "\"\r\n"
-                                     "\"a.avi\",\"1,234,567\",\"1.18MB\"\r\n");
-}
-
 TEST_F(ListFileWriterTest, CsvRoundTripGivesTheSameCellsAndBytes) {
   ShowOnlyColumns({kColSizeBytes, kColSizeMB, kColSizeKB, kColTitle, kColFrameRate, kColComment});
   std::string long_comment(700, 'x');  // cells are never cut
