@@ -1,0 +1,115 @@
+#include "settings/settings_dialog_values.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/cp932.h"
+#include "settings/settings.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+class SettingsDialogValuesTest : public testing::Test {
+ protected:
+  void TearDown() override { UseSettingsFileForTesting(""); }
+  std::string UseFile(const std::string& content) {
+    path_ = dir_.Write("dorirovo.ini", content);
+    UseSettingsFileForTesting(path_);
+    LoadSettings();
+    return path_;
+  }
+  std::string Key(const char* section, const char* key) { return ReadSettingText(section, key, "-", 300); }
+
+  TempDir dir_;
+  std::string path_;
+  const std::string gothic_ = Utf8ToCp932("ＭＳ Ｐゴシック");
+  const std::vector<std::string> faces_ = {"IPAGothic", gothic_, "IPAMincho"};
+};
+
+// The program runs with ListClear and SizeInfo off when the keys are missing, but the dialog reads every
+// box with default 1, so OK switches both on.
+TEST_F(SettingsDialogValuesTest, MissingKeysOpenCheckedAndOkSwitchesListClearAndSizeInfoOn) {
+  UseFile("[Customize]\r\nDirPath=0\r\nVolLabel=2\r\n");
+  ASSERT_EQ(Settings().ListClear + Settings().SizeInfo, 0);
+  SettingsDialogValues values = ReadSettingsDialogValues(faces_);
+  for (size_t i = 0; i < kSettingsCheckBoxes.size(); ++i) {
+    SCOPED_TRACE(kSettingsCheckBoxes[i].key);
+    const int id = kSettingsCheckBoxes[i].id;
+    EXPECT_EQ(values.checked[i], id != 1033 && id != 1034) << "only a value of 1 checks a box";
+  }
+  EXPECT_EQ(values.MainFontType, gothic_);
+  EXPECT_EQ(values.MainFontSize + values.ListFontSize, "1212");
+  EXPECT_EQ(values.MainColor | values.ListFoColor, 0u);
+  EXPECT_EQ(values.ListBkColor, 0xffffffu);
+
+  ASSERT_TRUE(StoreSettingsDialog(values));
+  EXPECT_EQ(Settings().ListClear, 1);
+  EXPECT_EQ(Settings().SizeInfo, 1);
+  EXPECT_EQ(Key(kCustomize, "ListClear") + Key(kCustomize, "SizeInfo") + Key(kCustomize, "VolLabel"), "110");
+}
+
+// Reset then OK on an empty file: every key in its designed order, exactly six boxes on, the default
+// face and size 12, and the folder and colours as they were.
+TEST_F(SettingsDialogValuesTest, ResetThenOkWritesEveryKeyInOrder) {
+  UseFile("");
+  SettingsDialogValues values = ReadSettingsDialogValues(faces_);
+  values.AutoScan = "/srv/movies";
+  values.MainFontType = "IPAMincho";
+  values.MainFontSize = "20";
+  values.MainColor = 0x0000ff;
+  values.ListBkColor = 0x00ff00;
+  ResetSettingsDialog(values, faces_);
+  ASSERT_TRUE(StoreSettingsDialog(values));
+  EXPECT_EQ(ReadWholeFile(path_),
+            "[Customize]\r\nFileSizeBT=0\r\nFileSizeKB=1\r\nFileSizeMB=0\r\nMovieTitle=1\r\nMoveInfo=0\r\n"
+            "AudioInfo=0\r\nVideoRate=0\r\nAudioRate=0\r\nFlameRate=0\r\nResolusion=1\r\nPlayTime=1\r\n"
+            "Creater=0\r\nJanle=0\r\nComment=0\r\nDirPath=1\r\nVolLabel=0\r\nListClear=0\r\nSizeInfo=1\r\n"
+            "AutoScan=/srv/movies\r\nMainColor=0xff\r\nListFoColor=0x0\r\nListBkColor=0xff00\r\n"
+            "[WindowFonts]\r\nMainFontSize=12\r\nListFontSize=12\r\nMainFontType=" +
+                gothic_ + "\r\nListFontType=" + gothic_ + "\r\nEditFontType=\r\n");
+  const SettingsRecord& s = Settings();
+  EXPECT_EQ(s.ListClear, 0);
+  EXPECT_EQ(s.SizeInfo, 1);
+  EXPECT_EQ(s.AutoScan, "/srv/movies");
+  EXPECT_EQ(s.MainFontType + s.MainFontSize, gothic_ + "12");
+  EXPECT_EQ(s.MainColor, 0xffu);
+  EXPECT_EQ(s.ListBkColor, 0xff00u);
+}
+
+TEST_F(SettingsDialogValuesTest, ResetKeepsTheFacesWhenTheDefaultFaceIsNotListed) {
+  UseFile("[WindowFonts]\r\nMainFontType=IPAMincho\r\nListFontType=Removed Font\r\n");
+  SettingsDialogValues values = ReadSettingsDialogValues({"IPAGothic", "IPAMincho"});
+  EXPECT_EQ(values.MainFontType, "IPAMincho");
+  EXPECT_EQ(values.ListFontType, "") << "a face that is not listed opens without selection";
+  ResetSettingsDialog(values, {"IPAGothic", "IPAMincho"});
+  EXPECT_EQ(values.MainFontType, "IPAMincho");
+  ASSERT_TRUE(StoreSettingsDialog(values));
+  EXPECT_EQ(Key(kWindowFonts, "ListFontType"), "");
+  EXPECT_EQ(Settings().ListFontType, "");
+}
+
+// Size edits are read through four-byte fields: four digits keep three ("012" reads as octal 10 later).
+TEST_F(SettingsDialogValuesTest, SizesKeepAtMostThreeCharacters) {
+  UseFile("");
+  SettingsDialogValues values = ReadSettingsDialogValues(faces_);
+  values.MainFontSize = "0123";
+  values.ListFontSize = "";
+  values.AutoScan = std::string(300, 'a');
+  ASSERT_TRUE(StoreSettingsDialog(values));
+  EXPECT_EQ(Key(kWindowFonts, "MainFontSize"), "012");
+  EXPECT_EQ(Key(kWindowFonts, "ListFontSize"), "");
+  EXPECT_EQ(Settings().MainFontSize, "012");
+  EXPECT_EQ(Settings().AutoScan.size(), 255u);
+  EXPECT_EQ(Key(kCustomize, "AutoScan").size(), 255u);
+}
+
+TEST(JapaneseFaceList, EachStorableFaceOnceInPlatformOrder) {
+  const std::string kanji_face = "IPA明朝";
+  const std::vector<std::string> faces =
+      JapaneseFaceList({"IPAGothic", "@IPAGothic", kanji_face, "IPAGothic", "", "Emoji \xF0\x9F\x98\x80",
+                        std::string(31, 'x'), std::string(32, 'y')});
+  EXPECT_EQ(faces, (std::vector<std::string>{"IPAGothic", Utf8ToCp932(kanji_face), std::string(31, 'x')}));
+  EXPECT_EQ(ListedFace(faces, "IPAGothic"), "IPAGothic");
+  EXPECT_EQ(ListedFace(faces, "ipagothic"), "") << "faces match byte for byte";
+}
+
+}  // namespace
