@@ -1,0 +1,33 @@
+#pragma once
+// Taking paths into the list: files and folders named on the command line or dropped on the window.
+// The window adds its menu and status bar updates around these; the batch command uses them as they are.
+#include <string>
+#include <vector>
+
+enum class PathIntake { kFolder, kAcceptedFile, kIgnored };
+
+// A folder whose attributes are exactly 0x10, 0x11 or 0x30 is scanned (scan/folder_scan.h); a path the
+// media file name test accepts gets a row at index counter (scan/list_entry_builder.h). Anything else
+// is ignored: a hidden or linked folder, another kind of file, and a path that does not exist.
+PathIntake AddPathToList(const std::string& path, int counter);
+
+struct PathIntakeSummary {
+  int folders = 0;
+  int accepted_files = 0;
+  int ignored = 0;
+  std::string last_path;  // the last path taken in (as made absolute), for the status totals
+};
+
+// Command-line pieces, each one path (spaces inside kept). A relative piece is taken against the
+// working directory; "." and ".." steps and doubled or trailing "/" are tidied away. An empty piece is
+// ignored. The counter starts at 0 and grows by one after every piece that was not a folder, so the
+// files of pieces a, x.txt, b go in at rows 0 and 2.
+PathIntakeSummary TakeCommandLinePaths(const std::vector<std::string>& pieces);
+
+// Dropped items: the counter starts at 0 and grows only after an accepted file, so dropped files go in
+// at the top in drop order, above the rows already there.
+PathIntakeSummary TakeDroppedPaths(const std::vector<std::string>& paths);
+
+// path as an absolute path tidied as for the command line, taken against working_folder when relative;
+// an empty path stays empty.
+std::string AbsoluteCommandLinePath(const std::string& path, const std::string& working_folder);
