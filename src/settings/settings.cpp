@@ -97,8 +97,10 @@ bool WriteSettingColor(std::string_view section, std::string_view key, uint32_t 
   return WriteSettingText(section, key, FormatColorText(color));
 }
 
-void UseSettingsFileForTesting(const std::string& path) {
+void UseSettingsFile(const std::string& path) {
   g_settings = SettingsRecord{};
   g_settings.settings_path = path;
   g_path_fixed_for_testing = !path.empty();
 }
+
+void UseSettingsFileForTesting(const std::string& path) { UseSettingsFile(path); }

@@ -55,6 +55,11 @@ bool WriteSettingInt(std::string_view section, std::string_view key, int value);
 uint32_t ReadSettingColor(std::string_view section, std::string_view key, std::string_view default_text);
 bool WriteSettingColor(std::string_view section, std::string_view key, uint32_t color);
 
+// Uses this settings file instead of the located one (the batch command's --settings; a missing file
+// gives every default) and resets the record to its defaults; LoadSettings then reads it. An empty path
+// goes back to locating the file.
+void UseSettingsFile(const std::string& path);
+
 // Tests: use this settings file instead of the located one and reset the record to its defaults. An empty
 // path goes back to locating the file.
 void UseSettingsFileForTesting(const std::string& path);
