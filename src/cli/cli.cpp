@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/catalogue_command.h"
 #include "cli/cli_options.h"
 #include "cli/probe_command.h"
 #include "list/columns.h"
@@ -12,14 +13,28 @@ namespace {
 
 void PrintUsage(FILE* out) {
   std::fputs(
-      "Usage: tessaroll-cli [OPTION]... [PATH]...\n"
-      "  --probe FILE...  print, per file: path, video format, audio format, video rate,\n"
-      "                   audio rate, frame rate, picture size, playing time, check result\n"
-      "                   (tab-separated)\n"
-      "  --check          with --probe: also ask the installed decoders (check result 0-7)\n"
-      "  --utf8           print UTF-8 instead of CP932 (Shift-JIS)\n"
-      "  -h, --help       show this help and exit\n"
-      "  -V, --version    show the version and exit\n",
+      "Usage: tessaroll-cli [OPTIONS] [PATH...]\n"
+      "  PATH...              files and folders, each taken in like a path named on the program's\n"
+      "                       command line (folders scanned, listable files added, others ignored)\n"
+      "  -s, --settings FILE  read settings from FILE instead of the program's settings file\n"
+      "                       (a missing FILE means every default); settings are never written\n"
+      "  -i, --import FILE    load a CSV list file first, as the open command does; repeatable\n"
+      "  -o, --output FILE    write the list to FILE, the format chosen by its last three characters\n"
+      "                       (TXT, CSV or HTM, any letter case; a name ending in .html is HTML);\n"
+      "                       without -o the TXT list goes to standard output\n"
+      "      --append         with a TXT output: append the data rows, as overwrite-save does\n"
+      "      --status         after the list, print the four status-bar texts, one per line\n"
+      "                       (row count and total, disk size, disk free, share in use)\n"
+      "      --probe FILE...  print, per file: path, video format, audio format, video rate,\n"
+      "                       audio rate, frame rate, picture size, playing time, check result\n"
+      "                       (tab-separated) instead of a list\n"
+      "      --check          with --probe: also ask the installed decoders (check result 0-7)\n"
+      "      --utf8           write text output as UTF-8 instead of Shift-JIS (CP932)\n"
+      "  -q, --quiet          no progress on standard error\n"
+      "  -h, --help           show this help and exit\n"
+      "  -V, --version        show the name and version and exit\n"
+      "Exit status: 0 done; 1 a CSV list file refused or an output that could not be written;\n"
+      "2 a usage error.\n",
       out);
 }
 
@@ -44,6 +59,5 @@ int RunCli(int argc, char** argv) {
   LoadSettings();
   BuildColumns();
   if (options.probe) return RunProbeCommand(options);
-  std::fprintf(stderr, "tessaroll-cli: nothing to do (try --help)\n");
-  return 2;
+  return RunCatalogueCommand(options);
 }

@@ -1,0 +1,96 @@
+#include "cli/catalogue_command.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "cli/cli_text.h"
+#include "list/columns.h"
+#include "list/csv_reader.h"
+#include "list/list_file_writer.h"
+#include "list/list_model.h"
+#include "list/status_totals.h"
+#include "list/txt_list.h"
+#include "scan/path_intake.h"
+#include "scan/scan_progress.h"
+#include "settings/html_options.h"
+#include "settings/settings.h"
+
+namespace {
+
+void Print(const std::string& bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
+
+// One line on the terminal, rewritten for every file.
+class TerminalProgress {
+ public:
+  explicit TerminalProgress(bool wanted) : active_(wanted && isatty(STDERR_FILENO)) {
+    if (!active_) return;
+    SetScanProgressSink([](const std::string& text) {
+      std::fprintf(stderr, "\r%s\033[K", text.c_str());
+      std::fflush(stderr);
+    });
+  }
+  ~TerminalProgress() {
+    if (!active_) return;
+    SetScanProgressSink({});
+    std::fputs("\r\033[K", stderr);
+  }
+  TerminalProgress(const TerminalProgress&) = delete;
+  TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+ private:
+  bool active_;
+};
+
+bool ImportCsvFiles(const CliOptions& options) {
+  for (const std::string& path : options.imports) {
+    CsvReadCode code = ReadCsvListFile(path);
+    if (code == kCsvLoaded) continue;
+    std::string message = "tessaroll-cli: " + TerminalPath(path, options.utf8) + ": " +
+                          TerminalText(CsvReadErrorCaption(code), options.utf8) + ": " +
+                          TerminalText(CsvReadErrorText(code), options.utf8) + "\n";
+    std::fputs(message.c_str(), stderr);
+    return false;
+  }
+  return true;
+}
+
+bool WriteOutput(const CliOptions& options) {
+  if (options.output.empty()) {
+    Print(TerminalText(ToCrLfLineEnds(RenderTxtList(ListFileTableFromList(), true)), options.utf8));
+    return true;
+  }
+  ListFileResult result =
+      WriteListFile(options.output, ListFileKindOfName(options.output), options.append, ReadHtmlOptions());
+  if (result.ok) return true;
+  std::fprintf(stderr, "tessaroll-cli: cannot write %s (%s: %s)\n", options.output.c_str(),
+               result.what.c_str(), std::strerror(result.error_number));
+  return false;
+}
+
+}  // namespace
+
+int RunCatalogueCommand(const CliOptions& options) {
+  if (options.settings_given) UseSettingsFile(options.settings_file);
+  LoadSettings();
+  BuildColumns();
+
+  if (!ImportCsvFiles(options)) return 1;
+  if (!options.paths.empty()) {
+    PathIntakeSummary summary;
+    {
+      TerminalProgress progress(!options.quiet);
+      summary = TakeCommandLinePaths(options.paths);
+    }
+    if (ListRowCount() > 0) UpdateStatusTotals(summary.last_path);
+  }
+  if (!WriteOutput(options)) return 1;
+  if (options.status) {
+    for (const std::string& text : CurrentStatusTexts()) Print(TerminalText(text, options.utf8) + "\n");
+  }
+  return 0;
+}
