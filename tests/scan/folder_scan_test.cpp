@@ -16,7 +16,7 @@
 #include "scan/list_entry_builder.h"
 #include "scan/scan_progress.h"
 #include "settings/settings.h"
-#include "support/column_setup.h"
+#include "support/shown_columns.h"
 #include "support/temp_dir.h"
 
 namespace {

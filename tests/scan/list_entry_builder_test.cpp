@@ -16,7 +16,7 @@
 #include "platform/volume_label.h"
 #include "scan/scan_progress.h"
 #include "settings/settings.h"
-#include "support/column_setup.h"
+#include "support/shown_columns.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -47,6 +47,12 @@ class ListEntryBuilderTest : public testing::Test {
   TempDir dir;
   std::vector<std::string> progress;
 };
+
+void ShowAllColumns() {
+  ShowOnlyColumns({kColSizeBytes, kColSizeMB, kColSizeKB, kColTitle, kColVideoFormat, kColAudioFormat,
+                   kColVideoRate, kColAudioRate, kColFrameRate, kColResolution, kColPlayTime, kColGenre,
+                   kColCreator, kColComment, kColFolder, kColVolume});
+}
 
 // The INFO list the tag writer appends: ISBJ, ICMT and ICOP sub-chunks.
 std::string InfoTags(const std::string& title, const std::string& comment, const std::string& creator) {
