@@ -7,7 +7,6 @@
 #include <string>
 
 #include "cli/cli_text.h"
-#include "list/columns.h"
 #include "list/csv_reader.h"
 #include "list/list_file_writer.h"
 #include "list/list_model.h"
@@ -16,7 +15,6 @@
 #include "scan/path_intake.h"
 #include "scan/scan_progress.h"
 #include "settings/html_options.h"
-#include "settings/settings.h"
 
 namespace {
 
@@ -75,10 +73,6 @@ bool WriteOutput(const CliOptions& options) {
 }  // namespace
 
 int RunCatalogueCommand(const CliOptions& options) {
-  if (options.settings_given) UseSettingsFile(options.settings_file);
-  LoadSettings();
-  BuildColumns();
-
   if (!ImportCsvFiles(options)) return 1;
   if (!options.paths.empty()) {
     PathIntakeSummary summary;

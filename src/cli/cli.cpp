@@ -56,6 +56,7 @@ int RunCli(int argc, char** argv) {
     return 0;
   }
   // The readers follow the user's settings and shown columns, as in the window program.
+  if (options.settings_given) UseSettingsFile(options.settings_file);
   LoadSettings();
   BuildColumns();
   if (options.probe) return RunProbeCommand(options);

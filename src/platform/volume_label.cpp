@@ -13,8 +13,15 @@
 
 namespace {
 
-std::unordered_map<dev_t, std::string>& LabelCache() {
-  static std::unordered_map<dev_t, std::string> cache;
+struct LabelCache {
+  std::unordered_map<dev_t, std::string> by_device;
+  // The folder asked last: a scan asks for every file of a folder in turn, and this spares a stat each.
+  std::string last_path;
+  std::string last_label;
+};
+
+LabelCache& Cache() {
+  static LabelCache cache;
   return cache;
 }
 
@@ -90,14 +97,18 @@ std::string LabelFromLinkFolder(const std::string& folder, dev_t device) {
 }
 
 std::string VolumeLabel(const std::string& path) {
+  LabelCache& cache = Cache();
+  if (!path.empty() && path == cache.last_path) return cache.last_label;
   struct stat info;
   if (stat(path.c_str(), &info) != 0) return std::string();
-  auto& cache = LabelCache();
-  auto found = cache.find(info.st_dev);
-  if (found != cache.end()) return found->second;
-  return cache.emplace(info.st_dev, LookUpLabel(info.st_dev)).first->second;
+  auto found = cache.by_device.find(info.st_dev);
+  if (found == cache.by_device.end())
+    found = cache.by_device.emplace(info.st_dev, LookUpLabel(info.st_dev)).first;
+  cache.last_path = path;
+  cache.last_label = found->second;
+  return found->second;
 }
 
 void ClearVolumeLabelCache() {
-  LabelCache().clear();
+  Cache() = LabelCache();
 }

@@ -9,6 +9,7 @@
 
 #include "list/list_model.h"
 #include "platform/dir_listing.h"
+#include "platform/volume_label.h"
 #include "probe/media_file_name.h"
 #include "scan/list_entry_builder.h"
 
@@ -108,6 +109,7 @@ class ScanPlanner {
 }  // namespace
 
 void ScanFolder(const std::string& folder) {
+  ClearVolumeLabelCache();
   ScanPlanner planner(ListRowCount());
   planner.Walk(folder);
   planner.BuildRows();
