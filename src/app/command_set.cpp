@@ -1,0 +1,47 @@
+#include "app/command_set.h"
+
+#include <QApplication>
+
+#include "app/file_commands.h"
+#include "app/main_window.h"
+#include "app/toggle_commands.h"
+#include "app/version_dialog.h"
+#include "res/command_ids.h"
+
+void HandleCommand(int command) {
+  command &= 0xFFFF;
+  if (ToggleOption(command) || FitColumnWidth(command)) return;
+  switch (command) {
+    case kCmdNewList:
+      NewList();
+      break;
+    case kCmdExit:
+      if (MainWin()) MainWin()->close();
+      break;
+    case kCmdSortByName:
+    case kCmdSortByExtension:
+      ChooseFileNameSort(command);
+      break;
+    case kCmdToolBar:
+      ToggleToolBar();
+      break;
+    case kCmdStatusBar:
+      ToggleStatusBar();
+      break;
+    case kCmdGridLines:
+      ToggleGridLines();
+      break;
+    case kCmdSaveStateAtExit:
+      ToggleSaveStateAtExit();
+      break;
+    case kCmdVersion:
+      QApplication::beep();
+      ShowVersionDialog();
+      break;
+    case kCmdClearChecks:
+      ClearAllChecks();
+      break;
+    default:
+      break;
+  }
+}

@@ -1,0 +1,99 @@
+#include "app/list_table_model.h"
+
+#include <limits>
+
+#include "app/qt_text.h"
+#include "list/list_model.h"
+
+ListTableModel::ListTableModel(QObject* parent) : QAbstractTableModel(parent) {
+  ListEvents events;
+  events.before_insert = [this](int row) { beginInsertRows(QModelIndex(), row, row); };
+  events.after_insert = [this](int) { endInsertRows(); };
+  events.before_remove = [this](int row) { beginRemoveRows(QModelIndex(), row, row); };
+  events.after_remove = [this](int) { endRemoveRows(); };
+  events.before_reset = [this] {
+    resetting_ = true;
+    beginResetModel();
+  };
+  events.after_reset = [this] {
+    endResetModel();
+    emit storeReset();
+    resetting_ = false;
+  };
+  events.cell_changed = [this](int row, int position) {
+    const QModelIndex changed = index(row, position);
+    emit dataChanged(changed, changed, {Qt::DisplayRole});
+  };
+  events.state_changed = [this](int row) { onStateChanged(row); };
+  events.column_width_changed = [this](int position, int width) {
+    emit columnWidthRequested(position, width);
+  };
+  ListSetEvents(std::move(events));
+}
+
+ListTableModel::~ListTableModel() {
+  ListSetEvents({});
+}
+
+int ListTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : ListRowCount();
+}
+
+int ListTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : ListColumnCount();
+}
+
+QVariant ListTableModel::data(const QModelIndex& index, int role) const {
+  if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+  switch (role) {
+    case Qt::DisplayRole:
+      return ToQString(ListGetCell(index.row(), index.column(), std::numeric_limits<size_t>::max()));
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(Qt::AlignVCenter |
+                                 (ListColumnRightAligned(index.column()) ? Qt::AlignRight : Qt::AlignLeft));
+    case Qt::CheckStateRole:
+      if (check_boxes_ && index.column() == 0)
+        return ListIsChecked(index.row()) ? Qt::Checked : Qt::Unchecked;
+      return {};
+    default:
+      return {};
+  }
+}
+
+bool ListTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::CheckStateRole || !check_boxes_ || index.column() != 0 ||
+      !checkIndex(index, CheckIndexOption::IndexIsValid)) {
+    return false;
+  }
+  ListSetChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
+  return true;
+}
+
+QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= ListColumnCount()) return {};
+  if (role == Qt::DisplayRole) return ToQString(ListColumnHeader(section));
+  if (role == Qt::TextAlignmentRole) {
+    return QVariant::fromValue(Qt::AlignVCenter |
+                               (ListColumnRightAligned(section) ? Qt::AlignRight : Qt::AlignLeft));
+  }
+  return {};
+}
+
+Qt::ItemFlags ListTableModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  if (check_boxes_ && index.column() == 0) flags |= Qt::ItemIsUserCheckable;
+  return flags;
+}
+
+void ListTableModel::setCheckBoxes(bool shown) {
+  if (shown == check_boxes_) return;
+  check_boxes_ = shown;
+  if (ListRowCount() > 0) emit dataChanged(index(0, 0), index(ListRowCount() - 1, 0), {Qt::CheckStateRole});
+}
+
+void ListTableModel::onStateChanged(int row) {
+  const QModelIndex first = index(row, 0);
+  emit dataChanged(first, first, {Qt::CheckStateRole});
+  emit rowSelectionChanged(row);
+}

@@ -1,0 +1,226 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/command_set.h"
+#include "app/list_view.h"
+#include "app/menu_state.h"
+#include "app/qt_text.h"
+#include "app/window_geometry.h"
+#include "app/window_state.h"
+#include "list/status_texts.h"
+#include "res/accel.h"
+#include "res/command_ids.h"
+#include "res/menus.h"
+#include "res/string_table.h"
+#include "res/toolbar_buttons.h"
+#include "settings/settings.h"
+
+namespace {
+
+MainWindow* g_main_window = nullptr;
+
+// Right edges of the four status parts, in pixels.
+constexpr std::array<int, kStatusPartCount> kStatusPartEdges = {190, 300, 413, 480};
+
+// The four parts at fixed places from the left; a window narrower than the parts cuts them off at its
+// right edge instead of squeezing them.
+class StatusParts : public QWidget {
+ public:
+  explicit StatusParts(QWidget* parent) : QWidget(parent) {
+    for (QLabel*& label : labels_) {
+      label = new QLabel(this);
+      label->setFrameShape(QFrame::Panel);
+      label->setFrameShadow(QFrame::Sunken);
+    }
+    setMinimumWidth(0);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  }
+  QLabel* label(int part) const { return labels_[part]; }
+  QSize sizeHint() const override { return {kStatusPartEdges.back(), labels_[0]->sizeHint().height()}; }
+  QSize minimumSizeHint() const override { return {0, labels_[0]->sizeHint().height()}; }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override {
+    int left = 0;
+    for (int part = 0; part < kStatusPartCount; ++part) {
+      labels_[part]->setGeometry(left, 0, kStatusPartEdges[part] - left, height());
+      left = kStatusPartEdges[part];
+    }
+  }
+
+ private:
+  std::array<QLabel*, kStatusPartCount> labels_{};
+};
+
+// Items that carry a check mark; Qt draws the mark only on checkable actions.
+bool IsCheckMarkItem(const MenuEntry& item) {
+  return item.state == kMenuChecked || item.command == kCmdSortByExtension;
+}
+
+}  // namespace
+
+MainWindow* MainWin() {
+  return g_main_window;
+}
+
+MainWindow::MainWindow() {
+  Q_INIT_RESOURCE(res);  // the icon lives in a static library
+  g_main_window = this;
+  setObjectName("Rollwright");
+  // The product name may hold 127 bytes, so the title is not cut to a fixed field.
+  setWindowTitle(ToQString(Settings().mvTitle + " - <NewFile.csv>"));
+  setWindowIcon(QIcon(":/tessaroll/icon.svg"));
+  setAcceptDrops(true);
+  setContextMenuPolicy(Qt::NoContextMenu);
+  createActions();
+  createMenus();
+  createToolBar();
+  createStatusBar();
+  CreateListView(*this);
+  CreateWindowFonts();
+  move(16, 16);
+  resize(320, 240);
+}
+
+MainWindow::~MainWindow() {
+  SetStatusObserver(nullptr);
+  if (g_main_window == this) g_main_window = nullptr;
+}
+
+QAction* MainWindow::commandAction(int command) const {
+  auto found = actions_.find(command);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+QToolButton* MainWindow::toolButton(int command) const {
+  auto found = tool_buttons_.find(command);
+  return found == tool_buttons_.end() ? nullptr : found->second;
+}
+
+QMenu* MainWindow::menuHolding(int command) const {
+  QAction* action = commandAction(command);
+  if (!action) return nullptr;
+  for (QObject* widget : action->associatedObjects()) {
+    if (auto* menu = qobject_cast<QMenu*>(widget)) return menu;
+  }
+  return nullptr;
+}
+
+void MainWindow::setListView(QTableView* view, ListTableModel* model) {
+  list_view_ = view;
+  list_model_ = model;
+  setCentralWidget(view);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (ReadMenuStateCode(kCmdSaveStateAtExit) == kMenuChecked) {
+    MeasureWindow(this);
+    SaveStateAtExit();
+  }
+  event->accept();
+}
+
+void MainWindow::createActions() {
+  std::vector<const std::vector<MenuEntry>*> pending = {&TOP_MENUS};
+  while (!pending.empty()) {
+    const std::vector<MenuEntry>* entries = pending.back();
+    pending.pop_back();
+    for (const MenuEntry& entry : *entries) {
+      if (entry.kind == MenuEntry::kPopup) pending.push_back(&entry.items);
+      if (entry.kind != MenuEntry::kItem) continue;
+      auto* action = new QAction(QString::fromStdString(entry.label), this);
+      action->setCheckable(IsCheckMarkItem(entry));
+      action->setChecked(entry.state == kMenuChecked);
+      action->setEnabled(entry.state != kMenuGreyed);
+      if (const char* key = AccelKeyOf(entry.command)) {
+        action->setShortcut(QKeySequence(QString::fromLatin1(key), QKeySequence::PortableText));
+      }
+      const int command = entry.command;
+      connect(action, &QAction::triggered, this, [action, command] {
+        // Qt flips a checkable action before it reports the trigger; the command decides the mark itself.
+        if (action->isCheckable()) {
+          const QSignalBlocker blocker(action);
+          action->setChecked(!action->isChecked());
+        }
+        HandleCommand(command);
+      });
+      actions_[command] = action;
+      addAction(action);  // the accelerator works while the menu bar is closed
+    }
+  }
+}
+
+void MainWindow::fillMenu(QMenu* menu, const std::vector<MenuEntry>& entries) {
+  for (const MenuEntry& entry : entries) {
+    switch (entry.kind) {
+      case MenuEntry::kItem:
+        menu->addAction(actions_.at(entry.command));
+        break;
+      case MenuEntry::kSeparator:
+        menu->addSeparator();
+        break;
+      case MenuEntry::kPopup:
+        fillMenu(menu->addMenu(QString::fromStdString(entry.label)), entry.items);
+        break;
+    }
+  }
+}
+
+void MainWindow::createMenus() {
+  for (const MenuEntry& popup : TOP_MENUS) {
+    fillMenu(menuBar()->addMenu(QString::fromStdString(popup.label)), popup.items);
+  }
+}
+
+void MainWindow::createToolBar() {
+  tool_bar_ = addToolBar(QStringLiteral("toolbar"));
+  tool_bar_->setObjectName("toolbar");
+  tool_bar_->setMovable(false);
+  tool_bar_->setFloatable(false);
+  tool_bar_->setIconSize(QSize(16, 16));
+  for (const ToolButtonDef& def : kToolButtons) {
+    if (def.command == 0) {
+      tool_bar_->addSeparator();
+      continue;
+    }
+    auto* button = new QToolButton(tool_bar_);
+    button->setIcon(QIcon::fromTheme(QString::fromLatin1(def.theme_icon)));
+    button->setToolTip(ToQString(LoadResourceString(def.tooltip_string)));
+    button->setAutoRaise(true);
+    button->setEnabled(def.initially_enabled);
+    const int command = def.command;
+    connect(button, &QToolButton::clicked, this, [command] { HandleCommand(command); });
+    tool_bar_->addWidget(button);
+    tool_buttons_[command] = button;
+  }
+}
+
+void MainWindow::createStatusBar() {
+  ResetStatusTexts();
+  auto* parts = new StatusParts(statusBar());
+  statusBar()->addWidget(parts, 1);
+  for (int part = 0; part < kStatusPartCount; ++part) {
+    status_parts_[part] = parts->label(part);
+    showStatusPart(part);
+  }
+  SetStatusObserver([this](int part) { showStatusPart(part); });
+}
+
+void MainWindow::showStatusPart(int part) {
+  QLabel* label = status_parts_[part];
+  label->setText(ToQString(StatusText(part)));
+  // Long work (scans, path intake) runs inside one command; painting now shows its progress.
+  if (label->isVisible()) label->repaint();
+}

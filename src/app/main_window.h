@@ -1,0 +1,57 @@
+#pragma once
+// The main window (object name "Rollwright"): menu bar, toolbar, list view and status bar. Each command
+// id has one QAction, shared by the menu bar and the accelerator; the toolbar buttons issue the same
+// commands but keep their own enabled state, as the toolbar and the menu are enabled separately.
+#include <QMainWindow>
+#include <array>
+#include <map>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTableView;
+class QToolBar;
+class QToolButton;
+class ListTableModel;
+struct MenuEntry;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  MainWindow();
+  ~MainWindow() override;
+
+  // The main menu's action of a command, or nullptr for an id that is not in the menu resource.
+  QAction* commandAction(int command) const;
+  // The toolbar button of a command, or nullptr when the toolbar has none.
+  QToolButton* toolButton(int command) const;
+  // The menu that holds a command's action, or nullptr when it was removed or never there.
+  QMenu* menuHolding(int command) const;
+
+  QToolBar* toolBar() const { return tool_bar_; }
+  QTableView* listView() const { return list_view_; }
+  ListTableModel* listModel() const { return list_model_; }
+  QLabel* statusPart(int part) const { return status_parts_.at(part); }
+  void setListView(QTableView* view, ListTableModel* model);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void createActions();
+  void createMenus();
+  void fillMenu(QMenu* menu, const std::vector<MenuEntry>& entries);
+  void createToolBar();
+  void createStatusBar();
+  void showStatusPart(int part);
+
+  std::map<int, QAction*> actions_;
+  std::map<int, QToolButton*> tool_buttons_;
+  QToolBar* tool_bar_ = nullptr;
+  QTableView* list_view_ = nullptr;
+  ListTableModel* list_model_ = nullptr;
+  std::array<QLabel*, 4> status_parts_{};
+};
+
+// The one main window of the run; nullptr while there is none.
+MainWindow* MainWin();

@@ -1,0 +1,135 @@
+#include "app/window_state.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTableView>
+#include <utility>
+
+#include "app/command_set.h"
+#include "app/main_window.h"
+#include "app/menu_state.h"
+#include "app/qt_text.h"
+#include "app/window_geometry.h"
+#include "list/columns.h"
+#include "list/list_model.h"
+#include "res/command_ids.h"
+#include "settings/color_text.h"
+#include "settings/settings.h"
+
+namespace {
+
+struct FlagItem {
+  const char* key;
+  int SettingsRecord::*flag;
+  int item;
+};
+
+// The scan filter and MPEG flags with their menu items, in the order they are applied and saved.
+constexpr FlagItem kFlagItems[] = {
+    {"ExtAVI", &SettingsRecord::ExtAVI, kCmdFilterAvi},
+    {"ExtMPEG1", &SettingsRecord::ExtMPEG1, kCmdFilterMpeg1},
+    {"ExtASF", &SettingsRecord::ExtASF, kCmdFilterAsf},
+    {"ExtRM", &SettingsRecord::ExtRM, kCmdFilterRm},
+    {"ExtWAVE", &SettingsRecord::ExtWAVE, kCmdFilterWave},
+    {"MPGTIME", &SettingsRecord::MPGTIME, kCmdMpegTime},
+    {"MPG4RATE", &SettingsRecord::MPG4RATE, kCmdMpeg4Rate},
+    {"ExtMPG2", &SettingsRecord::ExtMPG2, kCmdFilterMpeg2},
+    {"ExtQT", &SettingsRecord::ExtQT, kCmdFilterQt},
+};
+
+std::pair<QFont, QFont>& Fonts() {
+  static std::pair<QFont, QFont> fonts;
+  return fonts;
+}
+
+QFont MakeWindowFont(const std::string& face, const std::string& size_text) {
+  QFont font(ToQString(face));
+  font.setWeight(QFont::Normal);
+  const int height = static_cast<int>(ParseColorText(size_text));
+  if (height != 0) font.setPixelSize(height < 0 ? -height : height);
+  return font;
+}
+
+bool OnSomeScreen(const QRect& rect) {
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen->geometry().intersects(rect)) return true;
+  }
+  return false;
+}
+
+void PlaceMainWindow(MainWindow& window, QRect outer) {
+  if (!OnSomeScreen(outer)) {
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+      outer.moveCenter(primary->availableGeometry().center());
+    }
+  }
+  // Before the window is first shown it has no frame yet, and the outer size is the client size.
+  const QSize frame_extra = window.frameGeometry().size() - window.size();
+  window.move(outer.topLeft());
+  window.resize(outer.width() - frame_extra.width(), outer.height() - frame_extra.height());
+}
+
+}  // namespace
+
+void ApplyWindowSettings() {
+  MainWindow* window = MainWin();
+  if (!window) return;
+  if (ReadSettingInt(kMainSeting, "ToolBar", 1) != 1) HandleCommand(kCmdToolBar);
+  if (ReadSettingInt(kMainSeting, "StatusBar", 1) != 1) HandleCommand(kCmdStatusBar);
+  if (ReadSettingInt(kMainSeting, "GridLine", 1) != 1) HandleCommand(kCmdGridLines);
+  ApplyMenuStateCode(kCmdSaveStateAtExit, ReadSettingInt(kMainSeting, "EndSet", 1));
+  if (Columns().shown[kColPlayTime] == 0) ApplyMenuStateCode(kCmdMpegTime, kMenuGreyed);
+  for (const FlagItem& flag : kFlagItems) {
+    if (Settings().*flag.flag == 0) ApplyMenuStateCode(flag.item, kMenuEnabled);
+  }
+  SettingsRecord& settings = Settings();
+  settings.Left = ReadSettingInt(kMainSeting, "Left", 64);
+  settings.Top = ReadSettingInt(kMainSeting, "Top", 64);
+  settings.Width = ReadSettingInt(kMainSeting, "Width", 320);
+  settings.Height = ReadSettingInt(kMainSeting, "Height", 240);
+  PlaceMainWindow(*window, QRect(settings.Left, settings.Top, settings.Width, settings.Height));
+}
+
+void CreateWindowFonts() {
+  const SettingsRecord& settings = Settings();
+  Fonts() = {MakeWindowFont(settings.MainFontType, settings.MainFontSize),
+             MakeWindowFont(settings.ListFontType, settings.ListFontSize)};
+  MainWindow* window = MainWin();
+  if (!window) return;
+  window->statusBar()->setFont(MainFont());
+  if (QTableView* view = window->listView()) {
+    view->setFont(ListFont());
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
+  }
+}
+
+const QFont& MainFont() {
+  return Fonts().first;
+}
+const QFont& ListFont() {
+  return Fonts().second;
+}
+
+void SaveStateAtExit() {
+  const WindowGeometry& geometry = WindowGeom();
+  WriteSettingInt(kMainSeting, "Left", geometry.left);
+  WriteSettingInt(kMainSeting, "Top", geometry.top);
+  WriteSettingInt(kMainSeting, "Width", geometry.width);
+  WriteSettingInt(kMainSeting, "Height", geometry.height);
+  WriteSettingInt(kMainSeting, "ToolBar", ReadMenuStateCode(kCmdToolBar));
+  WriteSettingInt(kMainSeting, "StatusBar", ReadMenuStateCode(kCmdStatusBar));
+  WriteSettingInt(kMainSeting, "GridLine", ReadMenuStateCode(kCmdGridLines));
+  for (const FlagItem& flag : kFlagItems) WriteSettingInt(kMainSeting, flag.key, Settings().*flag.flag);
+  WriteSettingText(kMainSeting, "LoadPath", Settings().LoadPath);
+  WriteSettingText(kMainSeting, "SavePath", Settings().SavePath);
+  ColumnState& columns = Columns();
+  for (int column = 0; column < kColumnCount; ++column) {
+    if (columns.shown[column] == 1) columns.width[column] = ListColumnWidth(columns.position[column]);
+  }
+  for (int column = 0; column < kColumnCount; ++column) {
+    WriteSettingInt(kMainSeting, ColumnTable(column).width_key, columns.width[column]);
+  }
+}

@@ -1,0 +1,97 @@
+#include <QAbstractItemModelTester>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+
+#include "app/list_table_model.h"
+#include "platform/cp932.h"
+#include "window_fixture.h"
+
+namespace {
+
+using ListTableModelTest = WindowTest;
+
+int DescendingKeys(int32_t key1, int32_t key2, int) {
+  return key2 - key1;
+}
+
+TEST_F(ListTableModelTest, MirrorsEveryStoreChange) {
+  StartWindow();
+  ListTableModel* model = window_->listModel();
+  QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+  EXPECT_EQ(model->columnCount(), 17);
+  EXPECT_EQ(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "ﾌｧｲﾙ名");
+  EXPECT_EQ(
+      model->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
+      Qt::AlignRight);
+
+  AddRows(3);
+  ListInsertRow(1, 9, Utf8ToCp932("日本語.avi"));
+  ASSERT_EQ(model->rowCount(), 4);
+  EXPECT_EQ(model->data(model->index(1, 0), Qt::DisplayRole).toString(), "日本語.avi");
+  ListSetCell(1, 4, Utf8ToCp932("題名"));
+  EXPECT_EQ(model->data(model->index(1, 4), Qt::DisplayRole).toString(), "題名");
+  EXPECT_EQ(model->data(model->index(1, 1), Qt::DisplayRole).toString(), "");
+
+  EXPECT_TRUE(model->setData(model->index(2, 0), Qt::Checked, Qt::CheckStateRole));
+  EXPECT_TRUE(ListIsChecked(2));
+  ListSetChecked(2, false);
+  EXPECT_EQ(model->data(model->index(2, 0), Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
+
+  ListDeleteRow(0);
+  EXPECT_EQ(model->rowCount(), 3);
+  ListSort(DescendingKeys, 0);
+  EXPECT_EQ(model->data(model->index(0, 0), Qt::DisplayRole).toString(), "日本語.avi");
+  ListDeleteAll();
+  EXPECT_EQ(model->rowCount(), 0);
+}
+
+TEST_F(ListTableModelTest, SelectionIsSharedBetweenViewAndStore) {
+  StartWindow();
+  AddRows(5);
+  QItemSelectionModel* selection = window_->listView()->selectionModel();
+  selection->select(window_->listModel()->index(1, 0),
+                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  selection->select(window_->listModel()->index(3, 0),
+                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  EXPECT_EQ(ListSelectedCount(), 2);
+  EXPECT_EQ(ListNextSelected(-1), 1);
+
+  ListSetSelected(1, false);
+  ListSetSelected(4, true);
+  EXPECT_FALSE(selection->isRowSelected(1));
+  EXPECT_TRUE(selection->isRowSelected(4));
+
+  // Sorting moves the selected rows with their flags; the view follows them.
+  ListSort(DescendingKeys, 0);
+  EXPECT_TRUE(selection->isRowSelected(0));  // key 4
+  EXPECT_TRUE(selection->isRowSelected(1));  // key 3
+  EXPECT_FALSE(selection->isRowSelected(2));
+  EXPECT_EQ(ListSelectedCount(), 2);
+}
+
+TEST_F(ListTableModelTest, ColumnWidthsSurviveASort) {
+  StartWindow();
+  AddRows(2);
+  window_->listView()->horizontalHeader()->resizeSection(4, 321);
+  EXPECT_EQ(ListColumnWidth(4), 321);
+  ListSort(DescendingKeys, 0);
+  EXPECT_EQ(window_->listView()->columnWidth(4), 321);
+  EXPECT_EQ(window_->listView()->columnWidth(0), 200);
+}
+
+TEST_F(ListTableModelTest, HundredThousandRowsSortQuickly) {
+  StartWindow();
+  for (int row = 0; row < 100000; ++row) ListInsertRow(row, row, "movie" + std::to_string(row) + ".avi");
+  window_->show();
+  QElapsedTimer timer;
+  timer.start();
+  ListSort(DescendingKeys, 0);
+  window_->listView()->scrollToBottom();
+  window_->listView()->viewport()->repaint();
+  EXPECT_LT(timer.elapsed(), 1000);
+  EXPECT_EQ(window_->listModel()->data(window_->listModel()->index(0, 0), Qt::DisplayRole).toString(),
+            "movie99999.avi");
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+#include <QAction>
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/menu_state.h"
+#include "app/window_geometry.h"
+#include "res/command_ids.h"
+#include "window_fixture.h"
+
+namespace {
+
+using MainWindowTest = WindowTest;
+
+TEST_F(MainWindowTest, StartsWithoutSettingsFileAsAnEmptyList) {
+  StartWindow();
+  EXPECT_EQ(window_->objectName(), "Rollwright");
+  EXPECT_EQ(window_->windowTitle(), "Tessaroll - <NewFile.csv>");
+  EXPECT_EQ(window_->pos(), QPoint(64, 64));
+  EXPECT_EQ(window_->size(), QSize(320, 240));
+  EXPECT_EQ(ListRowCount(), 0);
+
+  const char* texts[] = {"Non Scanning...", "DiskMax: Non Scan", "DiskFree: Non Scan", "Per:Non"};
+  const int right_edges[] = {190, 300, 413, 480};
+  window_->show();
+  for (int part = 0; part < 4; ++part) {
+    SCOPED_TRACE(part);
+    EXPECT_EQ(window_->statusPart(part)->text(), texts[part]);
+    EXPECT_EQ(window_->statusPart(part)->geometry().right() + 1, right_edges[part]);
+  }
+
+  for (int item :
+       {kCmdSaveAs, kCmdOverwriteSave, kCmdEditEntry, kCmdCut, kCmdCopy, kCmdDelete, kCmdPlaybackCheck,
+        kCmdWriteInfo, kCmdClearChecks, kCmdPlayMovie, kCmdFind, kCmdFindNext}) {
+    SCOPED_TRACE(item);
+    EXPECT_EQ(ReadMenuStateCode(item), kMenuGreyed);
+  }
+  for (int item : {kCmdSortByName, kCmdFilterAvi, kCmdFilterMpeg1, kCmdFilterMpeg2, kCmdFilterAsf,
+                   kCmdFilterRm, kCmdFilterQt, kCmdFilterWave, kCmdMpegTime, kCmdMpeg4Rate, kCmdToolBar,
+                   kCmdStatusBar, kCmdGridLines, kCmdSaveStateAtExit}) {
+    SCOPED_TRACE(item);
+    EXPECT_EQ(ReadMenuStateCode(item), kMenuChecked);
+  }
+  for (int item : {kCmdNewList, kCmdOpenList, kCmdExit, kCmdScan, kCmdAutoScan, kCmdPaste,
+                   kCmdSortByExtension, kCmdCustomize, kCmdVersion, kCmdFitAllColumns, kCmdFitVolume}) {
+    SCOPED_TRACE(item);
+    EXPECT_EQ(ReadMenuStateCode(item), kMenuEnabled);
+  }
+  EXPECT_TRUE(window_->listView()->showGrid());
+}
+
+TEST_F(MainWindowTest, ToolbarHasFourteenPositionsWithTooltips) {
+  StartWindow();
+  const QList<QAction*> positions = window_->toolBar()->actions();
+  ASSERT_EQ(positions.size(), 14);
+  for (int separator : {0, 4, 6, 10, 12}) EXPECT_TRUE(positions[separator]->isSeparator()) << separator;
+
+  struct Button {
+    int command;
+    const char* tooltip;
+    bool enabled;
+  };
+  const Button buttons[] = {
+      {kCmdNewList, "新規作成", true},
+      {kCmdOpenList, "ﾌｧｲﾙを開く", true},
+      {kCmdSaveAs, "名前をつけて保存", false},
+      {kCmdScan, "ﾏﾆｭｱﾙｽｷｬﾝ", true},
+      {kCmdCut, "切り取り", false},
+      {kCmdCopy, "ｺﾋﾟｰ", false},
+      {kCmdPaste, "張り付け", true},
+      {kCmdFind, "検索", false},
+      {kCmdCustomize, "ｶｽﾀﾏｲｽﾞ", true},
+  };
+  for (const Button& button : buttons) {
+    SCOPED_TRACE(button.command);
+    QToolButton* widget = window_->toolButton(button.command);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->toolTip(), QString::fromUtf8(button.tooltip));
+    EXPECT_EQ(widget->isEnabled(), button.enabled);
+  }
+
+  EnableListToolButtons(0);
+  for (int command : {kCmdSaveAs, kCmdCut, kCmdCopy, kCmdFind})
+    EXPECT_TRUE(window_->toolButton(command)->isEnabled());
+  EnableListToolButtons(1);
+  for (int command : {kCmdSaveAs, kCmdCut, kCmdCopy, kCmdFind})
+    EXPECT_FALSE(window_->toolButton(command)->isEnabled());
+  EXPECT_TRUE(window_->toolButton(kCmdPaste)->isEnabled());
+}
+
+TEST_F(MainWindowTest, MenuStateCodesReplaceTheWholeState) {
+  StartWindow();
+  ApplyMenuStateCode(kCmdCut, kMenuChecked);  // checking enables
+  EXPECT_EQ(ReadMenuStateCode(kCmdCut), kMenuChecked);
+  ApplyMenuStateCode(kCmdToolBar, kMenuGreyed);  // greying unchecks
+  EXPECT_EQ(ReadMenuStateCode(kCmdToolBar), kMenuGreyed);
+  ApplyMenuStateCode(kCmdToolBar, kMenuEnable);
+  EXPECT_EQ(ReadMenuStateCode(kCmdToolBar), kMenuEnabled);
+  ApplyMenuStateCode(kCmdToolBar, 7);  // any other code: enabled and unchecked
+  EXPECT_EQ(ReadMenuStateCode(kCmdToolBar), kMenuEnabled);
+  // A checked and greyed item reads as none of the codes.
+  window_->commandAction(kCmdFilterAvi)->setEnabled(false);
+  EXPECT_EQ(ReadMenuStateCode(kCmdFilterAvi), kMenuOther);
+  EXPECT_EQ(ReadMenuStateCode(40037), kMenuOther);
+}
+
+TEST_F(MainWindowTest, CentresDialogsOverTheMainWindow) {
+  StartWindow();
+  window_->move(100, 50);
+  window_->resize(400, 300);
+  QWidget dialog;
+  dialog.resize(101, 60);
+  CentreOverMainWindow(&dialog);
+  EXPECT_EQ(dialog.pos(), QPoint(100 + (400 - 101) / 2, 50 + (300 - 60) / 2));
+}
+
+}  // namespace

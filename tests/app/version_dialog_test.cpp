@@ -1,0 +1,39 @@
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/command_set.h"
+#include "app/version_dialog.h"
+#include "res/command_ids.h"
+#include "window_fixture.h"
+
+namespace {
+
+using VersionDialogTest = WindowTest;
+
+TEST_F(VersionDialogTest, OnlyOkClosesIt) {
+  StartWindow();
+  bool answered = false;
+  QTimer::singleShot(0, [&answered] {
+    auto* dialog = qobject_cast<VersionDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "ば～じょん情報");
+    bool names_product = false;
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+      names_product |= label->text().contains("Tessaroll " TESSAROLL_VERSION) &&
+                       label->text().endsWith("不具合情報・機能実装要望は以下へどうぞ");
+    }
+    EXPECT_TRUE(names_product);
+    EXPECT_NE(dialog->findChild<QPushButton*>("1050"), nullptr);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->findChild<QPushButton*>("1")->click();
+    answered = true;
+  });
+  HandleCommand(kCmdVersion);
+  EXPECT_TRUE(answered);
+}
+
+}  // namespace

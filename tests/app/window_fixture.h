@@ -1,0 +1,48 @@
+#pragma once
+// A main window over a settings file of the test's own, created as at start-up.
+#include <gtest/gtest.h>
+#include <QTableView>
+
+#include <memory>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/window_state.h"
+#include "list/list_model.h"
+#include "list/sort.h"
+#include "settings/settings.h"
+#include "support/temp_dir.h"
+
+class WindowTest : public testing::Test {
+ protected:
+  // Writes the settings file (CP932 text; empty: no file), then builds and sets up the window.
+  void StartWindow(const std::string& ini = "") {
+    settings_path_ = ini.empty() ? dir_.path() + "/dorirovo.ini" : dir_.Write("dorirovo.ini", ini);
+    UseSettingsFileForTesting(settings_path_);
+    LoadSettings();
+    ListResetForTesting();
+    ResetSortStateForTesting();
+    window_ = std::make_unique<MainWindow>();
+    ApplyWindowSettings();
+  }
+
+  void TearDown() override {
+    window_.reset();
+    ListResetForTesting();
+  }
+
+  // Appends rows named a0, a1, ... with their row number as key and the text in every other cell.
+  static void AddRows(int count, const std::string& text = "x") {
+    for (int i = 0; i < count; ++i) {
+      const int row = ListRowCount();
+      ListInsertRow(row, row, "a" + std::to_string(row));
+      for (int position = 1; position < ListColumnCount(); ++position) ListSetCell(row, position, text);
+    }
+  }
+
+  std::string SettingsFileText() const { return ReadWholeFile(settings_path_); }
+
+  TempDir dir_;
+  std::string settings_path_;
+  std::unique_ptr<MainWindow> window_;
+};
