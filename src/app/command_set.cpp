@@ -4,6 +4,7 @@
 
 #include "app/file_commands.h"
 #include "app/main_window.h"
+#include "app/play_movie.h"
 #include "app/toggle_commands.h"
 #include "app/version_dialog.h"
 #include "res/command_ids.h"
@@ -40,6 +41,9 @@ void HandleCommand(int command) {
       break;
     case kCmdClearChecks:
       ClearAllChecks();
+      break;
+    case kCmdPlayMovie:
+      PlaySelectedMovie();
       break;
     default:
       break;

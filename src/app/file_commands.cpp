@@ -4,7 +4,7 @@
 #include "app/menu_state.h"
 #include "app/qt_text.h"
 #include "list/list_model.h"
-#include "list/status_texts.h"
+#include "list/status_totals.h"
 #include "res/command_ids.h"
 
 namespace {
@@ -20,6 +20,7 @@ void SetMainTitle(const std::string& title) {
 void NewList() {
   ListDeleteAll();
   ResetStatusTexts();
+  ShowStatusTexts();
   for (int item : {kCmdEditEntry, kCmdSaveAs, kCmdCut, kCmdCopy, kCmdDelete, kCmdFind, kCmdFindNext,
                    kCmdOverwriteSave, kCmdWriteInfo, kCmdClearChecks, kCmdPlaybackCheck}) {
     ApplyMenuStateCode(item, kMenuGreyed);

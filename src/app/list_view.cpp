@@ -1,12 +1,15 @@
 #include "app/list_view.h"
 
 #include <QColor>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelection>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QTableView>
 
+#include "app/list_notifications.h"
 #include "app/list_table_model.h"
 #include "app/main_window.h"
 #include "list/columns.h"
@@ -104,8 +107,18 @@ void RemoveHiddenColumnWidthItems(MainWindow& window) {
 
 }  // namespace
 
+void ListView::mouseReleaseEvent(QMouseEvent* event) {
+  QTableView::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton) emit clickedInList();
+}
+
+void ListView::contextMenuEvent(QContextMenuEvent* event) {
+  emit rowMenuRequested(event->globalPos());
+  event->accept();
+}
+
 void CreateListView(MainWindow& window) {
-  auto* view = new QTableView(&window);
+  auto* view = new ListView(&window);
   view->setObjectName("list");
   auto* model = new ListTableModel(view);
   view->setModel(model);
@@ -131,6 +144,10 @@ void CreateListView(MainWindow& window) {
   view->setPalette(palette);
   new SelectionMirror(view, model);
   ConnectColumnWidths(view, model);
+  QObject::connect(view->horizontalHeader(), &QHeaderView::sectionClicked, view, HandleHeaderClick);
+  QObject::connect(view, &ListView::clickedInList, view, HandleListClick);
+  QObject::connect(view, &ListView::rowMenuRequested, view, ShowRowMenu);
+  QObject::connect(view, &QAbstractItemView::doubleClicked, view, HandleListDoubleClick);
   window.setListView(view, model);
 
   BuildColumns();

@@ -19,12 +19,13 @@
 #include "app/qt_text.h"
 #include "app/window_geometry.h"
 #include "app/window_state.h"
-#include "list/status_texts.h"
+#include "list/status_totals.h"
 #include "res/accel.h"
 #include "res/command_ids.h"
 #include "res/menus.h"
 #include "res/string_table.h"
 #include "res/toolbar_buttons.h"
+#include "scan/scan_progress.h"
 #include "settings/settings.h"
 
 namespace {
@@ -32,6 +33,7 @@ namespace {
 MainWindow* g_main_window = nullptr;
 
 // Right edges of the four status parts, in pixels.
+constexpr int kStatusPartCount = 4;
 constexpr std::array<int, kStatusPartCount> kStatusPartEdges = {190, 300, 413, 480};
 
 // The four parts at fixed places from the left; a window narrower than the parts cuts them off at its
@@ -95,7 +97,7 @@ MainWindow::MainWindow() {
 }
 
 MainWindow::~MainWindow() {
-  SetStatusObserver(nullptr);
+  SetScanProgressSink(nullptr);
   if (g_main_window == this) g_main_window = nullptr;
 }
 
@@ -211,16 +213,24 @@ void MainWindow::createStatusBar() {
   ResetStatusTexts();
   auto* parts = new StatusParts(statusBar());
   statusBar()->addWidget(parts, 1);
-  for (int part = 0; part < kStatusPartCount; ++part) {
-    status_parts_[part] = parts->label(part);
-    showStatusPart(part);
-  }
-  SetStatusObserver([this](int part) { showStatusPart(part); });
+  for (int part = 0; part < kStatusPartCount; ++part) status_parts_[part] = parts->label(part);
+  ShowStatusTexts();
+  SetScanProgressSink([this](const std::string& text) { showStatusText(0, text); });
 }
 
-void MainWindow::showStatusPart(int part) {
-  QLabel* label = status_parts_[part];
-  label->setText(ToQString(StatusText(part)));
-  // Long work (scans, path intake) runs inside one command; painting now shows its progress.
-  if (label->isVisible()) label->repaint();
+void MainWindow::showStatusText(int part, const std::string& text) {
+  QLabel* label = status_parts_.at(part);
+  label->setText(ToQString(text));
+  // Long work (scans, path intake) runs inside one command; painting now shows its progress and the
+  // rows that have arrived, while no other input is taken.
+  if (label->isVisible()) {
+    label->repaint();
+    if (list_view_) list_view_->viewport()->repaint();
+  }
+}
+
+void ShowStatusTexts() {
+  if (!MainWin()) return;
+  const StatusTexts& texts = CurrentStatusTexts();
+  for (int part = 0; part < kStatusPartCount; ++part) MainWin()->showStatusText(part, texts[part]);
 }

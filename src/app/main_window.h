@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <array>
 #include <map>
+#include <string>
 
 class QAction;
 class QLabel;
@@ -33,6 +34,8 @@ class MainWindow : public QMainWindow {
   ListTableModel* listModel() const { return list_model_; }
   QLabel* statusPart(int part) const { return status_parts_.at(part); }
   void setListView(QTableView* view, ListTableModel* model);
+  // Shows a CP932 text in status part 0 to 3 at once.
+  void showStatusText(int part, const std::string& text);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -43,7 +46,6 @@ class MainWindow : public QMainWindow {
   void fillMenu(QMenu* menu, const std::vector<MenuEntry>& entries);
   void createToolBar();
   void createStatusBar();
-  void showStatusPart(int part);
 
   std::map<int, QAction*> actions_;
   std::map<int, QToolButton*> tool_buttons_;
@@ -55,3 +57,6 @@ class MainWindow : public QMainWindow {
 
 // The one main window of the run; nullptr while there is none.
 MainWindow* MainWin();
+
+// Shows the four status texts last written by the totals (list/status_totals.h).
+void ShowStatusTexts();

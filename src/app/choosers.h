@@ -1,0 +1,17 @@
+#pragma once
+// The four file choosers, which share one chooser path, and the folder browser of the scan commands.
+#include <string>
+
+// The last path chosen in any file chooser (file-system bytes); each chooser shows it as its initial
+// file name. Empty at start.
+std::string& ChooserPath();
+
+// Each returns 0 when the user chose a file (its full path is then in ChooserPath()) and 1 when the
+// user cancelled.
+int ChooseListFileToOpen();  // CSV, TXT, all files; starts in LoadPath
+int ChooseListFileToSave();  // CSV, TXT, HTM, all files; starts in SavePath; default suffix csv
+int ChooseImageFile();       // JPEG, GIF, all files; starts in LoadPath
+int ChooseLogFile();         // TXT, all files
+
+// The chosen folder (file-system bytes), or "Err" when the user cancelled.
+std::string BrowseScanFolder();

@@ -1,0 +1,6 @@
+#pragma once
+// Playing the first selected row's file in the system's media player.
+
+// Silent when no player is known. When the row's file is not there (or the folder path column is
+// hidden, so no folder is known) shows the "not found" message; otherwise starts the player on it.
+void PlaySelectedMovie();
