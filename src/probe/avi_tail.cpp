@@ -85,7 +85,8 @@ AviTail LocateAviTail(const std::string& path) {
   uint64_t offset = 12;
   uint64_t list_offset = 0;
   for (int chunks = 0; list_offset == 0 && chunks < kMaxTopLevelChunks; ++chunks) {
-    if (riff_end - offset < 8) break;
+    // An odd last chunk without its pad byte leaves offset one past the end.
+    if (offset >= riff_end || riff_end - offset < 8) break;
     if (!file.Read(offset, 8, header)) return Status(AviTailStatus::kCannotRead, errno);
     const uint32_t size = Le32At(header, 4);
     const uint64_t padded_end = offset + 8 + size + (size & 1);

@@ -100,6 +100,9 @@ TEST_F(InfoTagFileTest, FilesThatCannotTakeAListStayByteForByte) {
       {"empty", "", InfoTagOutcome::kNotRiffAvi},
       {"no idx1", RiffForm("AVI ", kHeaders + kMovi), InfoTagOutcome::kNoIndex},
       {"IndexSizePastRiffEnd", index_past_riff_end, InfoTagOutcome::kNoIndex},
+      // The walk ends one byte past the RIFF end without reading there.
+      {"OddLastChunkWithoutPad", RiffForm("AVI ", kHeaders + kMovi + RawChunk("JUNK", 3, "abc")),
+       InfoTagOutcome::kNoIndex},
       {"RiffSizePastEof", riff_size_past_eof, InfoTagOutcome::kNotAtFileEnd},
       // A large AVI continues in further RIFF chunks; a list after idx1 would land inside its data.
       {"second RIFF", kAvi + RiffForm("AVIX", ListChunk("movi", Chunk("00dc", "more"))),
