@@ -72,8 +72,8 @@ bool WriteOutput(const CliOptions& options) {
 
 }  // namespace
 
-int RunCatalogueCommand(const CliOptions& options) {
-  if (!ImportCsvFiles(options)) return 1;
+bool LoadListRows(const CliOptions& options) {
+  if (!ImportCsvFiles(options)) return false;
   if (!options.paths.empty()) {
     PathIntakeSummary summary;
     {
@@ -82,6 +82,11 @@ int RunCatalogueCommand(const CliOptions& options) {
     }
     if (ListRowCount() > 0) UpdateStatusTotals(summary.last_path);
   }
+  return true;
+}
+
+int RunCatalogueCommand(const CliOptions& options) {
+  if (!LoadListRows(options)) return 1;
   if (!WriteOutput(options)) return 1;
   if (options.status) {
     for (const std::string& text : CurrentStatusTexts()) Print(TerminalText(text, options.utf8) + "\n");

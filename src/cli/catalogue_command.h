@@ -9,3 +9,7 @@
 // and -q is not given. Returns 0, or 1 when a CSV file is refused (nothing is written then) or the output
 // cannot be written (any existing file is left as it was); the message goes to standard error.
 int RunCatalogueCommand(const CliOptions& options);
+
+// The loading part of the catalogue run: the -i files in order, then the paths. Returns false when a CSV
+// file is refused; the message goes to standard error.
+bool LoadListRows(const CliOptions& options);

@@ -6,6 +6,7 @@
 #include "cli/catalogue_command.h"
 #include "cli/cli_options.h"
 #include "cli/probe_command.h"
+#include "cli/write_tags_command.h"
 #include "list/columns.h"
 #include "settings/settings.h"
 
@@ -25,6 +26,9 @@ void PrintUsage(FILE* out) {
       "      --append         with a TXT output: append the data rows, as overwrite-save does\n"
       "      --status         after the list, print the four status-bar texts, one per line\n"
       "                       (row count and total, disk size, disk free, share in use)\n"
+      "      --write-tags     after loading the rows (-i, PATH...), write each row's title, creator\n"
+      "                       and comment into its AVI file; skipped files are named on standard\n"
+      "                       error; no list is written\n"
       "      --probe FILE...  print, per file: path, video format, audio format, video rate,\n"
       "                       audio rate, frame rate, picture size, playing time, check result\n"
       "                       (tab-separated) instead of a list\n"
@@ -33,8 +37,8 @@ void PrintUsage(FILE* out) {
       "  -q, --quiet          no progress on standard error\n"
       "  -h, --help           show this help and exit\n"
       "  -V, --version        show the name and version and exit\n"
-      "Exit status: 0 done; 1 a CSV list file refused or an output that could not be written;\n"
-      "2 a usage error.\n",
+      "Exit status: 0 done; 1 a CSV list file refused, an output that could not be written or,\n"
+      "with --write-tags, an AVI file whose tags could not be written; 2 a usage error.\n",
       out);
 }
 
@@ -60,5 +64,6 @@ int RunCli(int argc, char** argv) {
   LoadSettings();
   BuildColumns();
   if (options.probe) return RunProbeCommand(options);
+  if (options.write_tags) return LoadListRows(options) ? RunWriteTagsCommand(options) : 1;
   return RunCatalogueCommand(options);
 }

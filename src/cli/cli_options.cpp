@@ -13,10 +13,12 @@ struct Flag {
 };
 
 constexpr Flag kFlags[] = {
-    {"--help", &CliOptions::help},   {"-h", &CliOptions::help},         {"--version", &CliOptions::version},
-    {"-V", &CliOptions::version},    {"--probe", &CliOptions::probe},   {"--check", &CliOptions::check},
-    {"--utf8", &CliOptions::utf8},   {"--append", &CliOptions::append}, {"--status", &CliOptions::status},
-    {"--quiet", &CliOptions::quiet}, {"-q", &CliOptions::quiet},
+    {"--help", &CliOptions::help},       {"-h", &CliOptions::help},
+    {"--version", &CliOptions::version}, {"-V", &CliOptions::version},
+    {"--probe", &CliOptions::probe},     {"--check", &CliOptions::check},
+    {"--utf8", &CliOptions::utf8},       {"--append", &CliOptions::append},
+    {"--status", &CliOptions::status},   {"--quiet", &CliOptions::quiet},
+    {"-q", &CliOptions::quiet},          {"--write-tags", &CliOptions::write_tags},
 };
 
 enum class ValueOption { kNone, kSettings, kImport, kOutput };
@@ -81,6 +83,11 @@ bool IsCsvName(std::string_view name) {
 }
 
 bool Check(const CliOptions& options, std::string& error) {
+  if (options.write_tags && (options.probe || !options.output.empty() || options.append || options.status)) {
+    error =
+        "--write-tags writes tags into AVI files, not a list: it takes no --probe, -o, --append or --status";
+    return false;
+  }
   if (options.probe) {
     if (options.paths.empty()) error = "--probe needs at least one FILE";
     if (!options.imports.empty() || !options.output.empty() || options.append || options.status) {

@@ -6,12 +6,13 @@
 struct CliOptions {
   bool help = false;
   bool version = false;
-  bool probe = false;   // --probe: one line per file from the media probe
-  bool check = false;   // --check: the probe asks the installed decoders too
-  bool utf8 = false;    // --utf8: print UTF-8 instead of CP932
-  bool append = false;  // --append: add the data rows to the TXT output file
-  bool status = false;  // --status: the four status bar texts after the list
-  bool quiet = false;   // -q: no progress on standard error
+  bool probe = false;       // --probe: one line per file from the media probe
+  bool check = false;       // --check: the probe asks the installed decoders too
+  bool utf8 = false;        // --utf8: print UTF-8 instead of CP932
+  bool append = false;      // --append: add the data rows to the TXT output file
+  bool status = false;      // --status: the four status bar texts after the list
+  bool quiet = false;       // -q: no progress on standard error
+  bool write_tags = false;  // --write-tags: write every loaded row's tags into its AVI file
   bool settings_given = false;
   std::string settings_file;         // -s: the settings file to read instead of the program's
   std::vector<std::string> imports;  // -i: CSV list files to load first, in order
@@ -23,6 +24,7 @@ struct CliOptions {
 // (no trailing newline). Options that take a value accept it as the next argument or, for the long
 // forms, after "=". "--" ends the options; later arguments are paths even when they start with "-".
 // Usage errors: an unknown option or a missing value; --check without --probe; --probe without a path
-// or with list options; an output name that is not a list file name (TXT, CSV, HTM, .html); --append
-// without a TXT output; an import that is not a CSV file; neither a path nor an import.
+// or with list options; --write-tags with list output options or with --probe; an output name that is not a
+// list file name (TXT, CSV, HTM, .html); --append without a TXT output; an import that is not a CSV file;
+// neither a path nor an import.
 bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& error);

@@ -39,4 +39,20 @@ TEST(ParseCliOptions, FlagsAnywhereAndPathsInOrder) {
   EXPECT_EQ(parsed.options.paths, (std::vector<std::string>{"--check", "--"}));
 }
 
+TEST(ParseCliOptions, WriteTagsTakesRowsButNoListOutput) {
+  Parsed parsed = Parse({"-i", "edited.csv", "--write-tags", "tree"});
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  EXPECT_TRUE(parsed.options.write_tags);
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{{"--write-tags", "-o", "x.csv", "tree"},
+                                             {"--write-tags", "--status", "tree"},
+                                             {"--write-tags", "--probe", "a.avi"},
+                                             {"--write-tags"}}) {
+    SCOPED_TRACE(arguments.back());
+    parsed = Parse(arguments);
+    EXPECT_FALSE(parsed.ok);
+    EXPECT_EQ(parsed.error.find('\n'), std::string::npos);
+  }
+}
+
 }  // namespace
