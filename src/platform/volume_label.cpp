@@ -48,18 +48,21 @@ std::string DecodeLinkName(const std::string& name) {
 }
 
 #ifdef TESSAROLL_HAVE_BLKID
-// The blkid cache answers without reading the device when the user may not open it.
+// Reads the file system's superblock, which needs read access to the device (root or the disk group).
+// The low-level probe is used rather than the blkid cache, which would rewrite /run/blkid/blkid.tab.
 std::string LabelFromBlkid(dev_t device) {
   char* device_name = blkid_devno_to_devname(device);
   if (device_name == nullptr) return std::string();
   std::string label;
-  blkid_cache cache = nullptr;
-  if (blkid_get_cache(&cache, nullptr) == 0) {
-    if (char* value = blkid_get_tag_value(cache, "LABEL", device_name)) {
+  if (blkid_probe probe = blkid_new_probe_from_filename(device_name)) {
+    blkid_probe_enable_superblocks(probe, 1);
+    blkid_probe_set_superblocks_flags(probe, BLKID_SUBLKS_LABEL);
+    const char* value = nullptr;
+    if (blkid_do_safeprobe(probe) == 0 && blkid_probe_lookup_value(probe, "LABEL", &value, nullptr) == 0 &&
+        value != nullptr) {
       label = value;
-      free(value);
     }
-    blkid_put_cache(cache);
+    blkid_free_probe(probe);
   }
   free(device_name);
   return label;
@@ -69,11 +72,12 @@ std::string LabelFromBlkid(dev_t device) {
 std::string LookUpLabel(dev_t device) {
   // Anonymous devices (major 0) are virtual file systems: tmpfs, overlay, btrfs subvolumes, FUSE.
   if (major(device) == 0) return std::string();
+  // udev's links need no privileges and read nothing from the disk; the superblock is the fallback.
+  std::string label = LabelFromLinkFolder("/dev/disk/by-label", device);
 #ifdef TESSAROLL_HAVE_BLKID
-  std::string label = LabelFromBlkid(device);
-  if (!label.empty()) return label;
+  if (label.empty()) label = LabelFromBlkid(device);
 #endif
-  return LabelFromLinkFolder("/dev/disk/by-label", device);
+  return label;
 }
 
 }  // namespace

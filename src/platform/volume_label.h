@@ -5,8 +5,9 @@
 #include <string>
 
 // The label of the file system holding path, as the file system stores it (normally UTF-8); empty when
-// the path does not exist or its file system has no label. Asked of libblkid when the program is built
-// with it, else of /dev/disk/by-label. Answers are cached per device, and the last path asked is
+// the path does not exist or its file system has no label. Asked of /dev/disk/by-label, then, when the
+// program is built with libblkid, of the file system's superblock (readable by root or the disk group);
+// nothing is ever written. Answers are cached per device, and the last path asked is
 // remembered, so a scan of many files asks the system once per file system and stats once per folder;
 // the cache lasts until ClearVolumeLabelCache.
 std::string VolumeLabel(const std::string& path);
