@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -21,6 +22,11 @@ size_t Cp932SequenceLength(unsigned char b) {
 // Converts with iconv; an unconvertible or invalid input sequence becomes "?" and conversion goes on.
 std::string Convert(const char* to, const char* from, std::string_view in, size_t (*skip)(unsigned char),
                     bool* lossless) {
+  // ASCII is the same in both encodings; most file names are ASCII, and opening a converter costs more
+  // than the whole conversion.
+  if (std::all_of(in.begin(), in.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return std::string(in);
+  }
   std::string out;
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) {
