@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -18,16 +19,22 @@
 
 namespace {
 
+constexpr std::chrono::milliseconds kRedrawInterval{50};
+
 void Print(const std::string& bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
 }
 
-// One line on the terminal, rewritten for every file.
+// One line on the terminal, rewritten as the files go by; at most every kRedrawInterval, since a write
+// per file would slow a large scan down.
 class TerminalProgress {
  public:
   explicit TerminalProgress(bool wanted) : active_(wanted && isatty(STDERR_FILENO)) {
     if (!active_) return;
-    SetScanProgressSink([](const std::string& text) {
+    SetScanProgressSink([last = std::chrono::steady_clock::time_point()](const std::string& text) mutable {
+      const auto now = std::chrono::steady_clock::now();
+      if (now - last < kRedrawInterval) return;
+      last = now;
       std::fprintf(stderr, "\r%s\033[K", text.c_str());
       std::fflush(stderr);
     });
