@@ -6,9 +6,10 @@
 
 enum class PathIntake { kFolder, kAcceptedFile, kIgnored };
 
-// A folder whose attributes are exactly 0x10, 0x11 or 0x30 is scanned (scan/folder_scan.h); a path the
-// media file name test accepts gets a row at index counter (scan/list_entry_builder.h). Anything else
-// is ignored: a hidden or linked folder, another kind of file, and a path that does not exist.
+// A folder whose attributes are exactly 0x10, 0x11 or 0x30 is scanned (scan/folder_scan.h). Anything
+// else that exists is taken as a file: it gets a row at index counter (scan/list_entry_builder.h) when
+// the media file name test accepts its name (so a hidden or linked folder named clips.avi gets a row
+// holding its name only) and is ignored otherwise. A path that does not exist is always ignored.
 PathIntake AddPathToList(const std::string& path, int counter);
 
 struct PathIntakeSummary {
@@ -19,9 +20,9 @@ struct PathIntakeSummary {
 };
 
 // Command-line pieces, each one path (spaces inside kept). A relative piece is taken against the
-// working directory; "." and ".." steps and doubled or trailing "/" are tidied away. An empty piece is
-// ignored. The counter starts at 0 and grows by one after every piece that was not a folder, so the
-// files of pieces a, x.txt, b go in at rows 0 and 2.
+// working directory; "." and ".." steps and doubled or trailing "/" are tidied away by the text alone. An
+// empty piece is ignored. The counter starts at 0 and grows by one after every piece that was not a folder,
+// so the files of pieces a, x.txt, b go in at rows 0 and 2.
 PathIntakeSummary TakeCommandLinePaths(const std::vector<std::string>& pieces);
 
 // Dropped items: the counter starts at 0 and grows only after an accepted file, so dropped files go in
