@@ -1,67 +1,14 @@
-#include "cli/write_tags_command.h"
-
-#include <sys/stat.h>
+// Runs the built tessaroll-cli binary with --write-tags.
 
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "list/columns.h"
-#include "list/list_model.h"
-#include "probe/info_list.h"
 #include "support/riff_builder.h"
 #include "support/run_program.h"
-#include "support/shown_columns.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-class WriteTagsCommandTest : public testing::Test {
- protected:
-  void SetUp() override { ShowOnlyColumns({kColTitle, kColCreator, kColComment, kColFolder}); }
-  void TearDown() override { ListResetForTesting(); }
-  // An unchecked row for the file name (ASCII) in the test folder, reached through its cells.
-  void AddRow(const std::string& name, const std::string& title) {
-    const int row = ListRowCount();
-    ListInsertRow(row, row, name);
-    ListSetCell(row, ColumnPosition(kColTitle), title);
-    ListSetCell(row, ColumnPosition(kColFolder), dir.path());
-  }
-  int Run(std::string& err) {
-    testing::internal::CaptureStderr();
-    const int exit_code = RunWriteTagsCommand(CliOptions{});
-    err = testing::internal::GetCapturedStderr();
-    return exit_code;
-  }
-  TempDir dir;
-};
-
-TEST_F(WriteTagsCommandTest, EveryRowCountsAsCheckedAndSkipsAreNamed) {
-  const std::string avi = AviFile({});
-  const std::string wav = WaveFile({}, 4);
-  const std::string a = dir.Write("a.avi", avi);
-  const std::string b = dir.Write("b.wav", wav);
-  AddRow("a.avi", "first");
-  AddRow("b.wav", "sound");
-  std::string err;
-  EXPECT_EQ(Run(err), 0);  // a WAVE row is not an AVI to write: named, but no failure
-  EXPECT_EQ(err, "tessaroll-cli: " + b + ": not an .avi name\n");
-  std::string tagged = avi + RenderInfoList({"first", "", ""});
-  tagged.replace(4, 4, Le32(static_cast<uint32_t>(tagged.size() - 8)));
-  EXPECT_EQ(ReadWholeFile(a), tagged);
-  EXPECT_EQ(ReadWholeFile(b), wav);
-}
-
-TEST_F(WriteTagsCommandTest, AviRowsThatCannotBeWrittenExitOne) {
-  const std::string ro = dir.Write("ro.avi", AviFile({}));
-  chmod(ro.c_str(), 0444);
-  AddRow("ro.avi", "t");
-  AddRow("gone.avi", "t");
-  std::string err;
-  EXPECT_EQ(Run(err), 1);
-  EXPECT_EQ(err, "tessaroll-cli: " + ro + ": the write failed; the file is unchanged (Permission denied)\n" +
-                     "tessaroll-cli: " + dir.path() + "/gone.avi: no such file\n");
-}
 
 // The batch command end to end: list to CSV, edit the CSV, write the tags, list the folder again.
 TEST(WriteTagsCli, EditedCsvTagsReachTheFilesAndAFreshListShowsThem) {

@@ -8,7 +8,7 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(InfoList, DesignedExamplesByteForByte) {
+TEST(InfoList, WorkedExamplesByteForByte) {
   // Title abc, no comment, creator xy: only the creator's n = 3 is odd and gets a pad byte.
   EXPECT_EQ(RenderInfoList({"abc", "xy", ""}),
             "LIST\x1c\0\0\0INFO"
