@@ -70,7 +70,7 @@ const char* InfoTagOutcomeText(InfoTagOutcome outcome) {
     case InfoTagOutcome::kNoIndex:
       return "no idx1 index chunk";
     case InfoTagOutcome::kTooLarge:
-      return "too much data after the idx1 index chunk";
+      return "too much data after the idx1 index chunk, or too large for its RIFF size";
     case InfoTagOutcome::kCannotRead:
       return "cannot read the file";
     case InfoTagOutcome::kWriteRefused:

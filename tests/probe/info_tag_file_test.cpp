@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/file_write.h"
+#include "probe/avi_tail.h"
 #include "support/riff_builder.h"
 #include "support/temp_dir.h"
 
@@ -82,6 +83,10 @@ TEST_F(InfoTagFileTest, FilesThatCannotTakeAListStayByteForByte) {
       // The walk ends one byte past the RIFF end without reading there.
       {"OddLastChunkWithoutPad", RiffForm("AVI ", kHeaders + kMovi + RawChunk("JUNK", 3, "abc")),
        InfoTagOutcome::kNoIndex},
+      // Everything after idx1 is held in memory while the file changes; this much is refused.
+      {"TailPastTheMemoryLimit",
+       RiffForm("AVI ", kHeaders + kMovi + kIndex + Chunk("JUNK", std::string(kMaxKeptAfterIndex, 'j'))),
+       InfoTagOutcome::kTooLarge},
       {"RiffSizePastEof", riff_size_past_eof, InfoTagOutcome::kNotAtFileEnd},
       // A large AVI continues in further RIFF chunks; a list after idx1 would land inside its data.
       {"second RIFF", kAvi + RiffForm("AVIX", ListChunk("movi", Chunk("00dc", "more"))),
