@@ -1,0 +1,61 @@
+#include "app/colour_chooser.h"
+
+#include <QColorDialog>
+#include <QFrame>
+
+#include "app/dialog_units.h"
+
+namespace {
+
+ColorChooserHandler& TestHandler() {
+  static ColorChooserHandler handler;
+  return handler;
+}
+
+// QColorDialog keeps one set of custom colours for the whole application; each dialog lends it its own.
+std::optional<uint32_t> RunColorDialog(QWidget* owner, uint32_t start, CustomColors& custom) {
+  for (int i = 0; i < static_cast<int>(custom.size()); ++i)
+    QColorDialog::setCustomColor(i, ToQColor(custom[i]));
+  const QColor chosen = QColorDialog::getColor(ToQColor(start), owner);
+  for (int i = 0; i < static_cast<int>(custom.size()); ++i)
+    custom[i] = ToColorReference(QColorDialog::customColor(i));
+  if (!chosen.isValid()) return std::nullopt;
+  return ToColorReference(chosen);
+}
+
+}  // namespace
+
+QColor ToQColor(uint32_t color_reference) {
+  return QColor(color_reference & 0xff, (color_reference >> 8) & 0xff, (color_reference >> 16) & 0xff);
+}
+
+uint32_t ToColorReference(const QColor& color) {
+  return static_cast<uint32_t>(color.red()) | static_cast<uint32_t>(color.green()) << 8 |
+         static_cast<uint32_t>(color.blue()) << 16;
+}
+
+uint32_t ChooseColor(QWidget* owner, ColorChooserOwner which) {
+  CustomColors& custom = CustomColorsOf(which);
+  const uint32_t start = LastChosenColor();
+  if (TestHandler()) return TakeChooserResult(TestHandler()(start, custom));
+  return TakeChooserResult(RunColorDialog(owner, start, custom));
+}
+
+void SetColorChooserForTesting(ColorChooserHandler handler) {
+  TestHandler() = std::move(handler);
+}
+
+QFrame* CreateColourSwatch(QWidget* dialog) {
+  auto* swatch = new QFrame(dialog);
+  swatch->setFrameShape(QFrame::Box);
+  swatch->setAutoFillBackground(true);
+  return swatch;
+}
+
+void PaintColourSwatch(QWidget* dialog, int id, uint32_t color_reference) {
+  QFrame* swatch = DialogControl<QFrame>(dialog, id);
+  if (!swatch) return;
+  QPalette palette = swatch->palette();
+  palette.setColor(QPalette::Window, ToQColor(color_reference));
+  swatch->setPalette(palette);
+}

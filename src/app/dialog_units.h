@@ -1,0 +1,39 @@
+#pragma once
+// Dialogs laid out from their templates in dialog units of the dialog's font: one horizontal unit is a
+// quarter of the font's average character width (that of the Latin letters), one vertical unit an
+// eighth of its height, both rounded to the nearest pixel. Controls carry their template id as object
+// name.
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+class QDialog;
+
+// "ＭＳ Ｐゴシック" 9 point, the font of every dialog template (fontconfig substitutes when missing).
+QFont DialogTemplateFont();
+
+class DialogUnits {
+ public:
+  // Gives the dialog the template font and a fixed client size of width x height units.
+  DialogUnits(QDialog* dialog, int width, int height);
+
+  // Places a control of the dialog from its template rectangle; id 0 leaves it without object name.
+  void Place(QWidget* control, int id, int x, int y, int width, int height) const;
+
+ private:
+  int X(int units) const;
+  int Y(int units) const;
+
+  int alphabet_width_;
+  int char_height_;
+};
+
+// A group box of a template: its frame line runs through the middle of its title, so the title takes no
+// room from the controls inside.
+QWidget* CreateTemplateGroupBox(const QString& title, QWidget* dialog);
+
+// The control of the dialog with the given template id, or nullptr.
+template <class Control>
+Control* DialogControl(const QWidget* dialog, int id) {
+  return dialog->findChild<Control*>(QString::number(id));
+}

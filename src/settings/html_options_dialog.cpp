@@ -1,0 +1,232 @@
+#include "settings/html_options_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+
+#include "app/colour_chooser.h"
+#include "app/dialog_units.h"
+#include "list/text_utils.h"
+#include "platform/cp932.h"
+#include "settings/html_option_groups.h"
+
+namespace {
+
+QString ToQt(std::string_view cp932) {
+  return QString::fromStdString(Cp932ToUtf8(cp932));
+}
+
+std::string FromQt(const QString& text) {
+  return Utf8ToCp932(text.toStdString());
+}
+
+struct Rect {
+  int x, y, width, height;
+};
+
+struct TextTemplate {
+  bool group_box;
+  const char* text;
+  Rect rect;
+};
+
+constexpr TextTemplate kTexts[] = {
+    {true, "ﾌﾚｰﾑ外設定", {5, 0, 295, 90}},    {false, "ｷｬﾌﾟｼｮﾝﾀｲﾄﾙ", {10, 10, 41, 8}},
+    {false, "ﾄｯﾌﾟﾀｲﾄﾙ", {10, 35, 29, 8}},     {true, "文字配置", {10, 60, 85, 25}},
+    {true, "ﾌｫﾝﾄ", {100, 60, 196, 25}},       {false, "ﾌｫﾝﾄｻｲｽﾞ", {105, 71, 31, 8}},
+    {false, "ﾌｫﾝﾄｶﾗｰ", {166, 71, 28, 8}},     {true, "背景", {165, 10, 130, 50}},
+    {true, "ﾌﾚｰﾑ内設定", {5, 95, 293, 105}},  {true, "ﾄｯﾌﾟｶﾃｺﾞﾘ", {10, 105, 95, 90}},
+    {true, "配色", {15, 115, 85, 40}},        {false, "背景色", {21, 127, 22, 8}},
+    {false, "文字色", {20, 141, 22, 8}},      {true, "文字配置", {15, 161, 85, 25}},
+    {true, "ｱｲﾃﾑｶﾃｺﾞﾘ", {110, 105, 180, 90}}, {true, "配色", {115, 115, 170, 50}},
+    {false, "背景色1", {121, 137, 25, 8}},    {false, "文字色1", {120, 151, 25, 8}},
+    {false, "背景色2", {200, 136, 25, 8}},    {false, "文字色2", {200, 149, 25, 8}},
+    {true, "文字配置", {115, 167, 85, 25}},   {true, "ﾌｫﾝﾄｻｲｽﾞ(ｶﾃｺﾞﾘ共通)", {205, 167, 80, 25}},
+    {false, "ﾌｫﾝﾄｻｲｽﾞ", {210, 179, 31, 8}},
+};
+
+struct ControlTemplate {
+  int id;
+  const char* text;
+  Rect rect;
+};
+
+constexpr ControlTemplate kRadioButtons[] = {
+    {1024, "左", {15, 70, 23, 10}},
+    {1025, "中央", {40, 70, 30, 10}},
+    {1026, "右", {70, 70, 23, 10}},
+    {1027, "色を変える", {170, 20, 47, 10}},
+    {1028, "画像を貼る", {170, 33, 45, 10}},
+    {1029, "左", {19, 171, 23, 10}},
+    {1030, "中央", {45, 171, 30, 10}},
+    {1031, "右", {75, 171, 23, 10}},
+    {1032, "全列同じ色にする", {120, 125, 67, 10}},
+    {1034, "１列ごとに色を変える", {200, 125, 77, 10}},
+    {1043, "左", {119, 177, 23, 10}},
+    {1044, "中央", {145, 177, 30, 10}},
+    {1045, "右", {175, 177, 23, 10}},
+};
+
+// The edits; the two font sizes take digits only.
+constexpr ControlTemplate kEdits[] = {
+    {1000, nullptr, {10, 20, 150, 12}},   {1001, nullptr, {10, 45, 150, 12}},
+    {1009, nullptr, {170, 44, 90, 12}},   {1037, "digits", {140, 69, 20, 12}},
+    {1038, "digits", {245, 176, 20, 12}},
+};
+
+struct ColorControl {
+  int swatch;
+  Rect swatch_rect;
+  int button;
+  Rect button_rect;
+  uint32_t HtmlOptions::*color;
+};
+
+constexpr ColorControl kColors[] = {
+    {1042, {200, 68, 26, 14}, 1004, {229, 67, 25, 14}, &HtmlOptions::FoFontColor},
+    {1012, {220, 20, 40, 10}, 1005, {262, 19, 25, 12}, &HtmlOptions::FoBackColor},
+    {1013, {45, 127, 26, 12}, 1007, {73, 126, 22, 12}, &HtmlOptions::FitBackColor},
+    {1014, {45, 140, 26, 12}, 1008, {73, 140, 22, 12}, &HtmlOptions::FitFontColor},
+    {1015, {147, 135, 26, 12}, 1010, {175, 135, 22, 12}, &HtmlOptions::FiiBackColor1},
+    {1039, {147, 149, 26, 12}, 1011, {175, 149, 22, 12}, &HtmlOptions::FiiFontColor1},
+    {1040, {227, 135, 26, 12}, 1016, {255, 135, 22, 12}, &HtmlOptions::FiiBackColor2},
+    {1041, {227, 149, 26, 12}, 1017, {255, 149, 22, 12}, &HtmlOptions::FiiFontColor2},
+};
+
+constexpr ControlTemplate kButtons[] = {
+    {1, "保存", {210, 205, 40, 15}},
+    {2, "保存中止", {255, 205, 40, 15}},
+    {3, "設定を保存", {10, 205, 45, 15}},
+    {1006, "参照", {262, 44, 25, 12}},
+};
+
+}  // namespace
+
+HtmlOptionsDialog::HtmlOptionsDialog(QWidget* owner, std::string target_path,
+                                     std::function<std::optional<std::string>()> choose_image)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      target_path_(std::move(target_path)),
+      choose_image_(std::move(choose_image)) {
+  setObjectName("HTMLEDIT");
+  setWindowTitle(QStringLiteral("HTML形式保存ｵﾌﾟｼｮﾝ"));
+  CreateControls();
+  InitHtmlOptions();
+}
+
+void HtmlOptionsDialog::CreateControls() {
+  const DialogUnits units(this, 303, 225);
+  for (const TextTemplate& text : kTexts) {
+    QWidget* control = text.group_box ? CreateTemplateGroupBox(QString::fromUtf8(text.text), this)
+                                      : new QLabel(QString::fromUtf8(text.text), this);
+    units.Place(control, 0, text.rect.x, text.rect.y, text.rect.width, text.rect.height);
+  }
+  const auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
+  for (const ControlTemplate& edit : kEdits) {
+    auto* line = new QLineEdit(this);
+    if (edit.text) line->setValidator(digits);
+    units.Place(line, edit.id, edit.rect.x, edit.rect.y, edit.rect.width, edit.rect.height);
+  }
+  for (const ControlTemplate& radio : kRadioButtons) {
+    auto* button = new QRadioButton(QString::fromUtf8(radio.text), this);
+    // The dialog checks its radio buttons itself, one per group.
+    button->setAutoExclusive(false);
+    units.Place(button, radio.id, radio.rect.x, radio.rect.y, radio.rect.width, radio.rect.height);
+    connect(button, &QRadioButton::clicked, this, [this, id = radio.id] { HtmlOptionsCommand(id); });
+  }
+  for (const ColorControl& color : kColors) {
+    units.Place(CreateColourSwatch(this), color.swatch, color.swatch_rect.x, color.swatch_rect.y,
+                color.swatch_rect.width, color.swatch_rect.height);
+    auto* button = new QPushButton(QStringLiteral("参照"), this);
+    button->setAutoDefault(false);
+    units.Place(button, color.button, color.button_rect.x, color.button_rect.y, color.button_rect.width,
+                color.button_rect.height);
+    connect(button, &QPushButton::clicked, this, [this, id = color.button] { HtmlOptionsCommand(id); });
+  }
+  for (const ControlTemplate& push : kButtons) {
+    auto* button = new QPushButton(QString::fromUtf8(push.text), this);
+    button->setAutoDefault(false);
+    button->setDefault(push.id == 1);
+    units.Place(button, push.id, push.rect.x, push.rect.y, push.rect.width, push.rect.height);
+    connect(button, &QPushButton::clicked, this, [this, id = push.id] { HtmlOptionsCommand(id); });
+  }
+}
+
+void HtmlOptionsDialog::InitHtmlOptions() {
+  const HtmlOptions stored = ReadHtmlOptions();
+  DialogControl<QLineEdit>(this, 1000)->setText(ToQt(stored.Caption));
+  DialogControl<QLineEdit>(this, 1001)->setText(ToQt(stored.TopTitle));
+  DialogControl<QLineEdit>(this, 1009)->setText(ToQt(stored.FoBackImage));
+  DialogControl<QLineEdit>(this, 1037)->setText(ToQt(stored.FoFontSize));
+  DialogControl<QLineEdit>(this, 1038)->setText(ToQt(stored.FiiFontSize));
+  for (const HtmlRadioGroup& group : kHtmlRadioGroups) {
+    for (int id : group.button_ids) {
+      if (id != 0)
+        DialogControl<QRadioButton>(this, id)->setChecked(RadioButtonOfChoice(group, stored.*group.choice) ==
+                                                          id);
+    }
+  }
+  colors_ = stored;
+  PaintSwatches();
+}
+
+HtmlOptions HtmlOptionsDialog::CurrentOptions() const {
+  HtmlOptions options = colors_;
+  const auto text = [this](int id) {
+    return CutHtmlOptionText(FromQt(DialogControl<QLineEdit>(this, id)->text()));
+  };
+  options.Caption = text(1000);
+  options.TopTitle = text(1001);
+  options.FoBackImage = text(1009);
+  options.FoFontSize = text(1037);
+  options.FiiFontSize = text(1038);
+  for (const HtmlRadioGroup& group : kHtmlRadioGroups) {
+    int checked = 0;
+    for (int id : group.button_ids) {
+      if (id != 0 && DialogControl<QRadioButton>(this, id)->isChecked()) checked = id;
+    }
+    options.*group.choice = ChoiceOfRadioButton(group, checked);
+  }
+  return options;
+}
+
+void HtmlOptionsDialog::HtmlOptionsCommand(int id) {
+  if (RadioGroupOfButton(id)) {
+    CheckRadioButton(id);
+    return;
+  }
+  for (const ColorControl& color : kColors) {
+    if (color.button != id) continue;
+    colors_.*color.color = ChooseColor(this, ColorChooserOwner::kHtmlOptions);
+    PaintSwatches();
+    return;
+  }
+  switch (id) {
+    case 1:
+      save_result_ = WriteListFile(target_path_, kListFileHtml, false, CurrentOptions());
+      accept();
+      break;
+    case 2:
+      reject();
+      break;
+    case 3:
+      StoreHtmlOptions(CurrentOptions());
+      break;
+    case 1006:
+      if (const std::optional<std::string> image = choose_image_()) {
+        DialogControl<QLineEdit>(this, 1009)->setText(QString::fromStdString(PathFileName(*image)));
+      }
+      break;
+  }
+}
+
+void HtmlOptionsDialog::CheckRadioButton(int id) {
+  for (int member : RadioGroupOfButton(id)->button_ids) {
+    if (member != 0) DialogControl<QRadioButton>(this, member)->setChecked(member == id);
+  }
+}
+
+void HtmlOptionsDialog::PaintSwatches() {
+  for (const ColorControl& color : kColors) PaintColourSwatch(this, color.swatch, colors_.*color.color);
+}

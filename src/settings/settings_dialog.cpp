@@ -1,0 +1,230 @@
+#include "settings/settings_dialog.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include "app/colour_chooser.h"
+#include "app/dialog_units.h"
+#include "platform/cp932.h"
+
+namespace {
+
+QString ToQt(std::string_view cp932) {
+  return QString::fromStdString(Cp932ToUtf8(cp932));
+}
+
+std::string FromQt(const QString& text) {
+  return Utf8ToCp932(text.toStdString());
+}
+
+struct Rect {
+  int x, y, width, height;
+};
+
+struct CheckBoxTemplate {
+  int id;
+  const char* text;
+  Rect rect;
+};
+
+constexpr CheckBoxTemplate kCheckBoxes[] = {
+    {1019, "ﾌｧｲﾙｻｲｽﾞ(Byte)", {10, 15, 65, 10}},
+    {1020, "ﾌｧｲﾙｻｲｽﾞ(KB)", {10, 25, 60, 10}},
+    {1021, "ﾌｧｲﾙｻｲｽﾞ(MB)", {10, 35, 61, 10}},
+    {1022, "ﾀｲﾄﾙ", {10, 45, 31, 10}},
+    {1023, "動画形式", {10, 55, 43, 10}},
+    {1024, "音声形式", {10, 65, 43, 10}},
+    {1025, "動画ﾚｰﾄ", {10, 75, 42, 10}},
+    {1026, "音声ﾚｰﾄ", {10, 85, 42, 10}},
+    {1027, "ﾌﾚｰﾑ(fps)", {75, 15, 47, 10}},
+    {1028, "動画解像度", {75, 25, 50, 10}},
+    {1029, "再生時間", {75, 35, 43, 10}},
+    {1030, "著作権", {75, 45, 37, 10}},
+    {1031, "ｼﾞｬﾝﾙ", {75, 55, 34, 10}},
+    {1032, "ｺﾒﾝﾄ", {75, 65, 30, 10}},
+    {1033, "ﾃﾞｨﾚｸﾄﾘﾊﾟｽ", {75, 75, 50, 10}},
+    {1034, "ﾎﾞﾘｭｰﾑﾗﾍﾞﾙ", {75, 85, 46, 10}},
+    {1037, "新規ﾃﾞｰﾀｽｷｬﾝ時にﾘｽﾄをｸﾘｱする", {14, 125, 109, 10}},
+    {1046, "ｱｲﾃﾑ欄の容量表示にKB/MBを付加する", {136, 125, 130, 10}},
+};
+
+struct TextTemplate {
+  bool group_box;
+  const char* text;
+  Rect rect;
+};
+
+constexpr TextTemplate kTexts[] = {
+    {true, "表示・出力する項目", {5, 5, 121, 105}},
+    {false, "次回起動時から設定が反映されます", {15, 97, 107, 8}},
+    {true, "新規作成", {5, 115, 121, 25}},
+    {true, "ｵｰﾄｽｷｬﾆﾝｸﾞﾊﾟｽ", {5, 145, 148, 27}},
+    {true, "ﾌｫﾝﾄ設定", {130, 5, 142, 76}},
+    {false, "ﾒｲﾝｳｲﾝﾄﾞｳのﾌｫﾝﾄ", {135, 20, 56, 8}},
+    {false, "ｻｲｽﾞ", {210, 20, 16, 8}},
+    {false, "文字色", {230, 20, 22, 8}},
+    {false, "ﾘｽﾄｳｲﾝﾄﾞｳのﾌｫﾝﾄ", {135, 50, 56, 8}},
+    {false, "ｻｲｽﾞ", {210, 50, 16, 8}},
+    {false, "文字色", {230, 50, 22, 8}},
+    {true, "背景色", {131, 85, 142, 25}},
+    {false, "ﾘｽﾄｳｲﾝﾄﾞｳ背景色", {135, 95, 55, 8}},
+    {true, "ｱｲﾃﾑ覧表示", {131, 115, 141, 25}},
+};
+
+struct ButtonTemplate {
+  int id;
+  const char* text;
+  Rect rect;
+};
+
+constexpr ButtonTemplate kButtons[] = {
+    {1036, "参照", {125, 155, 25, 13}}, {1004, "参照", {247, 30, 20, 15}}, {1006, "参照", {247, 60, 20, 15}},
+    {1007, "参照", {242, 93, 25, 13}},  {3, "ﾘｾｯﾄ", {160, 155, 35, 15}},   {1, "OK", {200, 155, 35, 15}},
+    {2, "ｷｬﾝｾﾙ", {240, 155, 35, 15}},
+};
+
+}  // namespace
+
+SettingsDialog::SettingsDialog(QWidget* owner, std::function<std::string()> browse_scan_folder)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      browse_scan_folder_(std::move(browse_scan_folder)) {
+  setObjectName("DIALOG1");
+  setWindowTitle(QStringLiteral("動作設定"));
+  CreateControls();
+  InitSettingsDialog();
+}
+
+void SettingsDialog::CreateControls() {
+  const DialogUnits units(this, 279, 179);
+  for (const TextTemplate& text : kTexts) {
+    QWidget* control = text.group_box ? CreateTemplateGroupBox(QString::fromUtf8(text.text), this)
+                                      : new QLabel(QString::fromUtf8(text.text), this);
+    units.Place(control, 0, text.rect.x, text.rect.y, text.rect.width, text.rect.height);
+  }
+  for (const CheckBoxTemplate& box : kCheckBoxes) {
+    units.Place(new QCheckBox(QString::fromUtf8(box.text), this), box.id, box.rect.x, box.rect.y,
+                box.rect.width, box.rect.height);
+  }
+  auto* folder = new QLineEdit(this);
+  units.Place(folder, 1035, 10, 155, 113, 12);
+  const auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
+  for (int id : {1002, 1003}) {
+    auto* faces = new QComboBox(this);
+    faces->setEditable(false);
+    units.Place(faces, id, 135, id == 1002 ? 30 : 60, 75, 13);
+  }
+  for (int id : {1000, 1001}) {
+    auto* size = new QLineEdit(this);
+    size->setValidator(digits);
+    units.Place(size, id, 210, id == 1000 ? 30 : 60, 18, 13);
+  }
+  units.Place(CreateColourSwatch(this), 1012, 230, 30, 15, 15);
+  units.Place(CreateColourSwatch(this), 1013, 230, 60, 15, 15);
+  units.Place(CreateColourSwatch(this), 1014, 193, 93, 46, 13);
+  for (const ButtonTemplate& button : kButtons) {
+    auto* push = new QPushButton(QString::fromUtf8(button.text), this);
+    push->setAutoDefault(false);
+    push->setDefault(button.id == 1);
+    units.Place(push, button.id, button.rect.x, button.rect.y, button.rect.width, button.rect.height);
+    connect(push, &QPushButton::clicked, this, [this, id = button.id] { SettingsDialogCommand(id); });
+  }
+}
+
+void SettingsDialog::InitSettingsDialog() {
+  std::vector<std::string> families;
+  for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
+    families.push_back(family.toStdString());
+  }
+  faces_ = JapaneseFaceList(families);
+  for (int id : {1002, 1003}) {
+    auto* list = DialogControl<QComboBox>(this, id);
+    for (const std::string& face : faces_) list->addItem(ToQt(face));
+  }
+  ShowValues(ReadSettingsDialogValues(faces_));
+}
+
+void SettingsDialog::ShowValues(const SettingsDialogValues& values) {
+  for (size_t i = 0; i < kSettingsCheckBoxes.size(); ++i) {
+    DialogControl<QCheckBox>(this, kSettingsCheckBoxes[i].id)->setChecked(values.checked[i]);
+  }
+  DialogControl<QLineEdit>(this, 1035)->setText(ToQt(values.AutoScan));
+  const auto select_face = [this](int id, const std::string& face) {
+    const auto listed = std::find(faces_.begin(), faces_.end(), face);
+    DialogControl<QComboBox>(this, id)->setCurrentIndex(
+        listed == faces_.end() || face.empty() ? -1 : static_cast<int>(listed - faces_.begin()));
+  };
+  select_face(1002, values.MainFontType);
+  select_face(1003, values.ListFontType);
+  DialogControl<QLineEdit>(this, 1000)->setText(ToQt(values.MainFontSize));
+  DialogControl<QLineEdit>(this, 1001)->setText(ToQt(values.ListFontSize));
+  main_color_ = values.MainColor;
+  list_fo_color_ = values.ListFoColor;
+  list_bk_color_ = values.ListBkColor;
+  PaintSwatches();
+}
+
+SettingsDialogValues SettingsDialog::CurrentValues() const {
+  SettingsDialogValues values;
+  for (size_t i = 0; i < kSettingsCheckBoxes.size(); ++i) {
+    values.checked[i] = DialogControl<QCheckBox>(this, kSettingsCheckBoxes[i].id)->isChecked();
+  }
+  values.AutoScan = FromQt(DialogControl<QLineEdit>(this, 1035)->text());
+  values.MainFontSize = FromQt(DialogControl<QLineEdit>(this, 1000)->text());
+  values.ListFontSize = FromQt(DialogControl<QLineEdit>(this, 1001)->text());
+  const auto selected_face = [this](int id) {
+    const int index = DialogControl<QComboBox>(this, id)->currentIndex();
+    return index >= 0 && index < static_cast<int>(faces_.size()) ? faces_[index] : std::string();
+  };
+  values.MainFontType = selected_face(1002);
+  values.ListFontType = selected_face(1003);
+  values.MainColor = main_color_;
+  values.ListFoColor = list_fo_color_;
+  values.ListBkColor = list_bk_color_;
+  return values;
+}
+
+void SettingsDialog::SettingsDialogCommand(int id) {
+  switch (id) {
+    case 1004:
+      main_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog);
+      break;
+    case 1006:
+      list_fo_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog);
+      break;
+    case 1007:
+      list_bk_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog);
+      break;
+    case 1036: {
+      const std::string folder = browse_scan_folder_();
+      if (folder != "Err") DialogControl<QLineEdit>(this, 1035)->setText(QString::fromStdString(folder));
+      break;
+    }
+    case 3: {
+      SettingsDialogValues values = CurrentValues();
+      ResetSettingsDialog(values, faces_);
+      ShowValues(values);
+      break;
+    }
+    case 1:
+      StoreSettingsDialog(CurrentValues());
+      accept();
+      break;
+    case 2:
+      reject();
+      break;
+  }
+  PaintSwatches();
+}
+
+void SettingsDialog::PaintSwatches() {
+  PaintColourSwatch(this, 1012, main_color_);
+  PaintColourSwatch(this, 1013, list_fo_color_);
+  PaintColourSwatch(this, 1014, list_bk_color_);
+}

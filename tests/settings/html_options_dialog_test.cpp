@@ -1,0 +1,171 @@
+#include "settings/html_options_dialog.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/colour_chooser.h"
+#include "app/dialog_units.h"
+#include "list/list_model.h"
+#include "platform/cp932.h"
+#include "settings/settings.h"
+#include "support/shown_columns.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+class HtmlOptionsDialogTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetColorChoiceForTesting();
+    settings_path_ = dir_.path() + "/dorirovo.ini";
+    target_ = dir_.path() + "/list.htm";
+    UseSettingsFileForTesting(settings_path_);
+    ShowOnlyColumns({kColTitle, kColPlayTime});
+    ListInsertRow(0, 0, "a.avi");
+    ListSetCell(0, 1, Utf8ToCp932("旅 & <海>"));
+    ListSetCell(0, 2, "1:05");
+    ListInsertRow(1, 1, "b.wav");
+  }
+  void TearDown() override {
+    SetColorChooserForTesting({});
+    ResetColorChoiceForTesting();
+    ListResetForTesting();
+    UseSettingsFileForTesting("");
+  }
+  static void Click(const QWidget& dialog, int id) {
+    QTest::mouseClick(DialogControl<QAbstractButton>(&dialog, id), Qt::LeftButton);
+  }
+  static QString Text(const QWidget& dialog, int id) { return DialogControl<QLineEdit>(&dialog, id)->text(); }
+  static std::string CheckedRadios(const QWidget& dialog) {
+    std::string checked;
+    for (int id : {1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032, 1034, 1043, 1044, 1045}) {
+      if (DialogControl<QRadioButton>(&dialog, id)->isChecked()) checked += std::to_string(id) + " ";
+    }
+    return checked;
+  }
+  static uint32_t Swatch(const QWidget& dialog, int id) {
+    return ToColorReference(DialogControl<QFrame>(&dialog, id)->palette().color(QPalette::Window));
+  }
+
+  TempDir dir_;
+  std::string settings_path_;
+  std::string target_;
+  std::optional<std::string> chosen_image_;
+  std::function<std::optional<std::string>()> choose_image_ = [this] { return chosen_image_; };
+};
+
+TEST_F(HtmlOptionsDialogTest, WithoutStoredKeysEveryControlShowsItsDefault) {
+  HtmlOptionsDialog dialog(nullptr, target_, choose_image_);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("HTML形式保存ｵﾌﾟｼｮﾝ"));
+  EXPECT_EQ(Text(dialog, 1000) + "|" + Text(dialog, 1001) + "|" + Text(dialog, 1009) + "|" +
+                Text(dialog, 1037) + "|" + Text(dialog, 1038),
+            "Untitled|Untitled|C:\\|7|3");
+  EXPECT_EQ(CheckedRadios(dialog), "1025 1027 1030 1032 1044 ");
+  for (int white : {1012, 1013, 1015}) EXPECT_EQ(Swatch(dialog, white), 0xffffffu) << white;
+  for (int black : {1014, 1039, 1041, 1042}) EXPECT_EQ(Swatch(dialog, black), 0u) << black;
+  EXPECT_EQ(Swatch(dialog, 1040), 0xccccccu);
+}
+
+// "設定を保存" stores and stays open, "保存中止" writes nothing, "保存" writes the page with the
+// choices made but leaves the settings file alone.
+TEST_F(HtmlOptionsDialogTest, StoreSaveAndStop) {
+  {
+    HtmlOptionsDialog dialog(nullptr, target_, choose_image_);
+    DialogControl<QLineEdit>(&dialog, 1001)->setText(QStringLiteral("動画一覧"));
+    Click(dialog, 1026);
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    Click(dialog, 3);
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_EQ(ReadSettingText(kHtmlSetting, "TopTitle", "-", 128), Utf8ToCp932("動画一覧"));
+    EXPECT_EQ(ReadSettingInt(kHtmlSetting, "FoStrDrawType", -1), 2);
+    Click(dialog, 2);
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.at(0).at(0).toInt(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.saveResult());
+    EXPECT_EQ(ReadWholeFile(target_), "") << "stop writes no list file";
+  }
+  const std::string stored = ReadWholeFile(settings_path_);
+  HtmlOptionsDialog dialog(nullptr, target_, choose_image_);
+  EXPECT_EQ(Text(dialog, 1001), QStringLiteral("動画一覧"));
+  DialogControl<QLineEdit>(&dialog, 1000)->setText(QStringLiteral("Only this once"));
+  Click(dialog, 1);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  ASSERT_TRUE(dialog.saveResult() && dialog.saveResult()->ok);
+  const std::string page = ReadWholeFile(target_);
+  EXPECT_NE(page.find("<title>Only this once</title>"), std::string::npos) << page;
+  EXPECT_NE(page.find(Utf8ToCp932("動画一覧")), std::string::npos);
+  EXPECT_EQ(ReadWholeFile(settings_path_), stored);
+}
+
+// Through the dialog with untouched controls, the page is byte for byte what the writer makes of the
+// stored options.
+TEST_F(HtmlOptionsDialogTest, SavedPageEqualsTheWriterWithStoredOptions) {
+  dir_.Write("dorirovo.ini",
+             "[HtmlSetting]\r\nCaption=Films\r\nFoBackDrawType=1\r\nFoBackImage=sky.jpg\r\nFiiListDraw=1\r\n"
+             "FiiBackColor2=0x336699\r\nFitStrDrawType=0\r\nFiiFontSize=2\r\n");
+  HtmlOptionsDialog dialog(nullptr, target_, choose_image_);
+  Click(dialog, 1);
+  const std::string reference = dir_.path() + "/reference.htm";
+  ASSERT_TRUE(WriteListFile(reference, kListFileHtml, false, ReadHtmlOptions()).ok);
+  EXPECT_EQ(ReadWholeFile(target_), ReadWholeFile(reference));
+  EXPECT_NE(ReadWholeFile(target_).find("sky.jpg"), std::string::npos);
+}
+
+TEST_F(HtmlOptionsDialogTest, RadioGroupsAreCheckedByTheDialog) {
+  dir_.Write("dorirovo.ini", "[HtmlSetting]\r\nFoStrDrawType=7\r\nFiiListDraw=1\r\n");
+  HtmlOptionsDialog dialog(nullptr, target_, choose_image_);
+  EXPECT_EQ(CheckedRadios(dialog), "1027 1030 1034 1044 ") << "7 checks no button of its group";
+  Click(dialog, 1043);
+  Click(dialog, 1034);
+  EXPECT_EQ(CheckedRadios(dialog), "1027 1030 1034 1043 ") << "one per group; the checked one stays checked";
+  Click(dialog, 3);
+  EXPECT_EQ(ReadSettingText(kHtmlSetting, "FoStrDrawType", "-", 8), "7")
+      << "a group without button keeps its key";
+  EXPECT_EQ(ReadSettingInt(kHtmlSetting, "FiiStrDrawType", -1), 0);
+  Click(dialog, 1024);
+  Click(dialog, 3);
+  EXPECT_EQ(ReadSettingInt(kHtmlSetting, "FoStrDrawType", -1), 0);
+}
+
+TEST_F(HtmlOptionsDialogTest, ImageAndColourChoosers) {
+  dir_.Write("dorirovo.ini", "[HtmlSetting]\r\nFoFontColor=0xff\r\n");
+  SetColorChooserForTesting([](uint32_t, CustomColors& custom) {
+    custom[15] = 0x010203;
+    return std::optional<uint32_t>(0x00ff00);
+  });
+  HtmlOptionsDialog dialog(nullptr, target_, choose_image_);
+  Click(dialog, 1006);
+  EXPECT_EQ(Text(dialog, 1009), "C:\\") << "cancelled image chooser";
+  chosen_image_ = dir_.path() + "/pictures/back.jpg";
+  Click(dialog, 1006);
+  EXPECT_EQ(Text(dialog, 1009), "back.jpg");
+  Click(dialog, 1016);
+  EXPECT_EQ(Swatch(dialog, 1040), 0x00ff00u);
+  EXPECT_EQ(dialog.CurrentOptions().FiiBackColor2, 0x00ff00u);
+  EXPECT_EQ(CustomColorsOf(ColorChooserOwner::kHtmlOptions)[15], 0x010203u);
+  EXPECT_EQ(CustomColorsOf(ColorChooserOwner::kSettingsDialog)[15], 0u);
+  SetColorChooserForTesting([](uint32_t, CustomColors&) { return std::nullopt; });
+  Click(dialog, 1004);
+  EXPECT_EQ(Swatch(dialog, 1042), 0x00ff00u) << "cancel gives the last chosen colour";
+  Click(dialog, 1028);
+  Click(dialog, 1);
+  EXPECT_NE(ReadWholeFile(target_).find("background=\"back.jpg\""), std::string::npos)
+      << "the page, with the bare image name, still goes to the target";
+}
+
+TEST_F(HtmlOptionsDialogTest, FailedSaveIsReturnedAndClosesTheDialog) {
+  HtmlOptionsDialog dialog(nullptr, dir_.path() + "/missing/list.htm", choose_image_);
+  Click(dialog, 1);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  ASSERT_TRUE(dialog.saveResult());
+  EXPECT_FALSE(dialog.saveResult()->ok);
+  EXPECT_EQ(dialog.saveResult()->path, dir_.path() + "/missing/list.htm");
+}
+
+}  // namespace

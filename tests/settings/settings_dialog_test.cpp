@@ -1,0 +1,173 @@
+#include "settings/settings_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/colour_chooser.h"
+#include "app/dialog_units.h"
+#include "platform/cp932.h"
+#include "settings/settings.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+class SettingsDialogTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetColorChoiceForTesting();
+    path_ = dir_.path() + "/dorirovo.ini";
+    UseSettingsFileForTesting(path_);
+  }
+  void TearDown() override {
+    SetColorChooserForTesting({});
+    ResetColorChoiceForTesting();
+    UseSettingsFileForTesting("");
+  }
+  void UseFile(const std::string& content) {
+    dir_.Write("dorirovo.ini", content);
+    LoadSettings();
+  }
+  static void Click(const QWidget& dialog, int id) {
+    QTest::mouseClick(DialogControl<QPushButton>(&dialog, id), Qt::LeftButton);
+  }
+  static bool Checked(const QWidget& dialog, int id) {
+    return DialogControl<QCheckBox>(&dialog, id)->isChecked();
+  }
+  std::string Key(const char* section, const char* key) { return ReadSettingText(section, key, "-", 300); }
+
+  TempDir dir_;
+  std::string path_;
+  std::string browsed_ = "Err";
+  std::function<std::string()> browse_ = [this] { return browsed_; };
+};
+
+uint32_t SwatchColor(const QWidget& dialog, int id) {
+  return ToColorReference(DialogControl<QFrame>(&dialog, id)->palette().color(QPalette::Window));
+}
+
+// Without ListClear and SizeInfo the program runs with both off, yet the dialog opens with 1037 and 1046
+// checked like every other box, and OK switches both on.
+TEST_F(SettingsDialogTest, MissingKeysOpenEveryBoxChecked) {
+  UseFile("[Customize]\r\nPlayTime=0\r\nListBkColor=0xff\r\n");
+  SettingsDialog dialog(nullptr, browse_);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("動作設定"));
+  for (const SettingsCheckBox& box : kSettingsCheckBoxes) {
+    SCOPED_TRACE(box.key);
+    EXPECT_EQ(Checked(dialog, box.id), box.id != 1029);
+  }
+  EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1000)->text(), "12");
+  EXPECT_EQ(SwatchColor(dialog, 1012), 0u);
+  EXPECT_EQ(SwatchColor(dialog, 1014), 0xffu);
+  Click(dialog, 1);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(Settings().ListClear + Settings().SizeInfo, 2);
+  EXPECT_EQ(Key(kCustomize, "ListClear") + Key(kCustomize, "SizeInfo") + Key(kCustomize, "PlayTime"), "110");
+}
+
+// Reset then OK stores exactly the six boxes and size 12, and keeps the folder, the colours and (where
+// the default face is not installed) the selected faces.
+TEST_F(SettingsDialogTest, ResetThenOkStoresTheSixBoxes) {
+  UseFile("[Customize]\r\nAutoScan=/srv/movies\r\nMainColor=0x123\r\n[WindowFonts]\r\nMainFontSize=20\r\n");
+  SettingsDialog dialog(nullptr, browse_);
+  ASSERT_FALSE(dialog.faces().empty()) << "the test machine needs a Japanese font";
+  DialogControl<QComboBox>(&dialog, 1002)->setCurrentIndex(0);
+  const std::string face_before = dialog.CurrentValues().MainFontType;
+  QSignalSpy finished(&dialog, &QDialog::finished);
+  Click(dialog, 3);
+  EXPECT_EQ(finished.count(), 0) << "reset keeps the dialog open";
+  EXPECT_EQ(Key(kWindowFonts, "MainFontSize"), "20") << "reset writes nothing";
+  Click(dialog, 1);
+  std::string stored;
+  for (const SettingsCheckBox& box : kSettingsCheckBoxes) stored += Key(kCustomize, box.key);
+  EXPECT_EQ(stored, "010100000110001001");
+  EXPECT_EQ(Key(kWindowFonts, "MainFontSize") + Key(kWindowFonts, "ListFontSize"), "1212");
+  const std::string gothic = Utf8ToCp932("ＭＳ Ｐゴシック");
+  const bool default_face_listed = !ListedFace(dialog.faces(), gothic).empty();
+  EXPECT_EQ(Key(kWindowFonts, "MainFontType"), default_face_listed ? gothic : face_before);
+  EXPECT_EQ(Key(kCustomize, "AutoScan"), "/srv/movies");
+  EXPECT_EQ(Key(kCustomize, "MainColor"), "0x123");
+}
+
+TEST_F(SettingsDialogTest, FourDigitSizeStoresThreeAndCancelStoresNothing) {
+  UseFile("[WindowFonts]\r\nListFontSize=9\r\n");
+  const std::string before = ReadWholeFile(path_);
+  {
+    SettingsDialog dialog(nullptr, browse_);
+    QLineEdit* size = DialogControl<QLineEdit>(&dialog, 1000);
+    size->clear();
+    QTest::keyClicks(size, "0123");
+    EXPECT_EQ(size->text(), "0123") << "the edit itself holds more than is stored";
+    QTest::keyClicks(DialogControl<QLineEdit>(&dialog, 1001), "x5");
+    EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1001)->text(), "95") << "digits only";
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    Click(dialog, 2);
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.at(0).at(0).toInt(), QDialog::Rejected);
+    EXPECT_EQ(ReadWholeFile(path_), before);
+    EXPECT_EQ(Settings().ListFontSize, "9");
+  }
+  SettingsDialog dialog(nullptr, browse_);
+  QLineEdit* size = DialogControl<QLineEdit>(&dialog, 1000);
+  size->clear();
+  QTest::keyClicks(size, "0123");
+  Click(dialog, 1);
+  EXPECT_EQ(Key(kWindowFonts, "MainFontSize"), "012");
+  EXPECT_EQ(Settings().MainFontSize, "012");
+}
+
+// Every chooser starts on the colour last confirmed anywhere; a cancelled one gives its field that
+// colour. The dialog lends the chooser its own custom colours.
+TEST_F(SettingsDialogTest, CancelledChooserTakesTheLastConfirmedColour) {
+  UseFile("[Customize]\r\nListFoColor=0xabcdef\r\n");
+  std::vector<uint32_t> starts;
+  std::vector<std::optional<uint32_t>> answers = {0x123456, std::nullopt};
+  SetColorChooserForTesting([&](uint32_t start, CustomColors& custom) {
+    starts.push_back(start);
+    custom[0] = 0x777777;
+    std::optional<uint32_t> answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  });
+  SettingsDialog dialog(nullptr, browse_);
+  EXPECT_EQ(SwatchColor(dialog, 1013), 0xabcdefu);
+  Click(dialog, 1004);
+  Click(dialog, 1006);
+  EXPECT_EQ(starts, (std::vector<uint32_t>{0, 0x123456}));
+  EXPECT_EQ(SwatchColor(dialog, 1012), 0x123456u);
+  EXPECT_EQ(SwatchColor(dialog, 1013), 0x123456u) << "cancel gave the chooser's starting colour";
+  EXPECT_EQ(CustomColorsOf(ColorChooserOwner::kSettingsDialog)[0], 0x777777u);
+  EXPECT_EQ(CustomColorsOf(ColorChooserOwner::kHtmlOptions)[0], 0u);
+  Click(dialog, 1);
+  EXPECT_EQ(Key(kCustomize, "MainColor") + Key(kCustomize, "ListFoColor"), "0x1234560x123456");
+  EXPECT_EQ(Settings().ListFoColor, 0x123456u);
+}
+
+TEST_F(SettingsDialogTest, FolderBrowserAndFaceLists) {
+  UseFile("[Customize]\r\nAutoScan=/old\r\n[WindowFonts]\r\nListFontType=No Such Face\r\n");
+  SettingsDialog dialog(nullptr, browse_);
+  Click(dialog, 1036);
+  EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1035)->text(), "/old") << "cancelled browser";
+  browsed_ = "/home/u/動画";
+  Click(dialog, 1036);
+  EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1035)->text(), QStringLiteral("/home/u/動画"));
+  EXPECT_EQ(DialogControl<QComboBox>(&dialog, 1003)->currentIndex(), -1) << "unlisted face, no selection";
+  SettingsDialog again(nullptr, browse_);
+  QComboBox* faces = DialogControl<QComboBox>(&again, 1002);
+  QSet<QString> unique;
+  for (int i = 0; i < faces->count(); ++i) unique.insert(faces->itemText(i));
+  EXPECT_EQ(unique.size(), faces->count()) << "every face once, however often the dialog opens";
+  EXPECT_EQ(static_cast<size_t>(faces->count()), again.faces().size());
+  Click(dialog, 1);
+  EXPECT_EQ(Key(kWindowFonts, "ListFontType"), "");
+  EXPECT_EQ(Settings().AutoScan, Utf8ToCp932("/home/u/動画"));
+}
+
+}  // namespace
