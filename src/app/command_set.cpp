@@ -5,6 +5,8 @@
 #include "app/file_commands.h"
 #include "app/main_window.h"
 #include "app/play_movie.h"
+#include "app/row_commands.h"
+#include "app/scan_commands.h"
 #include "app/toggle_commands.h"
 #include "app/version_dialog.h"
 #include "res/command_ids.h"
@@ -15,6 +17,36 @@ void HandleCommand(int command) {
   switch (command) {
     case kCmdNewList:
       NewList();
+      break;
+    case kCmdOpenList:
+      OpenListFile();
+      break;
+    case kCmdSaveAs:
+      SaveListAs();
+      break;
+    case kCmdOverwriteSave:
+      OverwriteSave();
+      break;
+    case kCmdScan:
+      ScanChosenFolder();
+      break;
+    case kCmdAutoScan:
+      AutoScan();
+      break;
+    case kCmdCut:
+      CutRows();
+      break;
+    case kCmdCopy:
+      CopyRow();
+      break;
+    case kCmdPaste:
+      PasteRow();
+      break;
+    case kCmdDelete:
+      DeleteRows();
+      break;
+    case kCmdWriteInfo:
+      WriteInfoData();
       break;
     case kCmdExit:
       if (MainWin()) MainWin()->close();

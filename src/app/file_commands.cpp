@@ -1,21 +1,51 @@
 #include "app/file_commands.h"
 
+#include <QFile>
+#include <QToolButton>
+#include <cstring>
+
+#include "app/choosers.h"
+#include "app/list_commands_state.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
+#include "app/prompts.h"
 #include "app/qt_text.h"
+#include "list/columns.h"
+#include "list/csv_reader.h"
+#include "list/list_file_kind.h"
+#include "list/list_file_writer.h"
 #include "list/list_model.h"
 #include "list/status_totals.h"
+#include "list/text_utils.h"
+#include "platform/cp932.h"
 #include "res/command_ids.h"
+#include "settings/settings.h"
 
 namespace {
 
-constexpr char kProductName[] = "Tessaroll";
+bool LastThreeAre(const std::string& path, const char* suffix) {
+  return strcasecmp(TextRight(path, 3).c_str(), suffix) == 0;
+}
+
+void ShowSaveFailure(const ListFileResult& result) {
+  MessageBoxRequest request;
+  request.icon = QMessageBox::Critical;
+  request.caption = QStringLiteral("保存失敗");
+  request.text = QStringLiteral("%1\n%2: %3")
+                     .arg(QFile::decodeName(result.path.c_str()), QString::fromStdString(result.what),
+                          QString::fromLocal8Bit(std::strerror(result.error_number)));
+  RunMessageBox(request);
+}
+
+void ShowRefusedName() {
+  MessageBoxRequest request;
+  request.icon = QMessageBox::Warning;
+  request.caption = ToQString(RefusedListFileCaption());
+  request.text = ToQString(RefusedListFileText());
+  RunMessageBox(request);
+}
 
 }  // namespace
-
-void SetMainTitle(const std::string& title) {
-  if (MainWin()) MainWin()->setWindowTitle(ToQString(title));
-}
 
 void NewList() {
   ListDeleteAll();
@@ -26,5 +56,62 @@ void NewList() {
     ApplyMenuStateCode(item, kMenuGreyed);
   }
   EnableListToolButtons(1);
-  SetMainTitle(std::string(kProductName) + " - <NewFile.csv>");
+  TitleForNewList();
+}
+
+void OpenListFile() {
+  if (ChooseListFileToOpen() != 0) return;
+  const std::string path = ChooserPath();
+  Settings().LoadPath = Utf8ToCp932(PathFolder(path));
+  CurrentListFile() = path;
+  TitleForListFile(path);
+  if (LastThreeAre(path, "TXT")) {
+    TitleForListFile(path, true);
+    ApplyMenuStateCode(kCmdOverwriteSave, kMenuEnable);
+    if (MainWin()) MainWin()->toolButton(kCmdSaveAs)->setEnabled(true);
+    return;
+  }
+  if (!LastThreeAre(path, "CSV")) return;
+  const CsvReadCode code = ReadCsvListFile(path);
+  if (code == kCsvLoaded) {
+    ApplyMenuStateCode(kCmdEditEntry, kMenuEnable);
+    ApplyMenuStateCode(kCmdOverwriteSave, kMenuEnable);
+    EnableListCommands();
+    return;
+  }
+  MessageBoxRequest request;
+  request.icon = QMessageBox::Critical;
+  request.caption = ToQString(CsvReadErrorCaption(code));
+  request.text = ToQString(CsvReadErrorText(code));
+  RunMessageBox(request);
+}
+
+void SaveListAs() {
+  if (ChooseListFileToSave() != 0) return;
+  const std::string path = ChooserPath();
+  const ListFileKind kind = ListFileKindOfName(path);
+  if (kind == kListFileRefused) {
+    ShowRefusedName();
+    return;
+  }
+  if (kind != kListFileHtml) {
+    const ListFileResult result = WriteListFile(path, kind, false);
+    if (!result.ok) {
+      ShowSaveFailure(result);
+      return;
+    }
+  }
+  Settings().SavePath = Utf8ToCp932(PathFolder(path));
+  CurrentListFile() = path;
+  TitleForListFile(path);
+  ApplyMenuStateCode(kCmdOverwriteSave, kMenuEnable);
+}
+
+void OverwriteSave() {
+  const std::string& path = CurrentListFile();
+  const ListFileKind kind = ListFileKindOfName(path);
+  // HTML lists are written by the HTML options dialog, with the options the user confirms there.
+  if (kind == kListFileRefused || kind == kListFileHtml) return;
+  const ListFileResult result = WriteListFile(path, kind, kind == kListFileTxt);
+  if (!result.ok) ShowSaveFailure(result);
 }

@@ -1,10 +1,18 @@
 #pragma once
 // The commands on the list file: new list, open, save as, overwrite save.
-#include <string>
-
-// Composes the window title with the fixed product name: "%s - <NewFile.csv>" for a new list.
-void SetMainTitle(const std::string& title);
 
 // Empties the list, resets the status texts, greys the commands that need rows and the four list
 // toolbar buttons, and titles the window "Tessaroll - <NewFile.csv>".
 void NewList();
+
+// Chooses a file: a CSV file is read into the list (a refused one is reported in a message box), a TXT
+// file becomes the target of later appends; either becomes the current list file.
+void OpenListFile();
+
+// Chooses a file and writes the list as TXT or CSV by the name's last three characters ("HTM" and
+// ".html" are HTML, written by the HTML options dialog). A name of another kind, or a failed write, is
+// reported in a message box and changes neither the title nor the current list file.
+void SaveListAs();
+
+// Writes the list to the current list file: appended to a TXT file, replacing a CSV file.
+void OverwriteSave();

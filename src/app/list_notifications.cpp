@@ -5,10 +5,12 @@
 #include <map>
 
 #include "app/command_set.h"
+#include "app/main_window.h"
 #include "app/menu_state.h"
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "list/sort.h"
+#include "list/status_totals.h"
 #include "res/command_ids.h"
 #include "res/menus.h"
 
@@ -68,6 +70,7 @@ void HandleListDoubleClick() {
 }
 
 void HandleListClick() {
+  if (MainWin()) MainWin()->showStatusText(0, SelectionSummaryText());
   RefreshRowCommands();
   RefreshCheckCommands();
 }

@@ -8,6 +8,7 @@ class QWidget;
 
 void HandleHeaderClick(int position);
 void HandleListDoubleClick();
+// Shows the selection summary in status part 0, then refreshes the row and check commands.
 void HandleListClick();
 
 // Enables 40012, 40008, 40009, 40011 and 40044 when a row is selected, greys them otherwise.

@@ -2,21 +2,27 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 
 #include "app/command_set.h"
 #include "app/list_view.h"
 #include "app/menu_state.h"
 #include "app/qt_text.h"
+#include "app/scan_commands.h"
 #include "app/window_geometry.h"
 #include "app/window_state.h"
 #include "list/status_totals.h"
@@ -77,7 +83,7 @@ MainWindow* MainWin() {
   return g_main_window;
 }
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(const std::vector<std::string>& command_line_pieces) {
   Q_INIT_RESOURCE(res);  // the icon lives in a static library
   g_main_window = this;
   setObjectName("Rollwright");
@@ -94,6 +100,7 @@ MainWindow::MainWindow() {
   CreateWindowFonts();
   move(16, 16);
   resize(320, 240);
+  if (!command_line_pieces.empty()) TakeCommandLinePathsIntoList(command_line_pieces);
 }
 
 MainWindow::~MainWindow() {
@@ -132,6 +139,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     SaveStateAtExit();
   }
   event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  event->acceptProposedAction();
+  takeDroppedData(*event->mimeData());
+}
+
+void MainWindow::takeDroppedData(const QMimeData& data) {
+  std::vector<std::string> paths;
+  for (const QUrl& url : data.urls()) {
+    if (url.isLocalFile()) paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+  }
+  if (!paths.empty()) TakeDroppedPathsIntoList(paths);
 }
 
 void MainWindow::createActions() {

@@ -6,10 +6,12 @@
 #include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 class QAction;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QTableView;
 class QToolBar;
 class QToolButton;
@@ -19,7 +21,8 @@ struct MenuEntry;
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  MainWindow();
+  // Takes in the command-line pieces (one argv element each) once the window is built.
+  explicit MainWindow(const std::vector<std::string>& command_line_pieces = {});
   ~MainWindow() override;
 
   // The main menu's action of a command, or nullptr for an id that is not in the menu resource.
@@ -34,11 +37,15 @@ class MainWindow : public QMainWindow {
   ListTableModel* listModel() const { return list_model_; }
   QLabel* statusPart(int part) const { return status_parts_.at(part); }
   void setListView(QTableView* view, ListTableModel* model);
+  // Takes in the local files and folders of a drop (text/uri-list); other items are ignored.
+  void takeDroppedData(const QMimeData& data);
   // Shows a CP932 text in status part 0 to 3 at once.
   void showStatusText(int part, const std::string& text);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void createActions();

@@ -1,0 +1,83 @@
+#include "app/row_commands.h"
+
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/prompts.h"
+#include "list/columns.h"
+#include "list/list_model.h"
+#include "list/status_totals.h"
+#include "probe/info_tag_writer.h"
+
+namespace {
+
+// The cells are kept whole, and the row's path with them, so a cut and paste loses nothing.
+struct RowClipboard {
+  std::vector<std::string> cells;
+  std::string path;
+};
+
+RowClipboard& Clipboard() {
+  static RowClipboard clipboard;
+  return clipboard;
+}
+
+void CopyToClipboard(int row) {
+  RowClipboard& clipboard = Clipboard();
+  clipboard.cells.clear();
+  for (int position = 0; position <= Columns().last_position; ++position) {
+    clipboard.cells.push_back(ListGetCell(row, position, std::string::npos));
+  }
+  clipboard.path = ListRowPath(row);
+}
+
+void ShowRowCount() {
+  UpdateStatusCount();
+  ShowStatusTexts();
+}
+
+}  // namespace
+
+void CutRows() {
+  for (int row = ListNextSelected(-1); row >= 0; row = ListNextSelected(-1)) {
+    CopyToClipboard(row);
+    ListDeleteRow(row);
+  }
+  ShowRowCount();
+}
+
+void CopyRow() {
+  const int row = ListNextSelected(-1);
+  if (row >= 0) CopyToClipboard(row);
+}
+
+void PasteRow() {
+  const int selected = ListNextSelected(-1);
+  if (selected < 0) return;
+  const RowClipboard& clipboard = Clipboard();
+  const int row = selected + 1;
+  ListInsertRow(row, row, clipboard.cells.empty() ? std::string() : clipboard.cells[0]);
+  for (int position = 1; position < static_cast<int>(clipboard.cells.size()); ++position) {
+    ListSetCell(row, position, clipboard.cells[position]);
+  }
+  ListSetRowPath(row, clipboard.path);
+  ShowRowCount();
+}
+
+void DeleteRows() {
+  for (int row = ListNextSelected(-1); row >= 0; row = ListNextSelected(-1)) ListDeleteRow(row);
+  ShowRowCount();
+}
+
+void WriteInfoData() {
+  MessageBoxRequest request;
+  request.icon = QMessageBox::Information;
+  request.caption = QStringLiteral("ｲﾝﾌｫﾃﾞｰﾀ書込確認");
+  request.text = QStringLiteral("ﾁｪｯｸされた動画に対しｲﾝﾌｫﾃﾞｰﾀの書込み作業を行います\nよろしいですか？");
+  request.buttons = QMessageBox::Ok | QMessageBox::Cancel;
+  if (RunMessageBox(request) == QMessageBox::Ok) WriteInfoTags();
+}
+
+void ClearRowClipboardForTesting() {
+  Clipboard() = RowClipboard();
+}

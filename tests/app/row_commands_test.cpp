@@ -1,0 +1,94 @@
+#include "app/command_set.h"
+#include "command_test_fixture.h"
+#include "list/columns.h"
+#include "res/command_ids.h"
+#include "support/riff_builder.h"
+
+namespace {
+
+using RowCommandsTest = CommandTest;
+
+std::vector<std::string> FileNames() {
+  std::vector<std::string> names;
+  for (int row = 0; row < ListRowCount(); ++row) names.push_back(ListGetCell(row, 0));
+  return names;
+}
+
+TEST_F(RowCommandsTest, CutOfThreeRowsKeepsTheLowestForPaste) {
+  StartWindow();
+  AddRows(5);
+  ListSetCell(3, ColumnPosition(kColComment), std::string(400, 'c'));  // longer than the 255-byte reads
+  ListSetRowPath(3, "/m/a3.avi");
+  for (int row : {1, 2, 3}) ListSetSelected(row, true);
+  HandleCommand(kCmdCut);
+  EXPECT_EQ(FileNames(), (std::vector<std::string>{"a0", "a4"}));
+  EXPECT_EQ(window_->statusPart(0)->text().left(7), "2file(s");
+
+  ListSetSelected(0, true);
+  HandleCommand(kCmdPaste);
+  EXPECT_EQ(FileNames(), (std::vector<std::string>{"a0", "a3", "a4"}));
+  EXPECT_EQ(ListRowKey(1), 1);
+  EXPECT_EQ(ListGetCell(1, ColumnPosition(kColComment), std::string::npos), std::string(400, 'c'));
+  EXPECT_EQ(ListRowPath(1), "/m/a3.avi");
+  EXPECT_EQ(ListNextSelected(-1), 0);  // the selection does not change
+  EXPECT_EQ(ListSelectedCount(), 1);
+  EXPECT_EQ(window_->statusPart(0)->text().left(7), "3file(s");
+}
+
+TEST_F(RowCommandsTest, PasteNeedsASelectionAndInsertsAnEmptyRowBeforeAnyCopy) {
+  StartWindow();
+  AddRows(2);
+  HandleCommand(kCmdPaste);
+  EXPECT_EQ(ListRowCount(), 2);
+  ListSetSelected(1, true);
+  HandleCommand(kCmdPaste);
+  ASSERT_EQ(ListRowCount(), 3);
+  EXPECT_EQ(ListGetCell(2, 0), "");
+  EXPECT_EQ(ListGetCell(2, ColumnPosition(kColTitle)), "");
+
+  HandleCommand(kCmdCopy);  // copies a1, the list stays
+  ListSetSelected(1, false);
+  ListSetSelected(0, true);
+  HandleCommand(kCmdPaste);
+  EXPECT_EQ(FileNames(), (std::vector<std::string>{"a0", "a1", "a1", ""}));
+}
+
+TEST_F(RowCommandsTest, DeleteRemovesTheSelectedRowsAndKeepsTheClipboard) {
+  StartWindow();
+  AddRows(4);
+  ListSetSelected(0, true);
+  HandleCommand(kCmdCopy);
+  ListSetSelected(2, true);
+  HandleCommand(kCmdDelete);
+  EXPECT_EQ(FileNames(), (std::vector<std::string>{"a1", "a3"}));
+  EXPECT_EQ(window_->statusPart(0)->text().left(7), "2file(s");
+  HandleCommand(kCmdDelete);  // nothing selected: only the count
+  EXPECT_EQ(ListRowCount(), 2);
+  ListSetSelected(1, true);
+  HandleCommand(kCmdPaste);
+  EXPECT_EQ(FileNames(), (std::vector<std::string>{"a1", "a3", "a0"}));
+}
+
+TEST_F(RowCommandsTest, WriteInfoAsksFirst) {
+  StartWindow();
+  const std::string original = AviFile(AviSpec{});
+  const std::string avi = dir_.Write("m/a.avi", original);
+  ListInsertRow(0, 0, "a.avi");
+  ListSetRowPath(0, avi);
+  ListSetChecked(0, true);
+  message_answer_ = QMessageBox::Cancel;
+  HandleCommand(kCmdWriteInfo);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].caption, "ｲﾝﾌｫﾃﾞｰﾀ書込確認");
+  EXPECT_EQ(messages_[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+  EXPECT_EQ(messages_[0].icon, QMessageBox::Information);
+  EXPECT_TRUE(ListIsChecked(0));
+  EXPECT_EQ(ReadWholeFile(avi), original);
+  message_answer_ = QMessageBox::Ok;
+  HandleCommand(kCmdWriteInfo);
+  EXPECT_EQ(messages_.size(), 2u);
+  EXPECT_FALSE(ListIsChecked(0));  // written rows lose their check mark
+  EXPECT_NE(ReadWholeFile(avi), original);
+}
+
+}  // namespace

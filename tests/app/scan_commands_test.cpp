@@ -1,0 +1,122 @@
+#include <QMimeData>
+#include <QToolButton>
+#include <QUrl>
+
+#include "app/command_set.h"
+#include "app/list_notifications.h"
+#include "app/menu_state.h"
+#include "app/scan_commands.h"
+#include "command_test_fixture.h"
+#include "list/columns.h"
+#include "platform/cp932.h"
+#include "res/command_ids.h"
+
+namespace {
+
+using ScanCommandsTest = CommandTest;
+
+std::vector<std::string> FileNames() {
+  std::vector<std::string> names;
+  for (int row = 0; row < ListRowCount(); ++row) names.push_back(ListGetCell(row, 0));
+  return names;
+}
+
+TEST_F(ScanCommandsTest, ScanListsTheFolderAndEnablesTheListCommands) {
+  StartWindow();
+  dir_.Write("movies/b.avi", "RIFF");
+  dir_.Write("movies/a.wav", "RIFF");
+  dir_.Write("movies/notes.txt", "x");
+  Answer("");
+  HandleCommand(kCmdScan);  // cancelled
+  EXPECT_EQ(ListRowCount(), 0);
+  EXPECT_EQ(ReadMenuStateCode(kCmdEditEntry), kMenuGreyed);
+
+  Answer(dir_.path() + "/movies");
+  HandleCommand(kCmdScan);
+  EXPECT_EQ(FileNames(), (std::vector<std::string>{"a.wav", "b.avi"}));
+  for (int item : {kCmdEditEntry, kCmdSaveAs, kCmdCut, kCmdCopy, kCmdDelete, kCmdFind, kCmdPlaybackCheck}) {
+    EXPECT_EQ(ReadMenuStateCode(item), kMenuEnabled) << item;
+  }
+  EXPECT_TRUE(window_->toolButton(kCmdCut)->isEnabled());
+  EXPECT_TRUE(window_->statusPart(0)->text().startsWith("2file(s) "));
+  EXPECT_TRUE(window_->statusPart(1)->text().startsWith("DiskMax: "));
+  EXPECT_TRUE(window_->statusPart(3)->text().startsWith("Per: "));
+
+  // With ListClear on, a scan starts a new list.
+  Settings().ListClear = 1;
+  window_->setWindowTitle("old");
+  Answer(dir_.path() + "/movies");
+  HandleCommand(kCmdScan);
+  EXPECT_EQ(ListRowCount(), 2);
+  EXPECT_EQ(window_->windowTitle(), "Tessaroll - <NewFile.csv>");
+}
+
+TEST_F(ScanCommandsTest, AutoScanOfAMissingFolderWarns) {
+  StartWindow("[Customize]\r\nAutoScan=" + Utf8ToCp932(dir_.path() + "/消えた") + "\r\n");
+  HandleCommand(kCmdAutoScan);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].caption, "ｽｷｬﾝ実行ｴﾗｰ");
+  EXPECT_EQ(messages_[0].icon, QMessageBox::Warning);
+  EXPECT_EQ(ReadMenuStateCode(kCmdSaveAs), kMenuGreyed);
+
+  dir_.Write("消えた/x.avi", "RIFF");
+  HandleCommand(kCmdAutoScan);
+  EXPECT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(FileNames(), std::vector<std::string>{"x.avi"});
+}
+
+TEST_F(ScanCommandsTest, DroppedFilesGoInAtTheTopInDropOrder) {
+  StartWindow();
+  AddRows(2);
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir_.Write("c.avi", "x"))),
+                QUrl::fromLocalFile(QString::fromStdString(dir_.Write("readme.txt", "x"))),
+                QUrl::fromLocalFile(QString::fromStdString(dir_.Write("a b.mpg", "x"))),
+                QUrl::fromLocalFile(QString::fromStdString(dir_.Write("b.wav", "x"))),
+                QUrl("https://example.org/d.avi")});
+  window_->takeDroppedData(data);
+  EXPECT_EQ(FileNames(), (std::vector<std::string>{"c.avi", "a b.mpg", "b.wav", "a0", "a1"}));
+  EXPECT_TRUE(window_->statusPart(0)->text().startsWith("5file(s) "));
+  EXPECT_EQ(ReadMenuStateCode(kCmdCut), kMenuEnabled);
+  EXPECT_EQ(ReadMenuStateCode(kCmdEditEntry), kMenuGreyed);  // only scans enable the entry editor
+}
+
+TEST_F(ScanCommandsTest, CommandLinePiecesCountIgnoredOnesButNotFolders) {
+  dir_.Write("m/a.avi", "x");
+  dir_.Write("m/x.txt", "x");
+  dir_.Write("m/b.avi", "x");
+  dir_.Write("m/sub/c.avi", "x");
+  settings_path_ = dir_.path() + "/dorirovo.ini";
+  UseSettingsFileForTesting(settings_path_);
+  LoadSettings();
+  ListResetForTesting();
+  window_ = std::make_unique<MainWindow>(
+      std::vector<std::string>{dir_.path() + "/m/a.avi", dir_.path() + "/m/sub", dir_.path() + "/m/x.txt",
+                               dir_.path() + "/missing.avi", dir_.path() + "/m/b.avi"});
+  ApplyWindowSettings();
+  // a.avi at 0; the folder adds c.avi at the end and does not count; x.txt and the missing path count.
+  ASSERT_EQ(ListRowCount(), 3);
+  EXPECT_EQ(ListGetCell(0, 0), "a.avi");
+  EXPECT_EQ(ListGetCell(1, 0), "c.avi");
+  EXPECT_EQ(ListGetCell(2, 0), "b.avi");
+  EXPECT_EQ(ListRowKey(2), 2);  // b.avi was given row index 3, past the end
+  EXPECT_TRUE(window_->statusPart(0)->text().startsWith("3file(s) "));
+  EXPECT_EQ(ReadMenuStateCode(kCmdSaveAs), kMenuEnabled);
+}
+
+TEST_F(ScanCommandsTest, ClickShowsTheSelectionSummary) {
+  StartWindow("[Customize]\r\nFileSizeBT=0\r\nFileSizeMB=0\r\n");
+  for (const char* size : {"1,000", "2,500", "600", "7"}) {
+    const int row = ListRowCount();
+    ListInsertRow(row, row, "f.avi");
+    ListSetCell(row, ColumnPosition(kColSizeKB), size);
+  }
+  for (int row : {0, 1, 2}) ListSetSelected(row, true);
+  HandleListClick();
+  EXPECT_EQ(window_->statusPart(0)->text(), "3ﾌｧｲﾙ選択 4,100KB(4.0MB)");
+  for (int row : {1, 2}) ListSetSelected(row, false);
+  HandleListClick();
+  EXPECT_EQ(window_->statusPart(0)->text(), "Non Scanning...");
+}
+
+}  // namespace
