@@ -2,29 +2,43 @@
 
 #include <limits>
 
+#include "app/main_window.h"
 #include "app/qt_text.h"
 #include "list/list_model.h"
 
 ListTableModel::ListTableModel(QObject* parent) : QAbstractTableModel(parent) {
   ListEvents events;
-  events.before_insert = [this](int row) { beginInsertRows(QModelIndex(), row, row); };
-  events.after_insert = [this](int) { endInsertRows(); };
-  events.before_remove = [this](int row) { beginRemoveRows(QModelIndex(), row, row); };
-  events.after_remove = [this](int) { endRemoveRows(); };
+  events.before_insert = [this](int row) {
+    if (!bulk_) beginInsertRows(QModelIndex(), row, row);
+  };
+  events.after_insert = [this](int) {
+    if (!bulk_) endInsertRows();
+  };
+  events.before_remove = [this](int row) {
+    if (!bulk_) beginRemoveRows(QModelIndex(), row, row);
+  };
+  events.after_remove = [this](int) {
+    if (!bulk_) endRemoveRows();
+  };
   events.before_reset = [this] {
+    if (bulk_) return;
     resetting_ = true;
     beginResetModel();
   };
   events.after_reset = [this] {
+    if (bulk_) return;
     endResetModel();
     emit storeReset();
     resetting_ = false;
   };
   events.cell_changed = [this](int row, int position) {
+    if (bulk_) return;
     const QModelIndex changed = index(row, position);
     emit dataChanged(changed, changed, {Qt::DisplayRole});
   };
-  events.state_changed = [this](int row) { onStateChanged(row); };
+  events.state_changed = [this](int row) {
+    if (!bulk_) onStateChanged(row);
+  };
   events.column_width_changed = [this](int position, int width) {
     emit columnWidthRequested(position, width);
   };
@@ -96,4 +110,27 @@ void ListTableModel::onStateChanged(int row) {
   const QModelIndex first = index(row, 0);
   emit dataChanged(first, first, {Qt::CheckStateRole});
   emit rowSelectionChanged(row);
+}
+
+void ListTableModel::beginBulkChange() {
+  resetting_ = true;
+  beginResetModel();
+  bulk_ = true;
+}
+
+void ListTableModel::endBulkChange() {
+  bulk_ = false;
+  endResetModel();
+  emit storeReset();
+  resetting_ = false;
+}
+
+BulkListChange::BulkListChange(bool active) {
+  if (!active || !MainWin() || !MainWin()->listModel()) return;
+  model_ = MainWin()->listModel();
+  model_->beginBulkChange();
+}
+
+BulkListChange::~BulkListChange() {
+  if (model_) model_->endBulkChange();
 }

@@ -23,6 +23,11 @@ class ListTableModel : public QAbstractTableModel {
   // True while the store replaces its rows or columns (the header then holds no real widths).
   bool resetting() const { return resetting_; }
 
+  // Many row changes in a row (deleting thousands of selected rows): the view is reset once at the end
+  // instead of following each change, which would cost it time in proportion to the rows each time.
+  void beginBulkChange();
+  void endBulkChange();
+
  signals:
   // A row's selected flag changed in the store (the view follows it).
   void rowSelectionChanged(int row);
@@ -37,4 +42,17 @@ class ListTableModel : public QAbstractTableModel {
 
   bool check_boxes_ = false;
   bool resetting_ = false;
+  bool bulk_ = false;
+};
+
+// A bulk change of the main window's list model while it lives, when active.
+class BulkListChange {
+ public:
+  explicit BulkListChange(bool active);
+  ~BulkListChange();
+  BulkListChange(const BulkListChange&) = delete;
+  BulkListChange& operator=(const BulkListChange&) = delete;
+
+ private:
+  ListTableModel* model_ = nullptr;
 };

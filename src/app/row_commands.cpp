@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/list_table_model.h"
 #include "app/main_window.h"
 #include "app/prompts.h"
 #include "list/columns.h"
@@ -31,6 +32,9 @@ void CopyToClipboard(int row) {
   clipboard.path = ListRowPath(row);
 }
 
+// Past this many selected rows the view is reset once rather than told of each removal.
+constexpr int kBulkRemovalRows = 64;
+
 void ShowRowCount() {
   UpdateStatusCount();
   ShowStatusTexts();
@@ -39,6 +43,7 @@ void ShowRowCount() {
 }  // namespace
 
 void CutRows() {
+  const BulkListChange bulk(ListSelectedCount() > kBulkRemovalRows);
   for (int row = ListNextSelected(-1); row >= 0; row = ListNextSelected(-1)) {
     CopyToClipboard(row);
     ListDeleteRow(row);
@@ -65,6 +70,7 @@ void PasteRow() {
 }
 
 void DeleteRows() {
+  const BulkListChange bulk(ListSelectedCount() > kBulkRemovalRows);
   for (int row = ListNextSelected(-1); row >= 0; row = ListNextSelected(-1)) ListDeleteRow(row);
   ShowRowCount();
 }

@@ -42,6 +42,15 @@ TEST_F(ListTableModelTest, MirrorsEveryStoreChange) {
   EXPECT_EQ(model->rowCount(), 3);
   ListSort(DescendingKeys, 0);
   EXPECT_EQ(model->data(model->index(0, 0), Qt::DisplayRole).toString(), "日本語.avi");
+  {
+    const BulkListChange bulk(true);
+    ListDeleteRow(0);
+    ListInsertRow(0, 5, "z.avi");
+    ListSetCell(0, 4, "t");
+    ListSetChecked(0, true);
+  }
+  EXPECT_EQ(model->rowCount(), 3);
+  EXPECT_EQ(model->data(model->index(0, 4), Qt::DisplayRole).toString(), "t");
   ListDeleteAll();
   EXPECT_EQ(model->rowCount(), 0);
 }

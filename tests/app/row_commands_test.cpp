@@ -1,3 +1,6 @@
+#include <QElapsedTimer>
+#include <QItemSelectionModel>
+
 #include "app/command_set.h"
 #include "command_test_fixture.h"
 #include "list/columns.h"
@@ -89,6 +92,29 @@ TEST_F(RowCommandsTest, WriteInfoAsksFirst) {
   EXPECT_EQ(messages_.size(), 2u);
   EXPECT_FALSE(ListIsChecked(0));  // written rows lose their check mark
   EXPECT_NE(ReadWholeFile(avi), original);
+}
+
+}  // namespace
+
+namespace {
+
+// Removing each of 50,000 selected rows one by one from the view would take it many seconds.
+TEST_F(RowCommandsTest, DeletingHalfOfHundredThousandRowsIsQuick) {
+  StartWindow();
+  for (int row = 0; row < 100000; ++row) ListInsertRow(row, row, "m" + std::to_string(row));
+  window_->show();
+  QAbstractItemModel* model = window_->listView()->model();
+  window_->listView()->selectionModel()->select(QItemSelection(model->index(1, 0), model->index(50000, 0)),
+                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  QElapsedTimer timer;
+  timer.start();
+  HandleCommand(kCmdDelete);
+  EXPECT_LT(timer.elapsed(), 1000);
+  ASSERT_EQ(model->rowCount(), 50000);
+  EXPECT_EQ(model->data(model->index(0, 0)).toString(), "m0");
+  EXPECT_EQ(model->data(model->index(1, 0)).toString(), "m50001");
+  EXPECT_FALSE(window_->listView()->selectionModel()->hasSelection());
+  EXPECT_EQ(window_->statusPart(0)->text().left(11), "50000file(s");
 }
 
 }  // namespace

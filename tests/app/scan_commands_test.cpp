@@ -1,4 +1,6 @@
+#include <QAction>
 #include <QMimeData>
+#include <QTest>
 #include <QToolButton>
 #include <QUrl>
 
@@ -10,6 +12,7 @@
 #include "list/columns.h"
 #include "platform/cp932.h"
 #include "res/command_ids.h"
+#include "scan/scan_progress.h"
 
 namespace {
 
@@ -49,6 +52,28 @@ TEST_F(ScanCommandsTest, ScanListsTheFolderAndEnablesTheListCommands) {
   HandleCommand(kCmdScan);
   EXPECT_EQ(ListRowCount(), 2);
   EXPECT_EQ(window_->windowTitle(), "Tessaroll - <NewFile.csv>");
+}
+
+TEST_F(ScanCommandsTest, MenuToolbarAndAcceleratorReachTheScan) {
+  StartWindow();
+  window_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  dir_.Write("m/a.avi", "x");
+  Answer(dir_.path() + "/m");
+  window_->toolButton(kCmdScan)->click();
+  Answer(dir_.path() + "/m");
+  window_->commandAction(kCmdScan)->trigger();
+  Answer(dir_.path() + "/m");
+  QTest::keyClick(window_->listView(), Qt::Key_M, Qt::ControlModifier);
+  EXPECT_TRUE(answers_.empty());
+  EXPECT_EQ(ListRowCount(), 3);
+}
+
+TEST_F(ScanCommandsTest, ProgressShowsInTheStatusBarAtOnce) {
+  StartWindow();
+  window_->show();
+  ReportScanProgress(7);
+  EXPECT_EQ(window_->statusPart(0)->text(), "File 7 Reading...");
 }
 
 TEST_F(ScanCommandsTest, AutoScanOfAMissingFolderWarns) {
