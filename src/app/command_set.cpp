@@ -10,6 +10,7 @@
 #include "app/toggle_commands.h"
 #include "app/version_dialog.h"
 #include "res/command_ids.h"
+#include "settings/settings_dialog.h"
 
 void HandleCommand(int command) {
   command &= 0xFFFF;
@@ -66,6 +67,10 @@ void HandleCommand(int command) {
       break;
     case kCmdSaveStateAtExit:
       ToggleSaveStateAtExit();
+      break;
+    case kCmdCustomize:
+      ShowSettingsDialog();
+      if (MainWin()) MainWin()->update();
       break;
     case kCmdVersion:
       QApplication::beep();

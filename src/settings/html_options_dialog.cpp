@@ -6,21 +6,16 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
+#include "app/choosers.h"
 #include "app/colour_chooser.h"
 #include "app/dialog_units.h"
+#include "app/main_window.h"
+#include "app/qt_text.h"
+#include "app/window_geometry.h"
 #include "list/text_utils.h"
-#include "platform/cp932.h"
 #include "settings/html_option_groups.h"
 
 namespace {
-
-QString ToQt(std::string_view cp932) {
-  return QString::fromStdString(Cp932ToUtf8(cp932));
-}
-
-std::string FromQt(const QString& text) {
-  return Utf8ToCp932(text.toStdString());
-}
 
 struct Rect {
   int x, y, width, height;
@@ -155,11 +150,11 @@ void HtmlOptionsDialog::CreateControls() {
 
 void HtmlOptionsDialog::InitHtmlOptions() {
   const HtmlOptions stored = ReadHtmlOptions();
-  DialogControl<QLineEdit>(this, 1000)->setText(ToQt(stored.Caption));
-  DialogControl<QLineEdit>(this, 1001)->setText(ToQt(stored.TopTitle));
-  DialogControl<QLineEdit>(this, 1009)->setText(ToQt(stored.FoBackImage));
-  DialogControl<QLineEdit>(this, 1037)->setText(ToQt(stored.FoFontSize));
-  DialogControl<QLineEdit>(this, 1038)->setText(ToQt(stored.FiiFontSize));
+  DialogControl<QLineEdit>(this, 1000)->setText(ToQString(stored.Caption));
+  DialogControl<QLineEdit>(this, 1001)->setText(ToQString(stored.TopTitle));
+  DialogControl<QLineEdit>(this, 1009)->setText(ToQString(stored.FoBackImage));
+  DialogControl<QLineEdit>(this, 1037)->setText(ToQString(stored.FoFontSize));
+  DialogControl<QLineEdit>(this, 1038)->setText(ToQString(stored.FiiFontSize));
   for (const HtmlRadioGroup& group : kHtmlRadioGroups) {
     for (int id : group.button_ids) {
       if (id != 0)
@@ -174,7 +169,7 @@ void HtmlOptionsDialog::InitHtmlOptions() {
 HtmlOptions HtmlOptionsDialog::CurrentOptions() const {
   HtmlOptions options = colors_;
   const auto text = [this](int id) {
-    return CutHtmlOptionText(FromQt(DialogControl<QLineEdit>(this, id)->text()));
+    return CutHtmlOptionText(FromQString(DialogControl<QLineEdit>(this, id)->text()));
   };
   options.Caption = text(1000);
   options.TopTitle = text(1001);
@@ -229,4 +224,14 @@ void HtmlOptionsDialog::CheckRadioButton(int id) {
 
 void HtmlOptionsDialog::PaintSwatches() {
   for (const ColorControl& color : kColors) PaintColourSwatch(this, color.swatch, colors_.*color.color);
+}
+
+std::optional<ListFileResult> RunHtmlOptionsDialog() {
+  HtmlOptionsDialog dialog(MainWin(), ChooserPath(), []() -> std::optional<std::string> {
+    if (ChooseImageFile() != 0) return std::nullopt;
+    return ChooserPath();
+  });
+  CentreOverMainWindow(&dialog);
+  dialog.exec();
+  return dialog.saveResult();
 }

@@ -10,19 +10,17 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include "app/choosers.h"
 #include "app/colour_chooser.h"
 #include "app/dialog_units.h"
-#include "platform/cp932.h"
+#include "app/list_view.h"
+#include "app/main_window.h"
+#include "app/qt_text.h"
+#include "app/window_geometry.h"
+#include "app/window_state.h"
+#include "settings/settings.h"
 
 namespace {
-
-QString ToQt(std::string_view cp932) {
-  return QString::fromStdString(Cp932ToUtf8(cp932));
-}
-
-std::string FromQt(const QString& text) {
-  return Utf8ToCp932(text.toStdString());
-}
 
 struct Rect {
   int x, y, width, height;
@@ -145,7 +143,7 @@ void SettingsDialog::InitSettingsDialog() {
   faces_ = JapaneseFaceList(families);
   for (int id : {1002, 1003}) {
     auto* list = DialogControl<QComboBox>(this, id);
-    for (const std::string& face : faces_) list->addItem(ToQt(face));
+    for (const std::string& face : faces_) list->addItem(ToQString(face));
   }
   ShowValues(ReadSettingsDialogValues(faces_));
 }
@@ -154,7 +152,7 @@ void SettingsDialog::ShowValues(const SettingsDialogValues& values) {
   for (size_t i = 0; i < kSettingsCheckBoxes.size(); ++i) {
     DialogControl<QCheckBox>(this, kSettingsCheckBoxes[i].id)->setChecked(values.checked[i]);
   }
-  DialogControl<QLineEdit>(this, 1035)->setText(ToQt(values.AutoScan));
+  DialogControl<QLineEdit>(this, 1035)->setText(ToQString(values.AutoScan));
   const auto select_face = [this](int id, const std::string& face) {
     const auto listed = std::find(faces_.begin(), faces_.end(), face);
     DialogControl<QComboBox>(this, id)->setCurrentIndex(
@@ -162,8 +160,8 @@ void SettingsDialog::ShowValues(const SettingsDialogValues& values) {
   };
   select_face(1002, values.MainFontType);
   select_face(1003, values.ListFontType);
-  DialogControl<QLineEdit>(this, 1000)->setText(ToQt(values.MainFontSize));
-  DialogControl<QLineEdit>(this, 1001)->setText(ToQt(values.ListFontSize));
+  DialogControl<QLineEdit>(this, 1000)->setText(ToQString(values.MainFontSize));
+  DialogControl<QLineEdit>(this, 1001)->setText(ToQString(values.ListFontSize));
   main_color_ = values.MainColor;
   list_fo_color_ = values.ListFoColor;
   list_bk_color_ = values.ListBkColor;
@@ -175,9 +173,9 @@ SettingsDialogValues SettingsDialog::CurrentValues() const {
   for (size_t i = 0; i < kSettingsCheckBoxes.size(); ++i) {
     values.checked[i] = DialogControl<QCheckBox>(this, kSettingsCheckBoxes[i].id)->isChecked();
   }
-  values.AutoScan = FromQt(DialogControl<QLineEdit>(this, 1035)->text());
-  values.MainFontSize = FromQt(DialogControl<QLineEdit>(this, 1000)->text());
-  values.ListFontSize = FromQt(DialogControl<QLineEdit>(this, 1001)->text());
+  values.AutoScan = FromQString(DialogControl<QLineEdit>(this, 1035)->text());
+  values.MainFontSize = FromQString(DialogControl<QLineEdit>(this, 1000)->text());
+  values.ListFontSize = FromQString(DialogControl<QLineEdit>(this, 1001)->text());
   const auto selected_face = [this](int id) {
     const int index = DialogControl<QComboBox>(this, id)->currentIndex();
     return index >= 0 && index < static_cast<int>(faces_.size()) ? faces_[index] : std::string();
@@ -227,4 +225,12 @@ void SettingsDialog::PaintSwatches() {
   PaintColourSwatch(this, 1012, main_color_);
   PaintColourSwatch(this, 1013, list_fo_color_);
   PaintColourSwatch(this, 1014, list_bk_color_);
+}
+
+void ShowSettingsDialog() {
+  SettingsDialog dialog(MainWin(), BrowseScanFolder);
+  CentreOverMainWindow(&dialog);
+  if (dialog.exec() != QDialog::Accepted) return;
+  CreateWindowFonts();
+  ListSetColors(Settings().ListFoColor, Settings().ListBkColor);
 }

@@ -1,5 +1,6 @@
 #include "settings/settings_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -8,12 +9,16 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "app/colour_chooser.h"
+#include "app/command_set.h"
 #include "app/dialog_units.h"
+#include "app/window_fixture.h"
 #include "platform/cp932.h"
+#include "res/command_ids.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
 
@@ -168,6 +173,58 @@ TEST_F(SettingsDialogTest, FolderBrowserAndFaceLists) {
   Click(dialog, 1);
   EXPECT_EQ(Key(kWindowFonts, "ListFontType"), "");
   EXPECT_EQ(Settings().AutoScan, Utf8ToCp932("/home/u/動画"));
+}
+
+}  // namespace
+
+namespace {
+
+using SettingsCommandTest = WindowTest;
+
+// Command 40018 opens the dialog centred over the main window; OK rebuilds the fonts ("012" is read as
+// octal 10) and recolours the list at once.
+TEST_F(SettingsCommandTest, OkRebuildsFontsAndRecoloursTheList) {
+  StartWindow("[Customize]\r\nListBkColor=0xffffff\r\n");
+  window_->setGeometry(100, 80, 700, 500);
+  SetColorChooserForTesting([](uint32_t, CustomColors&) { return std::optional<uint32_t>(0x336699); });
+  bool answered = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<SettingsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    // Centred before it is shown, when its frame is not yet known: centres agree within the frame.
+    const QPoint offset = dialog->frameGeometry().center() - window_->frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
+    QLineEdit* size = DialogControl<QLineEdit>(dialog, 1001);
+    size->clear();
+    QTest::keyClicks(size, "0123");
+    DialogControl<QPushButton>(dialog, 1007)->click();
+    DialogControl<QPushButton>(dialog, 1)->click();
+    answered = true;
+  });
+  HandleCommand(kCmdCustomize);
+  SetColorChooserForTesting({});
+  ASSERT_TRUE(answered);
+  EXPECT_EQ(ListFont().pixelSize(), 10);
+  EXPECT_EQ(window_->listView()->font().pixelSize(), 10);
+  EXPECT_EQ(ToColorReference(window_->listView()->palette().color(QPalette::Base)), 0x336699u);
+  EXPECT_EQ(ReadSettingText(kCustomize, "ListBkColor", "-", 32), "0x336699");
+}
+
+TEST_F(SettingsCommandTest, CancelLeavesFontsAndColours) {
+  StartWindow("[Customize]\r\nListBkColor=0xffffff\r\n");
+  SetColorChooserForTesting([](uint32_t, CustomColors&) { return std::optional<uint32_t>(0x336699); });
+  const std::string before = SettingsFileText();
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<SettingsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    DialogControl<QPushButton>(dialog, 1007)->click();
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  });
+  HandleCommand(kCmdCustomize);
+  SetColorChooserForTesting({});
+  EXPECT_EQ(ToColorReference(window_->listView()->palette().color(QPalette::Base)), 0xffffffu);
+  EXPECT_EQ(Settings().ListBkColor, 0xffffffu);
+  EXPECT_EQ(SettingsFileText(), before);
 }
 
 }  // namespace
