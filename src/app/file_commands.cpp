@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QToolButton>
 #include <cstring>
+#include <optional>
 
 #include "app/choosers.h"
 #include "app/list_commands_state.h"
@@ -19,6 +20,7 @@
 #include "list/text_utils.h"
 #include "platform/cp932.h"
 #include "res/command_ids.h"
+#include "settings/html_options_dialog.h"
 #include "settings/settings.h"
 
 namespace {
@@ -94,12 +96,12 @@ void SaveListAs() {
     ShowRefusedName();
     return;
   }
-  if (kind != kListFileHtml) {
-    const ListFileResult result = WriteListFile(path, kind, false);
-    if (!result.ok) {
-      ShowSaveFailure(result);
-      return;
-    }
+  // An HTML list is written, or the save stopped, in the HTML options dialog.
+  const std::optional<ListFileResult> result =
+      kind == kListFileHtml ? RunHtmlOptionsDialog() : WriteListFile(path, kind, false);
+  if (result && !result->ok) {
+    ShowSaveFailure(*result);
+    return;
   }
   Settings().SavePath = Utf8ToCp932(PathFolder(path));
   CurrentListFile() = path;
@@ -110,8 +112,10 @@ void SaveListAs() {
 void OverwriteSave() {
   const std::string& path = CurrentListFile();
   const ListFileKind kind = ListFileKindOfName(path);
-  // HTML lists are written by the HTML options dialog, with the options the user confirms there.
-  if (kind == kListFileRefused || kind == kListFileHtml) return;
-  const ListFileResult result = WriteListFile(path, kind, kind == kListFileTxt);
-  if (!result.ok) ShowSaveFailure(result);
+  if (kind == kListFileRefused) return;
+  // The HTML options dialog takes its target from the chooser path.
+  if (kind == kListFileHtml) ChooserPath() = path;
+  const std::optional<ListFileResult> result =
+      kind == kListFileHtml ? RunHtmlOptionsDialog() : WriteListFile(path, kind, kind == kListFileTxt);
+  if (result && !result->ok) ShowSaveFailure(*result);
 }

@@ -9,10 +9,12 @@ void NewList();
 // file becomes the target of later appends; either becomes the current list file.
 void OpenListFile();
 
-// Chooses a file and writes the list as TXT or CSV by the name's last three characters ("HTM" and
-// ".html" are HTML, written by the HTML options dialog). A name of another kind, or a failed write, is
-// reported in a message box and changes neither the title nor the current list file.
+// Chooses a file and writes the list as TXT or CSV by the name's last three characters; for "HTM" and
+// ".html" opens the HTML options dialog, which writes the HTML list or stops the save (the file still
+// becomes the current list file). A name of another kind, or a failed write, is reported in a message
+// box and changes neither the title nor the current list file.
 void SaveListAs();
 
-// Writes the list to the current list file: appended to a TXT file, replacing a CSV file.
+// Writes the list to the current list file: appended to a TXT file, replacing a CSV file; an HTML file
+// through the HTML options dialog. A failed write is reported in a message box.
 void OverwriteSave();

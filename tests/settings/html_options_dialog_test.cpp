@@ -1,19 +1,24 @@
 #include "settings/html_options_dialog.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "app/colour_chooser.h"
+#include "app/command_set.h"
+#include "app/command_test_fixture.h"
 #include "app/dialog_units.h"
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "platform/cp932.h"
+#include "res/command_ids.h"
 #include "scan/path_intake.h"
 #include "settings/settings.h"
 #include "support/run_program.h"
@@ -183,6 +188,51 @@ TEST_F(HtmlOptionsDialogTest, FailedSaveIsReturnedAndClosesTheDialog) {
   ASSERT_TRUE(dialog.saveResult());
   EXPECT_FALSE(dialog.saveResult()->ok);
   EXPECT_EQ(dialog.saveResult()->path, dir_.path() + "/missing/list.htm");
+}
+
+}  // namespace
+
+namespace {
+
+using HtmlSaveCommandTest = CommandTest;
+
+// Save as list.htm goes through the dialog: "保存" writes the page, "保存中止" writes nothing but the
+// file still becomes the current one; overwrite-save opens the dialog on the current file again, and a
+// failed write is reported.
+TEST_F(HtmlSaveCommandTest, SaveAsAndOverwriteSaveOpenTheDialog) {
+  StartWindow();
+  AddRows(2);
+  const std::string page = dir_.path() + "/list.htm";
+  std::vector<std::string> targets;
+  const auto press = [&targets](int id) {
+    QTimer::singleShot(0, [&targets, id] {
+      auto* dialog = qobject_cast<HtmlOptionsDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      targets.push_back(ChooserPath());
+      DialogControl<QPushButton>(dialog, id)->click();
+    });
+  };
+  Answer(page);
+  press(2);
+  HandleCommand(kCmdSaveAs);
+  EXPECT_FALSE(std::filesystem::exists(page));
+  EXPECT_EQ(CurrentListFile(), page);
+  EXPECT_EQ(window_->windowTitle(), "Tessaroll - <list.htm>");
+
+  ChooserPath() = dir_.path() + "/elsewhere.csv";
+  press(1);
+  HandleCommand(kCmdOverwriteSave);
+  EXPECT_EQ(targets.back(), page);
+  EXPECT_NE(ReadWholeFile(page).find("<td"), std::string::npos);
+  EXPECT_TRUE(messages_.empty());
+
+  std::filesystem::remove(page);
+  std::filesystem::create_directory(page);  // a folder in its place: the write fails
+  press(1);
+  HandleCommand(kCmdOverwriteSave);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].caption, "保存失敗");
+  EXPECT_TRUE(messages_[0].text.contains("list.htm"));
 }
 
 }  // namespace
