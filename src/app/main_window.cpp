@@ -239,18 +239,22 @@ void MainWindow::createStatusBar() {
   statusBar()->addWidget(parts, 1);
   for (int part = 0; part < kStatusPartCount; ++part) status_parts_[part] = parts->label(part);
   ShowStatusTexts();
-  SetScanProgressSink([this](const std::string& text) { showStatusText(0, text); });
+  SetScanProgressSink([this](const std::string& text) { showProgress(text); });
 }
 
 void MainWindow::showStatusText(int part, const std::string& text) {
-  QLabel* label = status_parts_.at(part);
-  label->setText(ToQString(text));
-  // Long work (scans, path intake) runs inside one command; painting now shows its progress and the
-  // rows that have arrived, while no other input is taken.
-  if (label->isVisible()) {
-    label->repaint();
-    if (list_view_) list_view_->viewport()->repaint();
-  }
+  status_parts_.at(part)->setText(ToQString(text));
+}
+
+void MainWindow::showProgress(const std::string& text) {
+  showStatusText(0, text);
+  // Long work (scans, path intake) runs inside one command without taking other input. Painting now,
+  // at most twenty times a second, shows its progress and the rows that have arrived.
+  if (!status_parts_[0]->isVisible() || (progress_painted_.isValid() && progress_painted_.elapsed() < 50))
+    return;
+  status_parts_[0]->repaint();
+  if (list_view_) list_view_->viewport()->repaint();
+  progress_painted_.start();
 }
 
 void ShowStatusTexts() {

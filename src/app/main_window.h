@@ -2,6 +2,7 @@
 // The main window (object name "Rollwright"): menu bar, toolbar, list view and status bar. Each command
 // id has one QAction, shared by the menu bar and the accelerator; the toolbar buttons issue the same
 // commands but keep their own enabled state, as the toolbar and the menu are enabled separately.
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 #include <map>
@@ -53,6 +54,7 @@ class MainWindow : public QMainWindow {
   void fillMenu(QMenu* menu, const std::vector<MenuEntry>& entries);
   void createToolBar();
   void createStatusBar();
+  void showProgress(const std::string& text);
 
   std::map<int, QAction*> actions_;
   std::map<int, QToolButton*> tool_buttons_;
@@ -60,6 +62,7 @@ class MainWindow : public QMainWindow {
   QTableView* list_view_ = nullptr;
   ListTableModel* list_model_ = nullptr;
   std::array<QLabel*, 4> status_parts_{};
+  QElapsedTimer progress_painted_;
 };
 
 // The one main window of the run; nullptr while there is none.
