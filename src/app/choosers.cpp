@@ -9,7 +9,7 @@
 
 namespace {
 
-// "All files" keeps its designed label; on this platform every name matches, with or without a dot.
+// "All files" keeps its "(*.*)" label, yet matches every name here, with or without a dot.
 const char kAllFiles[] = "すべてのﾌｧｲﾙ(*.*) (*)";
 
 QString FolderFromSetting(const std::string& cp932_folder) {

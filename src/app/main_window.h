@@ -40,7 +40,7 @@ class MainWindow : public QMainWindow {
   void setListView(QTableView* view, ListTableModel* model);
   // Takes in the local files and folders of a drop (text/uri-list); other items are ignored.
   void takeDroppedData(const QMimeData& data);
-  // Shows a CP932 text in status part 0 to 3 at once.
+  // Shows a CP932 text in status part 0 to 3.
   void showStatusText(int part, const std::string& text);
 
  protected:
