@@ -13,31 +13,6 @@ class HtmlOptionGroupsTest : public testing::Test {
   TempDir dir_;
 };
 
-TEST(HtmlRadioGroups, ChoicesMapToTheirButtonsAndBack) {
-  struct Row {
-    const char* key;
-    int choice;
-    int button;
-  };
-  const Row rows[] = {{"FoStrDrawType", 0, 1024},  {"FoStrDrawType", 2, 1026}, {"FoBackDrawType", 1, 1028},
-                      {"FitStrDrawType", 1, 1030}, {"FiiListDraw", 1, 1034},   {"FiiStrDrawType", 2, 1045}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(std::string(row.key) + " " + std::to_string(row.choice));
-    const HtmlRadioGroup* group = RadioGroupOfButton(row.button);
-    ASSERT_NE(group, nullptr);
-    EXPECT_STREQ(group->key, row.key);
-    EXPECT_EQ(RadioButtonOfChoice(*group, row.choice), row.button);
-    EXPECT_EQ(ChoiceOfRadioButton(*group, row.button), row.choice);
-  }
-  const HtmlRadioGroup& list_draw = *RadioGroupOfButton(1032);
-  EXPECT_EQ(RadioButtonOfChoice(list_draw, 2), 0) << "two-button groups end at choice 1";
-  EXPECT_EQ(RadioButtonOfChoice(list_draw, -1), 0);
-  EXPECT_EQ(ChoiceOfRadioButton(list_draw, 0), -1) << "no checked button";
-  EXPECT_EQ(ChoiceOfRadioButton(list_draw, 1024), -1) << "a button of another group";
-  EXPECT_EQ(RadioGroupOfButton(1033), nullptr);
-  EXPECT_EQ(RadioGroupOfButton(0), nullptr);
-}
-
 // A group left without a checked button (the file held 7) keeps its stored key; the others are written
 // and read back as they were stored.
 TEST_F(HtmlOptionGroupsTest, StoreKeepsTheKeyOfAGroupWithoutCheckedButton) {

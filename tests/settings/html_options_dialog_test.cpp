@@ -172,22 +172,10 @@ TEST_F(HtmlOptionsDialogTest, ImageAndColourChoosers) {
   EXPECT_EQ(dialog.CurrentOptions().FiiBackColor2, 0x00ff00u);
   EXPECT_EQ(CustomColorsOf(ColorChooserOwner::kHtmlOptions)[15], 0x010203u);
   EXPECT_EQ(CustomColorsOf(ColorChooserOwner::kSettingsDialog)[15], 0u);
-  SetColorChooserForTesting([](uint32_t, CustomColors&) { return std::nullopt; });
-  Click(dialog, 1004);
-  EXPECT_EQ(Swatch(dialog, 1042), 0x00ff00u) << "cancel gives the last chosen colour";
   Click(dialog, 1028);
   Click(dialog, 1);
   EXPECT_NE(ReadWholeFile(target_).find("background=\"back.jpg\""), std::string::npos)
       << "the page, with the bare image name, still goes to the target";
-}
-
-TEST_F(HtmlOptionsDialogTest, FailedSaveIsReturnedAndClosesTheDialog) {
-  HtmlOptionsDialog dialog(nullptr, dir_.path() + "/missing/list.htm", choose_image_);
-  Click(dialog, 1);
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  ASSERT_TRUE(dialog.saveResult());
-  EXPECT_FALSE(dialog.saveResult()->ok);
-  EXPECT_EQ(dialog.saveResult()->path, dir_.path() + "/missing/list.htm");
 }
 
 }  // namespace

@@ -25,29 +25,7 @@ class SettingsDialogValuesTest : public testing::Test {
   const std::vector<std::string> faces_ = {"IPAGothic", gothic_, "IPAMincho"};
 };
 
-// The program runs with ListClear and SizeInfo off when the keys are missing, but the dialog reads every
-// box with default 1, so OK switches both on.
-TEST_F(SettingsDialogValuesTest, MissingKeysOpenCheckedAndOkSwitchesListClearAndSizeInfoOn) {
-  UseFile("[Customize]\r\nDirPath=0\r\nVolLabel=2\r\n");
-  ASSERT_EQ(Settings().ListClear + Settings().SizeInfo, 0);
-  SettingsDialogValues values = ReadSettingsDialogValues(faces_);
-  for (size_t i = 0; i < kSettingsCheckBoxes.size(); ++i) {
-    SCOPED_TRACE(kSettingsCheckBoxes[i].key);
-    const int id = kSettingsCheckBoxes[i].id;
-    EXPECT_EQ(values.checked[i], id != 1033 && id != 1034) << "only a value of 1 checks a box";
-  }
-  EXPECT_EQ(values.MainFontType, gothic_);
-  EXPECT_EQ(values.MainFontSize + values.ListFontSize, "1212");
-  EXPECT_EQ(values.MainColor | values.ListFoColor, 0u);
-  EXPECT_EQ(values.ListBkColor, 0xffffffu);
-
-  ASSERT_TRUE(StoreSettingsDialog(values));
-  EXPECT_EQ(Settings().ListClear, 1);
-  EXPECT_EQ(Settings().SizeInfo, 1);
-  EXPECT_EQ(Key(kCustomize, "ListClear") + Key(kCustomize, "SizeInfo") + Key(kCustomize, "VolLabel"), "110");
-}
-
-// Reset then OK on an empty file: every key in its designed order, exactly six boxes on, the default
+// Reset then OK on an empty file: every key in the order OK writes it, exactly six boxes on, the default
 // face and size 12, and the folder and colours as they were.
 TEST_F(SettingsDialogValuesTest, ResetThenOkWritesEveryKeyInOrder) {
   UseFile("");
@@ -85,21 +63,6 @@ TEST_F(SettingsDialogValuesTest, ResetKeepsTheFacesWhenTheDefaultFaceIsNotListed
   ASSERT_TRUE(StoreSettingsDialog(values));
   EXPECT_EQ(Key(kWindowFonts, "ListFontType"), "");
   EXPECT_EQ(Settings().ListFontType, "");
-}
-
-// Size edits are read through four-byte fields: four digits keep three ("012" reads as octal 10 later).
-TEST_F(SettingsDialogValuesTest, SizesKeepAtMostThreeCharacters) {
-  UseFile("");
-  SettingsDialogValues values = ReadSettingsDialogValues(faces_);
-  values.MainFontSize = "0123";
-  values.ListFontSize = "";
-  values.AutoScan = std::string(300, 'a');
-  ASSERT_TRUE(StoreSettingsDialog(values));
-  EXPECT_EQ(Key(kWindowFonts, "MainFontSize"), "012");
-  EXPECT_EQ(Key(kWindowFonts, "ListFontSize"), "");
-  EXPECT_EQ(Settings().MainFontSize, "012");
-  EXPECT_EQ(Settings().AutoScan.size(), 255u);
-  EXPECT_EQ(Key(kCustomize, "AutoScan").size(), 255u);
 }
 
 TEST(JapaneseFaceList, EachStorableFaceOnceInPlatformOrder) {
