@@ -156,10 +156,9 @@ void HtmlOptionsDialog::InitHtmlOptions() {
   DialogControl<QLineEdit>(this, 1037)->setText(ToQString(stored.FoFontSize));
   DialogControl<QLineEdit>(this, 1038)->setText(ToQString(stored.FiiFontSize));
   for (const HtmlRadioGroup& group : kHtmlRadioGroups) {
+    const int checked = RadioButtonOfChoice(group, stored.*group.choice);
     for (int id : group.button_ids) {
-      if (id != 0)
-        DialogControl<QRadioButton>(this, id)->setChecked(RadioButtonOfChoice(group, stored.*group.choice) ==
-                                                          id);
+      if (id != 0) DialogControl<QRadioButton>(this, id)->setChecked(id == checked);
     }
   }
   colors_ = stored;
