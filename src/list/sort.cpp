@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "list/cell_compare.h"
 #include "list/columns.h"
@@ -40,9 +42,29 @@ bool HoldsNumbers(int column_no) {
   }
 }
 
-// The cell as a 256-byte reader sees it, without copying: the comparator runs n log n times.
+// The sort column's texts during SortByColumn, side by side in one block: the comparator runs n log n
+// times, and reading each row's cell through the store would chase pointers to a different place each
+// time, which makes a sort of 100,000 rows several times slower.
+struct ColumnTexts {
+  int position = -1;
+  std::string bytes;
+  std::vector<size_t> ends;  // by row: where the row's text ends in bytes
+};
+
+const ColumnTexts* g_column_texts = nullptr;
+
+std::string_view CellText(int row, int position) {
+  const ColumnTexts* texts = g_column_texts;
+  if (!texts || texts->position != position || row < 0 || static_cast<size_t>(row) >= texts->ends.size()) {
+    return ListCellView(row, position);
+  }
+  const size_t start = row == 0 ? 0 : texts->ends[row - 1];
+  return std::string_view(texts->bytes).substr(start, texts->ends[row] - start);
+}
+
+// The cell as a 256-byte reader sees it, without copying.
 std::string_view SortText(int32_t key, int position) {
-  std::string_view text = ListCellView(ListFindRowByKey(key), position).substr(0, 255);
+  std::string_view text = CellText(ListFindRowByKey(key), position).substr(0, 255);
   if (position == 0 && State().file_name_mode == kSortExtension) {
     text.remove_prefix(text.size() - std::min<size_t>(text.size(), 3));
   }
@@ -81,7 +103,16 @@ int CompareRows(int32_t key1, int32_t key2, int position) {
 void SortByColumn(int position) {
   if (!IsPosition(position)) return;
   FlipSortDirection(position);
+  ColumnTexts texts;
+  texts.position = position;
+  texts.ends.reserve(ListRowCount());
+  for (int row = 0; row < ListRowCount(); ++row) {
+    texts.bytes += ListCellView(row, position).substr(0, 255);
+    texts.ends.push_back(texts.bytes.size());
+  }
+  g_column_texts = &texts;
   ListSort(CompareRows, position);
+  g_column_texts = nullptr;
 }
 
 void ResetSortStateForTesting() {
