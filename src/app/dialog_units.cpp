@@ -1,8 +1,14 @@
 #include "app/dialog_units.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 QFont DialogTemplateFont() {
   QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -13,6 +19,32 @@ QFont DialogTemplateFont() {
 namespace {
 
 const QString kAlphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+constexpr char kTemplateRect[] = "template_rect";
+
+// The text as drawn: a single "&" marks the mnemonic and is not shown, "&&" shows one "&".
+QString ShownText(const QString& text) {
+  QString shown;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == u'&' && i + 1 < text.size()) ++i;
+    shown += text[i];
+  }
+  return shown;
+}
+
+// Pixels across the control needs to show its template text whole; 0 for a control without one.
+int TextWidthNeeded(const QWidget* control, const QFontMetrics& metrics) {
+  const int margin = 2 * metrics.averageCharWidth();
+  if (const auto* label = qobject_cast<const QLabel*>(control))
+    return metrics.horizontalAdvance(label->buddy() ? ShownText(label->text()) : label->text());
+  if (const auto* group = qobject_cast<const QGroupBox*>(control))
+    return metrics.horizontalAdvance(ShownText(group->title())) + margin;
+  if (const auto* button = qobject_cast<const QPushButton*>(control))
+    return metrics.horizontalAdvance(ShownText(button->text())) + margin;
+  if (const auto* button = qobject_cast<const QAbstractButton*>(control)) return button->sizeHint().width();
+  if (const auto* list = qobject_cast<const QComboBox*>(control); list && !list->isEditable())
+    return list->sizeHint().width();
+  return 0;
+}
 
 }  // namespace
 
@@ -28,6 +60,7 @@ DialogUnits::DialogUnits(QDialog* dialog, int width, int height) {
 
 void DialogUnits::Place(QWidget* control, int id, int x, int y, int width, int height) const {
   if (id != 0) control->setObjectName(QString::number(id));
+  control->setProperty(kTemplateRect, QRect(x, y, width, height));
   control->setGeometry(X(x), Y(y), X(width), Y(height));
 }
 
@@ -37,6 +70,29 @@ int DialogUnits::X(int units) const {
 
 int DialogUnits::Y(int units) const {
   return (units * char_height_ + 4) / 8;
+}
+
+void FitTemplateTexts(QDialog* dialog, int width, int height, std::initializer_list<int> filled_ids) {
+  const QFontMetrics metrics(dialog->font());
+  const QList<QWidget*> controls = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  // Pixels per four horizontal units, as the constructor measures them, widened where a text needs it.
+  double char_width = metrics.horizontalAdvance(kAlphabet) / static_cast<double>(kAlphabet.size());
+  for (const QWidget* control : controls) {
+    const QRect rect = control->property(kTemplateRect).toRect();
+    bool ok = false;
+    const int id = control->objectName().toInt(&ok);
+    if (rect.width() <= 0 || (ok && std::find(filled_ids.begin(), filled_ids.end(), id) != filled_ids.end()))
+      continue;
+    char_width = std::max(char_width, TextWidthNeeded(control, metrics) * 4.0 / rect.width());
+  }
+  const auto x = [char_width](int units) { return static_cast<int>(std::lround(units * char_width / 4)); };
+  const auto y = [&metrics](int units) { return (units * metrics.height() + 4) / 8; };
+  for (QWidget* control : controls) {
+    const QRect rect = control->property(kTemplateRect).toRect();
+    if (rect.isNull()) continue;
+    control->setGeometry(x(rect.x()), y(rect.y()), x(rect.width()), y(rect.height()));
+  }
+  dialog->setFixedSize(x(width), y(height));
 }
 
 QWidget* CreateTemplateGroupBox(const QString& title, QWidget* dialog) {

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 
 class QDialog;
 
@@ -27,6 +28,14 @@ class DialogUnits {
   int alphabet_width_;
   int char_height_;
 };
+
+// Lays the dialog out again after every Place call, with the horizontal unit widened for the whole
+// dialog alike until each template text fits its rectangle: labels, push, radio and check buttons, group
+// box titles and the items of drop-down lists (a substitute face may draw Japanese wider than the
+// designed one). Controls whose ids
+// are listed show texts filled in at run time and do not count. The client size becomes width x height
+// units of the widened unit.
+void FitTemplateTexts(QDialog* dialog, int width, int height, std::initializer_list<int> filled_ids = {});
 
 // A group box of a template: its frame line runs through the middle of its title, so the title takes no
 // room from the controls inside.
