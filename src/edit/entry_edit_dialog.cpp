@@ -1,0 +1,148 @@
+#include "edit/entry_edit_dialog.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/control_text.h"
+#include "app/dialog_units.h"
+#include "app/main_window.h"
+#include "app/qt_text.h"
+#include "app/window_geometry.h"
+#include "edit/entry_edit.h"
+#include "list/list_model.h"
+
+namespace {
+
+constexpr size_t kFieldBytes = 255;
+
+// A label of the template (id 0) or a text the dialog fills in (its id).
+QLabel* AddLabel(QDialog* dialog, const DialogUnits& units, const QString& text, int id, int x, int y,
+                 int width, int height) {
+  auto* label = new QLabel(text, dialog);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  units.Place(label, id, x, y, width, height);
+  return label;
+}
+
+QPushButton* AddButton(QDialog* dialog, const DialogUnits& units, const QString& text, int id, int x) {
+  auto* button = new QPushButton(text, dialog);
+  button->setAutoDefault(false);
+  units.Place(button, id, x, 145, 50, 14);
+  QObject::connect(button, &QPushButton::clicked, dialog, [dialog, id] { EntryEditCommand(dialog, id); });
+  return button;
+}
+
+// A hidden column's control is disabled and left empty.
+void ShowField(QLineEdit* edit, const std::optional<std::string>& field) {
+  edit->setEnabled(field.has_value());
+  edit->setText(field ? ToQString(*field) : QString());
+}
+
+std::optional<std::string> FieldOf(QWidget* control, const QString& text) {
+  if (!control->isEnabled()) return std::nullopt;
+  return ControlText(text, kFieldBytes);
+}
+
+}  // namespace
+
+EntryEditDialog::EntryEditDialog(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint) {
+  setObjectName("DIALOG2");
+  setWindowTitle(QStringLiteral("****のｴﾃﾞｨｯﾄ"));
+  const DialogUnits units(this, 214, 165);
+
+  units.Place(CreateTemplateGroupBox(QStringLiteral("Defult Movie Info"), this), 0, 5, 5, 200, 70);
+  AddLabel(this, units, QStringLiteral("ﾌｧｲﾙ名"), 0, 15, 20, 24, 8);
+  AddLabel(this, units, QStringLiteral("NonFileName"), 1019, 50, 20, 151, 10);
+  AddLabel(this, units, QStringLiteral("ﾌｫﾙﾀﾞﾊﾟｽ"), 0, 15, 30, 29, 8);
+  AddLabel(this, units, QStringLiteral("C:\\"), 1020, 50, 30, 151, 8);
+  AddLabel(this, units, QStringLiteral("ﾌｧｲﾙｻｲｽﾞ"), 0, 15, 40, 32, 8);
+  AddLabel(this, units, QStringLiteral("999,999KB/999MB"), 1021, 50, 40, 100, 10);
+  AddLabel(this, units, QStringLiteral("動画情報1"), 0, 15, 50, 32, 8);
+  AddLabel(this, units, QStringLiteral("MPEG4 V3(280kbit) MP3(56kbit/22khz)"), 1022, 50, 50, 150, 10);
+  AddLabel(this, units, QStringLiteral("動画情報2"), 0, 15, 60, 32, 8);
+  AddLabel(this, units, QStringLiteral("Rezolution 320x240 Frame 15fps Time 23:36"), 1023, 50, 60, 150, 10);
+
+  units.Place(CreateTemplateGroupBox(QStringLiteral("User Edit Movie Info"), this), 0, 5, 80, 200, 60);
+  AddLabel(this, units, QStringLiteral("タイトル"), 0, 10, 92, 23, 8);
+  units.Place(new QLineEdit(this), 1000, 40, 90, 160, 12);
+  AddLabel(this, units, QStringLiteral("製作者名"), 0, 10, 107, 28, 8);
+  units.Place(new QLineEdit(this), 1001, 40, 105, 60, 13);
+  AddLabel(this, units, QStringLiteral("ジャンル"), 0, 106, 106, 26, 8);
+  auto* genre = new QComboBox(this);
+  genre->setEditable(true);
+  genre->setInsertPolicy(QComboBox::NoInsert);
+  genre->setMaxVisibleItems(11);
+  // The template height (84) is that of the dropped list; the closed box is as tall as the edits.
+  units.Place(genre, 1002, 135, 105, 65, 13);
+  AddLabel(this, units, QStringLiteral("コメント"), 0, 11, 121, 22, 8);
+  units.Place(new QLineEdit(this), 1009, 40, 120, 160, 12);
+
+  AddButton(this, units, QStringLiteral("OK"), 1, 100)->setDefault(true);
+  AddButton(this, units, QStringLiteral("ｷｬﾝｾﾙ"), 2, 155);
+  AddButton(this, units, QStringLiteral("情報削除"), 3, 5);
+  FitTemplateTexts(this, 214, 165, {1019, 1020, 1021, 1022, 1023});
+}
+
+void InitEntryEditDialog(QDialog* dialog, int row) {
+  const EntryEditFacts facts = MakeEntryEditFacts(row);
+  dialog->setWindowTitle(ToQString(facts.caption));
+  DialogControl<QLabel>(dialog, 1019)->setText(ToQString(facts.file_name));
+  DialogControl<QLabel>(dialog, 1020)->setText(ToQString(facts.folder));
+  DialogControl<QLabel>(dialog, 1021)->setText(ToQString(facts.size_line));
+  DialogControl<QLabel>(dialog, 1022)->setText(ToQString(facts.format_line));
+  DialogControl<QLabel>(dialog, 1023)->setText(ToQString(facts.picture_line));
+
+  const EntryEditFields fields = InitialEntryEditFields(row);
+  ShowField(DialogControl<QLineEdit>(dialog, 1000), fields.title);
+  ShowField(DialogControl<QLineEdit>(dialog, 1001), fields.creator);
+  ShowField(DialogControl<QLineEdit>(dialog, 1009), fields.comment);
+  auto* genre = DialogControl<QComboBox>(dialog, 1002);
+  genre->clear();
+  genre->setEnabled(fields.genre.has_value());
+  if (!fields.genre) return;
+  for (const std::string& item : GenreItems()) genre->addItem(ToQString(item));
+  genre->setEditText(ToQString(*fields.genre));
+}
+
+void EntryEditCommand(QDialog* dialog, int command) {
+  auto* genre = DialogControl<QComboBox>(dialog, 1002);
+  switch (command) {
+    case 1: {
+      const int row = ListNextSelected(-1);
+      if (row >= 0) {
+        const EntryEditFields fields{
+            FieldOf(DialogControl<QLineEdit>(dialog, 1000), DialogControl<QLineEdit>(dialog, 1000)->text()),
+            FieldOf(genre, genre->currentText()),
+            FieldOf(DialogControl<QLineEdit>(dialog, 1001), DialogControl<QLineEdit>(dialog, 1001)->text()),
+            FieldOf(DialogControl<QLineEdit>(dialog, 1009), DialogControl<QLineEdit>(dialog, 1009)->text()),
+        };
+        StoreEntryEditFields(row, fields);
+      }
+      dialog->accept();
+      break;
+    }
+    case 2:
+      dialog->reject();
+      break;
+    case 3:
+      for (int id : {1000, 1001, 1009}) DialogControl<QLineEdit>(dialog, id)->clear();
+      genre->setEditText(QString());
+      break;
+    default:
+      break;
+  }
+}
+
+void OpenEntryEditDialog() {
+  const int row = ListNextSelected(-1);
+  if (row < 0) return;
+  EntryEditDialog dialog(MainWin());
+  CentreOverMainWindow(&dialog);
+  InitEntryEditDialog(&dialog, row);
+  dialog.exec();
+}
