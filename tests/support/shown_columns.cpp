@@ -12,3 +12,15 @@ void ShowOnlyColumns(std::initializer_list<ColumnNo> optional_columns) {
   ListResetForTesting();
   UseColumns(MakeColumnState(flags, widths));
 }
+
+std::string ShownColumnsIni(std::initializer_list<ColumnNo> optional_columns) {
+  std::string ini = "[Customize]\r\n";
+  for (int column_no = 0; column_no < kColumnCount; ++column_no) {
+    const char* key = ColumnTable(column_no).visibility_key;
+    if (!key) continue;
+    bool shown = false;
+    for (ColumnNo shown_no : optional_columns) shown = shown || shown_no == column_no;
+    ini += std::string(key) + (shown ? "=1\r\n" : "=0\r\n");
+  }
+  return ini;
+}

@@ -1,0 +1,136 @@
+#include "edit/find_dialog.h"
+
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+#include "app/control_text.h"
+#include "app/dialog_units.h"
+#include "app/main_window.h"
+#include "app/menu_state.h"
+#include "app/prompts.h"
+#include "app/qt_text.h"
+#include "app/window_geometry.h"
+#include "res/command_ids.h"
+
+namespace {
+
+constexpr size_t kSearchTextBytes = 255;
+constexpr size_t kCategoryBytes = 63;
+
+QPushButton* AddButton(QDialog* dialog, const DialogUnits& units, const QString& text, int id, int y) {
+  auto* button = new QPushButton(text, dialog);
+  button->setAutoDefault(false);
+  units.Place(button, id, 222, y, 50, 14);
+  return button;
+}
+
+QLabel* AddLabel(QDialog* dialog, const DialogUnits& units, const QString& text, QWidget* buddy, int y,
+                 int width) {
+  auto* label = new QLabel(text, dialog);
+  label->setBuddy(buddy);
+  units.Place(label, 0, 5, y, width, 8);
+  return label;
+}
+
+QRadioButton* AddRadio(QDialog* dialog, const DialogUnits& units, const QString& text, int id, int x) {
+  auto* radio = new QRadioButton(text, dialog);
+  units.Place(radio, id, x, 35, 39, 10);
+  return radio;
+}
+
+void ScrollToCurrent(int row) {
+  if (!MainWin() || !MainWin()->listView()) return;
+  QTableView* view = MainWin()->listView();
+  const QModelIndex index = view->model()->index(row, 0);
+  view->scrollTo(index);
+  view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+}
+
+}  // namespace
+
+FindDialog::FindDialog(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint) {
+  setObjectName("LISTFIND");
+  setWindowTitle(QStringLiteral("検索"));
+  const DialogUnits units(this, 279, 67);
+
+  auto* start = AddButton(this, units, QStringLiteral("検索開始"), 1, 5);
+  start->setDefault(true);
+  auto* cancel = AddButton(this, units, QStringLiteral("ｷｬﾝｾﾙ"), 2, 22);
+  auto* text = new QLineEdit(this);
+  units.Place(text, 1000, 65, 5, 154, 14);
+  auto* category = new QComboBox(this);
+  // The template height (84) is that of the dropped list.
+  units.Place(category, 1002, 65, 23, 55, 14);
+  AddLabel(this, units, QStringLiteral("検索する文字列(&N)"), text, 9, 57);
+  AddLabel(this, units, QStringLiteral("検索するｶﾃｺﾞﾘ(&C)"), category, 25, 53);
+  units.Place(CreateTemplateGroupBox(QStringLiteral("検索する方向"), this), 0, 125, 25, 90, 25);
+  // The radio buttons belong to the dialog, as in the template, so their rectangles are the dialog's.
+  AddRadio(this, units, QStringLiteral("上へ(&U)"), 1024, 130);
+  AddRadio(this, units, QStringLiteral("下へ(&D)"), 1025, 175)->setChecked(true);
+  for (const std::string& name : FindCategoryNames()) category->addItem(ToQString(name));
+  FitTemplateTexts(this, 279, 67);
+
+  category->setCurrentIndex(0);
+  text->setFocus();
+  FindReq().text.clear();
+  FindReq().category.clear();
+
+  connect(start, &QPushButton::clicked, this, &FindDialog::startSearch);
+  connect(cancel, &QPushButton::clicked, this, &FindDialog::reject);
+}
+
+void FindDialog::reject() {
+  ApplyMenuStateCode(kCmdFindNext, kMenuGreyed);
+  QDialog::reject();
+}
+
+void FindDialog::startSearch() {
+  const std::string text = ControlText(findChild<QLineEdit*>("1000")->text(), kSearchTextBytes);
+  const std::string category = ControlText(findChild<QComboBox*>("1002")->currentText(), kCategoryBytes);
+  if (text.empty()) {
+    MessageBoxRequest request;
+    request.icon = QMessageBox::Critical;
+    request.caption = QStringLiteral("検索");
+    request.text = QStringLiteral("検索する単語を入力して下さい");
+    RunMessageBox(request);
+    return;
+  }
+  FindRequest& stored = FindReq();
+  stored.text = text;
+  stored.category = category;
+  stored.direction = findChild<QRadioButton*>("1024")->isChecked() ? kFindUp : kFindDown;
+  FindAndShow(stored, false);
+  accept();
+}
+
+void FindAndShow(const FindRequest& request, bool repeat) {
+  const FindResult result = FindInList(request.text, request.category, request.direction, repeat);
+  if (result.row < 0) {
+    MessageBoxRequest message;
+    message.icon = QMessageBox::Information;
+    message.caption = ToQString(FindEndCaption());
+    message.text = ToQString(result.message);
+    RunMessageBox(message);
+    ApplyMenuStateCode(kCmdFindNext, kMenuGreyed);
+    return;
+  }
+  ApplyMenuStateCode(kCmdFindNext, kMenuEnable);
+  ScrollToCurrent(result.row);
+}
+
+void OpenFindDialog() {
+  FindDialog dialog(MainWin());
+  CentreOverMainWindow(&dialog);
+  dialog.exec();
+}
+
+void FindNext() {
+  FindAndShow(FindReq(), true);
+}
