@@ -1,0 +1,138 @@
+#include "scan/playback_check_dialog.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "app/choosers.h"
+#include "app/dialog_units.h"
+#include "app/main_window.h"
+#include "app/prompts.h"
+#include "app/qt_text.h"
+#include "app/window_geometry.h"
+#include "app/window_state.h"
+#include "list/list_model.h"
+#include "settings/settings.h"
+
+namespace {
+
+// The dialog's size in dialog units, and the band below the check list that holds the buttons.
+constexpr int kDialogWidth = 300;
+constexpr int kDialogHeight = 180;
+constexpr int kButtonBand = 32;
+
+// A button in the band below the check list, x units from the left.
+QPushButton* AddButton(QDialog* dialog, const DialogUnits& units, const QString& text, int id, int x) {
+  auto* button = new QPushButton(text, dialog);
+  button->setAutoDefault(false);
+  units.Place(button, id, x, kDialogHeight - 22, 50, 14);
+  return button;
+}
+
+}  // namespace
+
+PlaybackCheckDialog::PlaybackCheckDialog(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint) {
+  setObjectName("MVCHECK");
+  setWindowTitle(QStringLiteral("動画再生適性ﾃｽﾄ"));
+  const DialogUnits units(this, kDialogWidth, kDialogHeight);
+  auto* start = AddButton(this, units, QStringLiteral("ﾁｪｯｸ開始"), 1, kDialogWidth - 165);
+  start->setDefault(true);
+  auto* log = AddButton(this, units, QStringLiteral("ﾛｸﾞ出力"), 3, kDialogWidth - 110);
+  log->setEnabled(false);
+  auto* close = AddButton(this, units, QStringLiteral("終了"), 2, kDialogWidth - 55);
+  FitTemplateTexts(this, kDialogWidth, kDialogHeight);
+
+  list_ = new QTreeWidget(this);
+  list_->setObjectName("100");
+  list_->setFont(ListFont());
+  list_->setRootIsDecorated(false);
+  list_->setUniformRowHeights(true);
+  list_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  // The selection stays visible while the buttons have the focus.
+  QPalette palette = list_->palette();
+  palette.setBrush(QPalette::Inactive, QPalette::Highlight,
+                   palette.brush(QPalette::Active, QPalette::Highlight));
+  palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                   palette.brush(QPalette::Active, QPalette::HighlightedText));
+  list_->setPalette(palette);
+
+  QStringList headers;
+  for (const std::string& header : CheckListHeaders()) headers << ToQString(header);
+  list_->setHeaderLabels(headers);
+  list_->headerItem()->setTextAlignment(1, Qt::AlignCenter);
+  list_->headerItem()->setTextAlignment(2, Qt::AlignCenter);
+  QHeaderView* header = list_->header();
+  header->setSectionsClickable(true);
+  header->setSectionsMovable(false);
+  header->setStretchLastSection(false);
+  const int mark_width = CheckMarkColumnWidth(Settings().ListFontSize);
+  const int widths[] = {200, mark_width, mark_width, 90, 100};
+  int columns_width = 0;
+  for (int column = 0; column < 5; ++column) {
+    header->resizeSection(column, widths[column]);
+    columns_width += widths[column];
+  }
+  connect(header, &QHeaderView::sectionClicked, this, &PlaybackCheckDialog::sortByColumn);
+
+  // Wide enough for the five columns and a vertical scroll bar; the buttons keep to the right edge.
+  const int scroll_bar = list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int grown = std::max(width(), columns_width + 2 * list_->frameWidth() + scroll_bar) - width();
+  setFixedSize(width() + grown, height());
+  for (QPushButton* button : {start, log, close}) {
+    button->move(button->x() + grown, height() - kButtonBand + (kButtonBand - button->height()) / 2);
+  }
+  list_->setGeometry(0, 0, width(), height() - kButtonBand);
+
+  connect(start, &QPushButton::clicked, this, &PlaybackCheckDialog::startCheck);
+  connect(log, &QPushButton::clicked, this, &PlaybackCheckDialog::writeLog);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void PlaybackCheckDialog::startCheck() {
+  for (int row = 0, count = ListRowCount(); row < count; ++row) rows_.push_back(CheckListRow(row));
+  showRows();
+  findChild<QPushButton*>("3")->setEnabled(true);
+  findChild<QPushButton*>("1")->setEnabled(false);
+}
+
+void PlaybackCheckDialog::sortByColumn(int column) {
+  SortCheckRows(rows_, column);
+  showRows();
+}
+
+void PlaybackCheckDialog::showRows() {
+  list_->clear();
+  QList<QTreeWidgetItem*> items;
+  for (const CheckRow& row : rows_) {
+    QStringList texts;
+    for (const std::string& text : row) texts << ToQString(text);
+    auto* item = new QTreeWidgetItem(texts);
+    item->setTextAlignment(1, Qt::AlignCenter);
+    item->setTextAlignment(2, Qt::AlignCenter);
+    items << item;
+  }
+  list_->addTopLevelItems(items);
+}
+
+void PlaybackCheckDialog::writeLog() {
+  if (ChooseLogFile() != 0) return;
+  const std::string path = ChooserPath();
+  const WriteResult written = WriteCheckLog(path, rows_);
+  if (written.ok) return;
+  MessageBoxRequest request;
+  request.icon = QMessageBox::Warning;
+  request.caption = QStringLiteral("ﾛｸﾞ出力失敗");
+  request.text = QStringLiteral("ﾛｸﾞﾌｧｲﾙを作成できませんでした\n%1").arg(QString::fromStdString(path));
+  RunMessageBox(request);
+}
+
+void OpenPlaybackCheckDialog() {
+  PlaybackCheckDialog dialog(MainWin());
+  CentreOverMainWindow(&dialog);
+  dialog.exec();
+}

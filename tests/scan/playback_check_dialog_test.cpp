@@ -1,0 +1,112 @@
+#include "scan/playback_check_dialog.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "app/choosers.h"
+#include "app/prompts.h"
+#include "app/window_fixture.h"
+#include "platform/cp932.h"
+#include "support/riff_builder.h"
+#include "support/shown_columns.h"
+
+namespace {
+
+class PlaybackCheckDialogTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    ChooserPath().clear();
+    SetPromptHandlersForTesting({[this](const FileChooserRequest& request) {
+                                   chooser_titles_ << request.title;
+                                   return log_answer_;
+                                 },
+                                 nullptr,
+                                 [this](const MessageBoxRequest& request) {
+                                   messages_.push_back(request);
+                                   return QMessageBox::Ok;
+                                 }});
+    StartWindow(ShownColumnsIni({kColFolder}) + "[WindowFonts]\r\nListFontSize=16\r\n");
+  }
+  void TearDown() override {
+    SetPromptHandlersForTesting({});
+    WindowTest::TearDown();
+  }
+
+  // A row for a file in the test's folder, which need not exist.
+  void AddFile(const std::string& name, const std::string& bytes = "") {
+    if (!bytes.empty()) files_.Write(name, bytes);
+    const int row = ListRowCount();
+    ListInsertRow(row, row, name);
+    ListSetCell(row, ColumnPosition(kColFolder), files_.path());
+  }
+  static QPushButton* Button(PlaybackCheckDialog& dialog, const char* id) {
+    return dialog.findChild<QPushButton*>(id);
+  }
+  static QStringList Column(PlaybackCheckDialog& dialog, int column) {
+    QTreeWidget* list = dialog.findChild<QTreeWidget*>("100");
+    QStringList texts;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(column);
+    return texts;
+  }
+
+  TempDir files_;
+  QStringList chooser_titles_;
+  QString log_answer_;
+  std::vector<MessageBoxRequest> messages_;
+};
+
+TEST_F(PlaybackCheckDialogTest, EmptyListChecksOnce) {
+  PlaybackCheckDialog dialog(window_.get());
+  QTreeWidget* list = dialog.findChild<QTreeWidget*>("100");
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("ﾌｧｲﾙ名"));
+  EXPECT_EQ(list->headerItem()->text(4), QStringLiteral("音声Codec"));
+  const int widths[] = {200, 39, 39, 90, 100};
+  for (int column = 0; column < 5; ++column) EXPECT_EQ(list->header()->sectionSize(column), widths[column]);
+  EXPECT_EQ(dialog.height() - list->geometry().bottom() - 1, 32);
+  EXPECT_FALSE(Button(dialog, "3")->isEnabled());
+  Button(dialog, "1")->click();
+  EXPECT_EQ(list->topLevelItemCount(), 0);
+  EXPECT_FALSE(Button(dialog, "1")->isEnabled());
+  EXPECT_TRUE(Button(dialog, "3")->isEnabled());
+}
+
+TEST_F(PlaybackCheckDialogTest, MarksSortAndLog) {
+  AddFile("missing.avi");
+  AddFile("b.wav", WaveFile(WaveFormatSpec{}, 64));
+  AviSpec avi;
+  avi.handler = "MP43";
+  AddFile("a.avi", AviFile(avi));  // MPEG-4 V3 video, PCM audio
+  PlaybackCheckDialog dialog(window_.get());
+  Button(dialog, "1")->click();
+  EXPECT_EQ(Column(dialog, 1), (QStringList{QStringLiteral("○"), QStringLiteral("　"), QStringLiteral("○")}));
+  EXPECT_EQ(Column(dialog, 2), (QStringList{QStringLiteral("○"), QStringLiteral("○"), QStringLiteral("○")}));
+  EXPECT_EQ(Column(dialog, 3), (QStringList{QString(), QString(), QStringLiteral("MPEG4 V3")}));
+
+  dialog.findChild<QTreeWidget*>("100")->header()->sectionClicked(0);
+  EXPECT_EQ(Column(dialog, 0), (QStringList{"a.avi", "b.wav", "missing.avi"}));
+
+  TempDir out;
+  log_answer_ = QString::fromStdString(out.path() + "/check.txt");
+  Button(dialog, "3")->click();
+  EXPECT_EQ(chooser_titles_, QStringList{QStringLiteral("名前をつけて保存")});
+  EXPECT_EQ(ReadWholeFile(out.path() + "/check.txt"),
+            Utf8ToCp932("ファイル名  映像 音声 映像codec 音声codec\r\n"
+                        "a.avi        ○   ○  MPEG4 V3  PCM\r\n"
+                        "b.wav        　   ○            PCM\r\n"
+                        "missing.avi  ○   ○            \r\n"));
+  EXPECT_TRUE(messages_.empty());
+
+  // A cancelled chooser writes nothing; a log that cannot be created is reported.
+  log_answer_.clear();
+  Button(dialog, "3")->click();
+  EXPECT_TRUE(messages_.empty());
+  log_answer_ = QString::fromStdString(out.path() + "/no/such/folder/check.txt");
+  Button(dialog, "3")->click();
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].icon, QMessageBox::Warning);
+  EXPECT_TRUE(messages_[0].text.contains(log_answer_));
+}
+
+}  // namespace
