@@ -9,7 +9,10 @@
 #include "app/scan_commands.h"
 #include "app/toggle_commands.h"
 #include "app/version_dialog.h"
+#include "edit/entry_edit_dialog.h"
+#include "edit/find_dialog.h"
 #include "res/command_ids.h"
+#include "scan/playback_check_dialog.h"
 #include "settings/settings_dialog.h"
 
 void HandleCommand(int command) {
@@ -81,6 +84,18 @@ void HandleCommand(int command) {
       break;
     case kCmdPlayMovie:
       PlaySelectedMovie();
+      break;
+    case kCmdEditEntry:
+      OpenEntryEditDialog();
+      break;
+    case kCmdFind:
+      OpenFindDialog();
+      break;
+    case kCmdFindNext:
+      FindNext();
+      break;
+    case kCmdPlaybackCheck:
+      OpenPlaybackCheckDialog();
       break;
     default:
       break;
