@@ -133,6 +133,26 @@ void MainWindow::setListView(QTableView* view, ListTableModel* model) {
   setCentralWidget(view);
 }
 
+void MainWindow::setOuterGeometry(const QRect& outer) {
+  const QSize frame_extra = frameGeometry().size() - size();
+  move(outer.topLeft());
+  resize(outer.size() - frame_extra);
+  if (frame_extra.isNull()) unframed_outer_size_ = outer.size();
+}
+
+bool MainWindow::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (unframed_outer_size_ && isVisible()) {
+    const QSize frame_extra = frameGeometry().size() - size();
+    if (!frame_extra.isNull()) {
+      const QSize outer_size = *unframed_outer_size_;
+      unframed_outer_size_.reset();
+      resize(outer_size - frame_extra);
+    }
+  }
+  return handled;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (ReadMenuStateCode(kCmdSaveStateAtExit) == kMenuChecked) {
     MeasureWindow(this);

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,12 +39,17 @@ class MainWindow : public QMainWindow {
   ListTableModel* listModel() const { return list_model_; }
   QLabel* statusPart(int part) const { return status_parts_.at(part); }
   void setListView(QTableView* view, ListTableModel* model);
+  // Places the window so that its outer rectangle (frame included, as saved at exit) is outer. Until
+  // the window manager has framed the window its frame is unknown; the size is corrected once it is.
+  void setOuterGeometry(const QRect& outer);
+
   // Takes in the local files and folders of a drop (text/uri-list); other items are ignored.
   void takeDroppedData(const QMimeData& data);
   // Shows a CP932 text in status part 0 to 3.
   void showStatusText(int part, const std::string& text);
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -63,6 +69,7 @@ class MainWindow : public QMainWindow {
   ListTableModel* list_model_ = nullptr;
   std::array<QLabel*, 4> status_parts_{};
   QElapsedTimer progress_painted_;
+  std::optional<QSize> unframed_outer_size_;
 };
 
 // The one main window of the run; nullptr while there is none.

@@ -66,10 +66,7 @@ void PlaceMainWindow(MainWindow& window, QRect outer) {
       outer.moveCenter(primary->availableGeometry().center());
     }
   }
-  // Before the window is first shown it has no frame yet, and the outer size is the client size.
-  const QSize frame_extra = window.frameGeometry().size() - window.size();
-  window.move(outer.topLeft());
-  window.resize(outer.width() - frame_extra.width(), outer.height() - frame_extra.height());
+  window.setOuterGeometry(outer);
 }
 
 }  // namespace
