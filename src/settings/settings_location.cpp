@@ -19,7 +19,7 @@ std::string SettingsFileLocation(const std::string& executable_folder, const std
   std::error_code error;
   if (!executable_folder.empty() && fs::is_regular_file(beside_program, error))
     return beside_program.string();
-  // The base directory specification ignores a relative XDG_CONFIG_HOME.
+  // XDG base directory rules ignore a relative XDG_CONFIG_HOME.
   if (!xdg_config_home.empty() && xdg_config_home[0] == '/') {
     return (fs::path(xdg_config_home) / "tessaroll" / kSettingsFileName).string();
   }
