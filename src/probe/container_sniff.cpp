@@ -1,7 +1,8 @@
 #include "probe/container_sniff.h"
 
-#include <cstdio>
 #include <cstring>
+
+#include "probe/media_file.h"
 
 namespace {
 
@@ -17,12 +18,13 @@ bool ByteIs(const unsigned char* bytes, size_t available, size_t offset, unsigne
 }  // namespace
 
 ContainerType SniffContainer(const std::string& path) {
-  unsigned char head[8] = {};
-  size_t available = 0;
-  if (FILE* file = std::fopen(path.c_str(), "rb")) {
-    available = std::fread(head, 1, sizeof head, file);
-    std::fclose(file);
-  }
+  MediaFile file(path);
+  return SniffContainerBytes(file.Head());
+}
+
+ContainerType SniffContainerBytes(std::string_view first_bytes) {
+  const auto* head = reinterpret_cast<const unsigned char*>(first_bytes.data());
+  const size_t available = first_bytes.size();
   if (BytesAre(head, available, 0, "RIFF")) return kContainerRiff;
   if (BytesAre(head, available, 0, ".RMF")) return kContainerRealMedia;
   // Only the byte after the pack start code decides; the start code itself is not checked.

@@ -5,10 +5,22 @@
 #include "probe/mpeg_system_reader.h"
 #include "settings/settings.h"
 
-void ReadMpegSystem(const std::string& path) {
+namespace {
+
+MpegReadOptions OptionsFromSettings() {
   MpegReadOptions options;
   options.get_play_time = Settings().MPGTIME == 1;
   options.play_time_shown = Columns().shown[kColPlayTime] == 1;
   options.playing_length_ms = PlayingLengthMs;
-  ReadMpegSystemWith(path, options);
+  return options;
+}
+
+}  // namespace
+
+void ReadMpegSystem(const std::string& path) {
+  ReadMpegSystemWith(path, OptionsFromSettings());
+}
+
+void ReadMpegSystem(MediaFile& file, const std::string& path) {
+  ReadMpegSystemWith(file, path, OptionsFromSettings());
 }

@@ -43,14 +43,18 @@ int64_t PlayingSeconds(const std::string& path, const PlayingLengthService& play
 }  // namespace
 
 void ReadMpegSystemWith(const std::string& path, const MpegReadOptions& options) {
+  MediaFile file(path);
+  ReadMpegSystemWith(file, path, options);
+}
+
+void ReadMpegSystemWith(MediaFile& file, const std::string& path, const MpegReadOptions& options) {
   ClearMediaInfo();
+  if (!file.is_open()) return;
+  const uint64_t file_length = file.size();
   MpegSystemHeaders headers;
-  uint64_t file_length = 0;
   {
-    SequentialFileReader reader(path);
-    if (!reader.is_open()) return;
+    SequentialFileReader reader(file);
     headers = FindMpegSystemHeaders(reader);
-    file_length = reader.file_length();
   }
   MediaInfoRecord& info = MediaInfo();
   info.video_format = "MPEG1";

@@ -21,6 +21,8 @@
 #include <functional>
 #include <string>
 
+#include "probe/media_file.h"
+
 using PlayingLengthService = std::function<int64_t(const std::string& path)>;
 
 struct MpegReadOptions {
@@ -30,3 +32,5 @@ struct MpegReadOptions {
 };
 
 void ReadMpegSystemWith(const std::string& path, const MpegReadOptions& options);
+// The same on a file the caller has opened from path; the playing length service is given the path.
+void ReadMpegSystemWith(MediaFile& file, const std::string& path, const MpegReadOptions& options);

@@ -4,6 +4,8 @@
 
 #include "platform/decoder_query.h"
 
+class MediaFile;
+
 // Check results: a sum of these for AVI files, 6 or 7 for WAVE files, 0 in every other case and
 // whenever check mode is off.
 constexpr int kVideoDecoderMissing = 1;
@@ -17,4 +19,9 @@ constexpr int kWaveAudioMissing = 7;
 // Returns the check result. Never fails: an unreadable or unrecognised file leaves the record empty
 // and gives 0.
 int ProbeMediaFile(const std::string& path, bool check_mode,
+                   const DecoderQuery& decoders = InstalledDecoders());
+
+// The same on a file the caller has opened from path (probe/media_file.h), so a caller that reads the
+// file too opens it only once. The path is handed to services that open the file themselves.
+int ProbeMediaFile(MediaFile& file, const std::string& path, bool check_mode,
                    const DecoderQuery& decoders = InstalledDecoders());

@@ -141,7 +141,12 @@ int ReadWave(RiffReader& reader, const RiffChunk& riff, bool check_mode, const D
 }  // namespace
 
 int ReadRiffMedia(const std::string& path, bool check_mode, const DecoderQuery& decoders) {
-  RiffReader reader(path);
+  MediaFile file(path);
+  return ReadRiffMedia(file, check_mode, decoders);
+}
+
+int ReadRiffMedia(MediaFile& file, bool check_mode, const DecoderQuery& decoders) {
+  RiffReader reader(file);
   RiffChunk riff;
   if (reader.FindRiff(FourCC("AVI "), riff)) {
     AviHeaders headers = ReadAviHeaders(reader, riff);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/decoder_query.h"
+#include "probe/media_file.h"
 
 // Fills the media info record (probe/media_info.h), which the caller has emptied, from the file's
 // header chunks; the movie data is
@@ -15,3 +16,5 @@
 // kWaveAudioPlayable or kWaveAudioMissing (probe/probe_media_file.h). A stream whose codec cannot be
 // read counts as having no decoder.
 int ReadRiffMedia(const std::string& path, bool check_mode, const DecoderQuery& decoders);
+// The same on a file the caller has opened.
+int ReadRiffMedia(MediaFile& file, bool check_mode, const DecoderQuery& decoders);

@@ -1,9 +1,5 @@
 #include "probe/riff_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 
 namespace {
@@ -19,34 +15,18 @@ uint32_t Le32(const unsigned char* bytes) {
 
 }  // namespace
 
-RiffReader::RiffReader(const std::string& path) {
-  fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  struct stat status;
-  if (fd_ >= 0 && (fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode))) {
-    close(fd_);
-    fd_ = -1;
-  }
-  if (fd_ >= 0) file_size_ = static_cast<uint64_t>(status.st_size);
-}
+RiffReader::RiffReader(const std::string& path) : owned_(std::in_place, path), file_(&*owned_) {}
 
-RiffReader::~RiffReader() {
-  if (fd_ >= 0) close(fd_);
-}
+RiffReader::RiffReader(MediaFile& file) : file_(&file) {}
 
 bool RiffReader::ReadAt(uint64_t offset, void* out, size_t count) {
-  if (fd_ < 0 || offset > file_size_ || count > file_size_ - offset) return false;
-  size_t done = 0;
-  while (done < count) {
-    ssize_t got = pread(fd_, static_cast<char*>(out) + done, count - done, static_cast<off_t>(offset + done));
-    if (got <= 0) return false;
-    done += static_cast<size_t>(got);
-    bytes_read_ += static_cast<uint64_t>(got);
-  }
+  if (!file_->ReadAt(offset, out, count)) return false;
+  bytes_read_ += count;
   return true;
 }
 
 bool RiffReader::Walk(uint64_t limit, uint32_t id, bool typed, uint32_t type, RiffChunk& found) {
-  limit = std::min(limit, file_size_);
+  limit = std::min(limit, file_->size());
   uint64_t offset = position_;
   for (int chunks = 0; chunks < kMaxChunksPerWalk; ++chunks) {
     unsigned char header[kHeaderSize + kTypeSize];
@@ -80,7 +60,7 @@ bool RiffReader::Walk(uint64_t limit, uint32_t id, bool typed, uint32_t type, Ri
 
 bool RiffReader::FindRiff(uint32_t form_type, RiffChunk& riff) {
   position_ = 0;
-  return Walk(file_size_, FourCC("RIFF"), true, form_type, riff);
+  return Walk(file_->size(), FourCC("RIFF"), true, form_type, riff);
 }
 
 bool RiffReader::FindChunk(const RiffChunk& parent, uint32_t id, RiffChunk& chunk) {

@@ -4,7 +4,10 @@
 // found", so damaged or hostile files give "not found", never an overrun or an endless walk.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "probe/media_file.h"
 
 // A four-character code as it stands in the file: the first character in the lowest byte.
 constexpr uint32_t FourCC(const char (&code)[5]) {
@@ -27,13 +30,15 @@ class RiffReader {
   // Opens the file for reading; is_open() tells whether that worked. Every search on a file that is
   // not open finds nothing.
   explicit RiffReader(const std::string& path);
-  ~RiffReader();
+  // Reads a file opened by the caller; reads within its head come from memory. The file must outlive
+  // the reader.
+  explicit RiffReader(MediaFile& file);
   RiffReader(const RiffReader&) = delete;
   RiffReader& operator=(const RiffReader&) = delete;
 
-  bool is_open() const { return fd_ >= 0; }
+  bool is_open() const { return file_->is_open(); }
   uint64_t position() const { return position_; }
-  // All bytes read from the file so far, chunk headers included.
+  // All bytes taken from the file so far, chunk headers included.
   uint64_t bytes_read() const { return bytes_read_; }
 
   // Walks the top-level chunks from the file start (wherever the position was) to the first RIFF chunk
@@ -54,15 +59,12 @@ class RiffReader {
   void Seek(uint64_t offset) { position_ = offset; }
 
  private:
-  struct Header {
-    uint32_t id, size;
-  };
   // Walks the chunks between the current position and limit; on a match enters it and returns true.
   bool Walk(uint64_t limit, uint32_t id, bool typed, uint32_t type, RiffChunk& found);
   bool ReadAt(uint64_t offset, void* out, size_t count);
 
-  int fd_ = -1;
-  uint64_t file_size_ = 0;
+  std::optional<MediaFile> owned_;
+  MediaFile* file_;
   uint64_t position_ = 0;
   uint64_t bytes_read_ = 0;
 };

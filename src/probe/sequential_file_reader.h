@@ -4,18 +4,24 @@
 // reached, every further read fails and nothing more is read.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
+
+#include "probe/media_file.h"
 
 class SequentialFileReader {
  public:
   // Opens the file for reading; anything but a regular file (a folder, a pipe, a device) is not
   // opened, so that a read can never block or run without end.
   explicit SequentialFileReader(const std::string& path);
-  ~SequentialFileReader();
+  // Reads a file opened by the caller from its start; its head is used as it stands. The file must
+  // outlive the reader.
+  explicit SequentialFileReader(MediaFile& file);
   SequentialFileReader(const SequentialFileReader&) = delete;
   SequentialFileReader& operator=(const SequentialFileReader&) = delete;
 
-  bool is_open() const { return fd_ >= 0; }
+  bool is_open() const { return file_->is_open(); }
   // Stores the next byte and returns true; returns false at the end of the file.
   bool ReadByte(uint8_t* byte);
   // Reads the next two bytes; false (and the reader at its end) when fewer than two remain.
@@ -23,16 +29,16 @@ class SequentialFileReader {
   // Offset of the next byte to be read: the number of bytes consumed so far.
   uint64_t position() const { return position_; }
   // Length of the file in bytes when it was opened; 0 when it is not open.
-  uint64_t file_length() const { return file_length_; }
+  uint64_t file_length() const { return file_->size(); }
 
  private:
   bool Refill();
 
-  int fd_ = -1;
-  uint64_t file_length_ = 0;
+  std::optional<MediaFile> owned_;
+  MediaFile* file_;
   uint64_t position_ = 0;
-  std::array<uint8_t, 16384> buffer_{};
-  size_t buffered_ = 0;
+  std::array<char, 16384> buffer_{};
+  std::string_view buffered_;
   size_t next_ = 0;
   bool ended_ = false;
 };

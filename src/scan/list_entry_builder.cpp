@@ -1,17 +1,15 @@
 #include "scan/list_entry_builder.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "list/text_utils.h"
 #include "platform/cp932.h"
 #include "platform/volume_label.h"
+#include "probe/media_file.h"
 #include "probe/media_info.h"
 #include "probe/probe_media_file.h"
 #include "scan/scan_progress.h"
@@ -33,35 +31,12 @@ void SetShownCell(int row, int column, const std::string& text) {
   if (position >= 0) ListSetCell(row, position, text);
 }
 
-struct FileFacts {
-  bool opened = false;  // a regular file, opened and read
-  int64_t size = 0;
-  TagValues tags;
-};
-
-// Non-blocking, so opening a FIFO returns at once; it is then refused as not a regular file.
-FileFacts ReadSizeAndTags(const std::string& path) {
-  FileFacts facts;
-  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return facts;
-  struct stat info;
-  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-    facts.opened = true;
-    facts.size = info.st_size;
-    // The whole tail in one read: the tags sit in the last bytes and the movie data is never touched.
-    int64_t tail_size = std::min<int64_t>(facts.size, kTagScanBytes);
-    std::string tail(static_cast<size_t>(tail_size), '\0');
-    ssize_t got = pread(fd, tail.data(), tail.size(), facts.size - tail_size);
-    tail.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    facts.tags = ScanTags(tail);
-  }
-  close(fd);
-  return facts;
-}
-
-bool IsRegularFile(const std::string& path) {
-  struct stat info;
-  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+// The whole tail in one read (from memory when the file is small): the tags sit in the last bytes and
+// the movie data is never touched.
+TagValues ReadTags(MediaFile& file) {
+  const uint64_t tail_size = std::min<uint64_t>(file.size(), kTagScanBytes);
+  char buffer[kTagScanBytes];
+  return ScanTags(file.View(file.size() - tail_size, static_cast<size_t>(tail_size), buffer));
 }
 
 void FillMediaCells(int row) {
@@ -84,33 +59,38 @@ int64_t BuildListEntryWithKey(const std::string& path, int index, int32_t key, i
   ListInsertRow(row, key, Utf8ToCp932(PathFileName(path)));
   ListSetRowPath(row, path);
 
-  FileFacts facts;
-  if (AnyShown({kColSizeBytes, kColSizeMB, kColSizeKB, kColTitle, kColCreator, kColComment})) {
-    facts = ReadSizeAndTags(path);
-  }
-  if (facts.opened) {
+  const bool file_shown =
+      AnyShown({kColSizeBytes, kColSizeMB, kColSizeKB, kColTitle, kColCreator, kColComment});
+  const bool media_shown = AnyShown({kColVideoFormat, kColAudioFormat, kColVideoRate, kColAudioRate,
+                                     kColFrameRate, kColResolution, kColPlayTime});
+  // One open serves the size, the tags and the probe.
+  std::optional<MediaFile> file;
+  if (file_shown || media_shown) file.emplace(path);
+  const bool opened = file && file->is_open();
+  int64_t size = 0;
+  if (opened && file_shown) {
+    size = static_cast<int64_t>(file->size());
+    const TagValues tags = ReadTags(*file);
     bool with_unit = Settings().SizeInfo == 1;
-    SetShownCell(row, kColSizeBytes, SizeBytesCell(facts.size));
-    SetShownCell(row, kColSizeMB, SizeMBCell(facts.size, with_unit));
-    SetShownCell(row, kColSizeKB, SizeKBCell(facts.size, with_unit));
-    SetShownCell(row, kColTitle, facts.tags.title);
-    SetShownCell(row, kColCreator, facts.tags.creator);
-    SetShownCell(row, kColComment, facts.tags.comment);
+    SetShownCell(row, kColSizeBytes, SizeBytesCell(size));
+    SetShownCell(row, kColSizeMB, SizeMBCell(size, with_unit));
+    SetShownCell(row, kColSizeKB, SizeKBCell(size, with_unit));
+    SetShownCell(row, kColTitle, tags.title);
+    SetShownCell(row, kColCreator, tags.creator);
+    SetShownCell(row, kColComment, tags.comment);
   }
-
-  if (AnyShown({kColVideoFormat, kColAudioFormat, kColVideoRate, kColAudioRate, kColFrameRate, kColResolution,
-                kColPlayTime}) &&
-      (facts.opened || IsRegularFile(path))) {
-    ProbeMediaFile(path, false);
+  if (opened && media_shown) {
+    ProbeMediaFile(*file, path, false);
     FillMediaCells(row);
   }
+  file.reset();
 
   std::string folder = PathFolder(path);
   SetShownCell(row, kColFolder, Utf8ToCp932(folder));
   if (ColumnPosition(kColVolume) >= 0) {
     SetShownCell(row, kColVolume, Utf8ToCp932(VolumeLabel(folder.empty() ? "/" : folder)));
   }
-  return facts.size;
+  return size;
 }
 
 int64_t BuildListEntry(const std::string& path, int row) {

@@ -1,6 +1,7 @@
 #include "probe/container_sniff.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -46,6 +47,10 @@ TEST(SniffContainer, UnopenableIsUnknown) {
   TempDir dir;
   EXPECT_EQ(SniffContainer(dir.path() + "/missing.avi"), kContainerUnknown);
   EXPECT_EQ(SniffContainer(dir.path()), kContainerUnknown);
+  // A pipe with no writer is not waited on.
+  const std::string pipe = dir.path() + "/p.avi";
+  ASSERT_EQ(0, mkfifo(pipe.c_str(), 0600));
+  EXPECT_EQ(SniffContainer(pipe), kContainerUnknown);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/cp932.h"
+#include "probe/media_file.h"
 #include "probe/probe_media_file.h"
 #include "settings/settings.h"
 #include "support/media_fields.h"
@@ -142,6 +143,28 @@ TEST_F(RiffMediaTest, CheckResultSums) {
     // Without check mode the result is 0 and the record the same.
     EXPECT_EQ(Probe(c.file, false, c.decoders), checked);
     EXPECT_EQ(check_result_, 0);
+  }
+}
+
+// Padding in the header list puts the stream lists (and a chunk header) beyond the first block read,
+// or across its end: the fields are those of the same file without padding, but for the video rate,
+// which the larger file changes.
+TEST_F(RiffMediaTest, HeadersBeyondTheFirstBlock) {
+  const AviSpec spec;
+  Fields expected = Probe(AviFile(spec));
+  expected[2] = "";
+  const std::string children = AviHeaderList(spec).substr(12);
+  const size_t avih_end = 64;
+  // The first stream list starts 96 bytes plus the padding into the file.
+  for (size_t padding :
+       {MediaFile::kHeadCapacity - 100, MediaFile::kHeadCapacity - 99, MediaFile::kHeadCapacity}) {
+    SCOPED_TRACE(padding);
+    const std::string hdrl =
+        ListChunk("hdrl", children.substr(0, avih_end) + Chunk("JUNK", std::string(padding, '\0')) +
+                              children.substr(avih_end));
+    Fields fields = Probe(RiffForm("AVI ", hdrl + ListChunk("movi", "") + Chunk("idx1", "")));
+    fields[2] = "";
+    EXPECT_EQ(fields, expected);
   }
 }
 

@@ -1,0 +1,64 @@
+#include "probe/media_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+MediaFile::MediaFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return;
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    return;
+  }
+  fd_ = fd;
+  size_ = static_cast<uint64_t>(status.st_size);
+}
+
+MediaFile::~MediaFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+size_t MediaFile::ReadFromFile(uint64_t offset, char* out, size_t count) {
+  size_t done = 0;
+  while (done < count) {
+    const ssize_t got = ::pread(fd_, out + done, count - done, static_cast<off_t>(offset + done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    done += static_cast<size_t>(got);
+  }
+  return done;
+}
+
+std::string_view MediaFile::Head() {
+  if (fd_ < 0) return {};
+  if (!head_loaded_) {
+    head_loaded_ = true;
+    head_size_ = ReadFromFile(0, head_, static_cast<size_t>(std::min<uint64_t>(size_, kHeadCapacity)));
+  }
+  return std::string_view(head_, head_size_);
+}
+
+std::string_view MediaFile::View(uint64_t offset, size_t count, char* buffer) {
+  if (fd_ < 0 || offset >= size_) return {};
+  count = static_cast<size_t>(std::min<uint64_t>(count, size_ - offset));
+  // A read that starts inside the head's reach loads the head rather than reading a few bytes of it.
+  if (offset < kHeadCapacity) {
+    const std::string_view head = Head();
+    if (offset + count <= head.size()) return head.substr(static_cast<size_t>(offset), count);
+  }
+  return std::string_view(buffer, ReadFromFile(offset, buffer, count));
+}
+
+bool MediaFile::ReadAt(uint64_t offset, void* out, size_t count) {
+  if (fd_ < 0 || offset > size_ || count > size_ - offset) return false;
+  const std::string_view bytes = View(offset, count, static_cast<char*>(out));
+  if (bytes.size() != count) return false;
+  if (bytes.data() != out) std::memcpy(out, bytes.data(), count);
+  return true;
+}
