@@ -11,7 +11,7 @@ MpegReadOptions OptionsFromSettings() {
   MpegReadOptions options;
   options.get_play_time = Settings().MPGTIME == 1;
   options.play_time_shown = Columns().shown[kColPlayTime] == 1;
-  options.playing_length_ms = PlayingLengthMs;
+  options.playing_length_ms = MpegPlayingLengthMs;
   return options;
 }
 
