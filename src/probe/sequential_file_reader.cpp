@@ -12,14 +12,3 @@ bool SequentialFileReader::Refill() {
   if (buffered_.empty()) ended_ = true;
   return !ended_;
 }
-
-bool SequentialFileReader::ReadByte(uint8_t* byte) {
-  if (next_ == buffered_.size() && !Refill()) return false;
-  *byte = static_cast<uint8_t>(buffered_[next_++]);
-  ++position_;
-  return true;
-}
-
-bool SequentialFileReader::ReadPair(uint8_t* first, uint8_t* second) {
-  return ReadByte(first) && ReadByte(second);
-}

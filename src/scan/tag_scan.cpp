@@ -6,10 +6,9 @@ TagValues ScanTags(std::string_view tail) {
   TagValues tags;
   size_t i = 0;
   while (i < tail.size()) {
-    if (tail[i] != 'I') {
-      ++i;
-      continue;
-    }
+    // Most of the tail is movie data or index entries: jump from one "I" to the next.
+    i = tail.find('I', i);
+    if (i == std::string_view::npos) break;
     std::string_view name = tail.substr(i + 1, 3);
     std::string* target = nullptr;
     if (name == "SBJ") target = &tags.title;
