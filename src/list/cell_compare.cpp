@@ -1,6 +1,6 @@
 #include "list/cell_compare.h"
 
-#include <string>
+#include <string_view>
 
 namespace {
 
@@ -20,32 +20,59 @@ int Sign(int value) {
   return (value > 0) - (value < 0);
 }
 
-// A decimal number as digit texts: the whole part without leading zeros, the fraction without
-// trailing zeros, so equal values have equal texts whatever their digit counts.
+// A decimal number as it stands in the text, without copying (the comparator runs n log n times in a
+// sort): the whole part from its first significant digit, thousands separators included, with the count
+// of its digits, and the fraction without trailing zeros, so equal values compare equal whatever their
+// digit counts.
 struct Number {
-  std::string whole;
-  std::string fraction;
+  std::string_view whole;
+  size_t whole_digits = 0;
+  std::string_view fraction;
 };
 
 Number ReadNumber(std::string_view text, size_t& at) {
   Number number;
+  size_t whole_start = std::string_view::npos;
   for (; at < text.size(); ++at) {
     if (IsDigit(text[at])) {
-      if (!(number.whole.empty() && text[at] == '0')) number.whole += text[at];
+      if (whole_start == std::string_view::npos && text[at] != '0') whole_start = at;
+      if (whole_start != std::string_view::npos) ++number.whole_digits;
     } else if (!(text[at] == ',' && at + 1 < text.size() && IsDigit(text[at + 1]))) {
       break;
     }
   }
+  if (whole_start != std::string_view::npos) number.whole = text.substr(whole_start, at - whole_start);
   if (at + 1 < text.size() && text[at] == '.' && IsDigit(text[at + 1])) {
-    for (++at; at < text.size() && IsDigit(text[at]); ++at) number.fraction += text[at];
-    while (!number.fraction.empty() && number.fraction.back() == '0') number.fraction.pop_back();
+    const size_t fraction_start = ++at;
+    while (at < text.size() && IsDigit(text[at])) ++at;
+    number.fraction = text.substr(fraction_start, at - fraction_start);
+    while (!number.fraction.empty() && number.fraction.back() == '0') number.fraction.remove_suffix(1);
   }
   return number;
 }
 
+// Digit by digit, passing over the separators; both wholes have the same number of digits.
+int CompareWholes(std::string_view a, std::string_view b) {
+  size_t i = 0;
+  size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (a[i] == ',') {
+      ++i;
+    } else if (b[j] == ',') {
+      ++j;
+    } else if (a[i] != b[j]) {
+      return a[i] < b[j] ? -1 : 1;
+    } else {
+      ++i;
+      ++j;
+    }
+  }
+  return 0;
+}
+
 int CompareNumbers(const Number& a, const Number& b) {
-  if (a.whole.size() != b.whole.size()) return a.whole.size() < b.whole.size() ? -1 : 1;
-  if (int order = Sign(a.whole.compare(b.whole))) return order;
+  if (a.whole_digits != b.whole_digits) return a.whole_digits < b.whole_digits ? -1 : 1;
+  if (int order = CompareWholes(a.whole, b.whole)) return order;
   return Sign(a.fraction.compare(b.fraction));
 }
 

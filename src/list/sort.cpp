@@ -47,6 +47,7 @@ bool HoldsNumbers(int column_no) {
 // time, which makes a sort of 100,000 rows several times slower.
 struct ColumnTexts {
   int position = -1;
+  bool by_value = false;  // the column holds numbers: looked up once, not per comparison
   std::string bytes;
   std::vector<size_t> ends;  // by row: where the row's text ends in bytes
 };
@@ -95,8 +96,10 @@ void SetFileNameSortMode(int mode) {
 int CompareRows(int32_t key1, int32_t key2, int position) {
   const std::string_view text1 = SortText(key1, position);
   const std::string_view text2 = SortText(key2, position);
-  const int order =
-      HoldsNumbers(ColumnAtPosition(position)) ? CompareByValue(text1, text2) : CompareFolded(text1, text2);
+  const ColumnTexts* texts = g_column_texts;
+  const bool by_value =
+      texts && texts->position == position ? texts->by_value : HoldsNumbers(ColumnAtPosition(position));
+  const int order = by_value ? CompareByValue(text1, text2) : CompareFolded(text1, text2);
   return SortDirection(position) == kSortAscending ? order : -order;
 }
 
@@ -105,6 +108,7 @@ void SortByColumn(int position) {
   FlipSortDirection(position);
   ColumnTexts texts;
   texts.position = position;
+  texts.by_value = HoldsNumbers(ColumnAtPosition(position));
   texts.ends.reserve(ListRowCount());
   for (int row = 0; row < ListRowCount(); ++row) {
     texts.bytes += ListCellView(row, position).substr(0, 255);

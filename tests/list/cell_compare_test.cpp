@@ -52,6 +52,7 @@ TEST(CellCompare, NumbersCompareByValue) {
       {"", "0"},
       {"0.5", "0.55"},
       {"0.05", "0.5"},
+      {"1,2345", "12,346"},  // separators at other places: the digits still decide
   };
   for (const Ordered& c : cases) {
     SCOPED_TRACE(std::string(c.smaller) + " < " + c.larger);
@@ -60,6 +61,8 @@ TEST(CellCompare, NumbersCompareByValue) {
   }
   EXPECT_EQ(CompareByValue("5.20MB", "5.2mb"), 0);
   EXPECT_EQ(CompareByValue("007", "7"), 0);
+  EXPECT_EQ(CompareByValue("1,000", "1000"), 0);
+  EXPECT_EQ(CompareByValue("0,012", "12"), 0);
   EXPECT_LT(CompareByValue("7KB", "7MB"), 0);  // equal numbers, then the rest of the text
 }
 
