@@ -1,17 +1,30 @@
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/window_command_line.h"
 #include "app/window_state.h"
 #include "settings/settings.h"
 
 int main(int argc, char** argv) {
+  std::vector<std::string> command_line_pieces(argv + 1, argv + argc);
+  // The options are answered before Qt starts, so they work without a display.
+  switch (ReadWindowCommandLine(command_line_pieces)) {
+    case WindowCommandLineAction::kPrintUsage:
+      std::fputs(WindowUsageText().c_str(), stdout);
+      return 0;
+    case WindowCommandLineAction::kPrintVersion:
+      std::fputs(WindowVersionText().c_str(), stdout);
+      return 0;
+    case WindowCommandLineAction::kOpenWindow:
+      break;
+  }
   QApplication app(argc, argv);
   // Desktops without a full-colour icon theme still get the toolbar's freedesktop icons.
   QIcon::setFallbackThemeName(QStringLiteral("Tango"));
-  std::vector<std::string> command_line_pieces(argv + 1, argv + argc);
   LoadSettings();
   MainWindow window(command_line_pieces);
   ApplyWindowSettings();

@@ -6,6 +6,8 @@ build=$1
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
+[[ -n "$version" ]] || fail "no project version in $build/CMakeCache.txt"
 
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 root="$stage/usr"
@@ -23,6 +25,8 @@ for page in tessaroll tessaroll-cli; do
   [[ -z "$warnings" ]] || fail "man page $page: $warnings"
 done
 "$root/bin/tessaroll-cli" --version | grep -q "tessaroll-cli" || fail "tessaroll-cli --version"
+window_version=$(QT_QPA_PLATFORM=offscreen "$root/bin/tessaroll" --version) || fail "tessaroll --version exit"
+[[ "$window_version" == "tessaroll $version" ]] || fail "tessaroll --version printed: $window_version"
 
 (cd "$build" && cpack -G DEB >/dev/null) || fail "cpack"
 deb=$(ls -t "$build"/tessaroll_*.deb | head -n 1)
