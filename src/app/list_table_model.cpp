@@ -1,10 +1,32 @@
 #include "app/list_table_model.h"
 
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
 #include <limits>
+#include <set>
+#include <string>
 
 #include "app/main_window.h"
 #include "app/qt_text.h"
+#include "list/columns.h"
 #include "list/list_model.h"
+#include "platform/cp932.h"
+
+namespace {
+
+// The row's file as the file system names it; empty when the row has no kept path and the folder
+// path column is hidden. Cells are taken whole, so a long path is never cut.
+std::string RowFilePath(int row) {
+  std::string path = ListRowPath(row);
+  if (!path.empty()) return path;
+  const int folder_position = ColumnPosition(kColFolder);
+  if (folder_position < 0) return {};
+  return Cp932ToUtf8(ListGetCell(row, folder_position, std::string::npos)) + "/" +
+         Cp932ToUtf8(ListGetCell(row, ColumnPosition(kColFileName), std::string::npos));
+}
+
+}  // namespace
 
 ListTableModel::ListTableModel(QObject* parent) : QAbstractTableModel(parent) {
   ListEvents events;
@@ -95,9 +117,37 @@ QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, in
 
 Qt::ItemFlags ListTableModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
-  Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
   if (check_boxes_ && index.column() == 0) flags |= Qt::ItemIsUserCheckable;
   return flags;
+}
+
+QStringList ListTableModel::mimeTypes() const {
+  return {QStringLiteral("text/uri-list")};
+}
+
+QMimeData* ListTableModel::mimeData(const QModelIndexList& indexes) const {
+  std::set<int> rows;  // every cell of a row is dragged; each row counts once, top to bottom
+  for (const QModelIndex& index : indexes) {
+    if (checkIndex(index, CheckIndexOption::IndexIsValid)) rows.insert(index.row());
+  }
+  QList<QUrl> urls;
+  for (int row : rows) {
+    const std::string path = RowFilePath(row);
+    if (!path.empty()) urls.append(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path))));
+  }
+  if (urls.isEmpty()) return nullptr;
+  auto* data = new QMimeData;
+  data->setUrls(urls);
+  return data;
+}
+
+Qt::DropActions ListTableModel::supportedDragActions() const {
+  return Qt::CopyAction;
+}
+
+Qt::DropActions ListTableModel::supportedDropActions() const {
+  return Qt::IgnoreAction;
 }
 
 void ListTableModel::setCheckBoxes(bool shown) {

@@ -17,6 +17,15 @@ class ListTableModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+  // Dragging rows out: the files of the rows as text/uri-list, offered for copying only. Each row's file
+  // is the path kept with the row, or else its folder and file-name cells joined; a row with neither
+  // is left out, and without any file there is nothing to drag (nullptr). The list takes no drops of
+  // its own, so files dropped on it reach the window's drop handling.
+  QStringList mimeTypes() const override;
+  QMimeData* mimeData(const QModelIndexList& indexes) const override;
+  Qt::DropActions supportedDragActions() const override;
+  Qt::DropActions supportedDropActions() const override;
+
   // Check boxes in column 0 (shown while the folder path column is shown).
   void setCheckBoxes(bool shown);
   bool checkBoxes() const { return check_boxes_; }

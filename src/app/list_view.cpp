@@ -126,6 +126,9 @@ void CreateListView(MainWindow& window) {
   view->setSelectionMode(QAbstractItemView::ExtendedSelection);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setWordWrap(false);
+  // Selected rows drag out as their files, copied only: the list itself never changes by a drag.
+  view->setDragDropMode(QAbstractItemView::DragOnly);
+  view->setDefaultDropAction(Qt::CopyAction);
   view->setCornerButtonEnabled(false);
   view->verticalHeader()->hide();
   // Uniform rows keep a list of 100,000 rows quick to lay out and scroll.

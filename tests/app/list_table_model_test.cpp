@@ -1,10 +1,15 @@
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMimeData>
+#include <QUrl>
 
 #include "app/list_notifications.h"
 #include "app/list_table_model.h"
 #include "cpu_timer.h"
+#include "list/columns.h"
 #include "platform/cp932.h"
 #include "window_fixture.h"
 
@@ -110,6 +115,47 @@ TEST_F(ListTableModelTest, HundredThousandRowsSortQuickly) {
   const QAbstractItemModel* model = window_->listModel();
   EXPECT_EQ(model->data(model->index(0, 1), Qt::DisplayRole).toString(), "0,123");
   EXPECT_EQ(model->data(model->index(99999, 1), Qt::DisplayRole).toString(), "99999,123");
+}
+
+// Two selected rows drag out as their two files, one by its kept path, one by its folder and name cells;
+// the list stays as it was, and files dropped on the list still reach the window.
+TEST_F(ListTableModelTest, SelectedRowsDragOutAsTheirFiles) {
+  StartWindow();
+  AddRows(3);
+  ListSetRowPath(0, "/srv/m/日本 語.avi");
+  ListSetCell(2, ColumnPosition(kColFolder), Utf8ToCp932("/srv/映像"));
+  QTableView* view = window_->listView();
+  ListTableModel* model = window_->listModel();
+  for (int row : {0, 2}) {
+    view->selectionModel()->select(model->index(row, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
+  const std::unique_ptr<QMimeData> data(model->mimeData(view->selectionModel()->selectedIndexes()));
+  ASSERT_NE(data, nullptr);
+  EXPECT_TRUE(data->hasFormat("text/uri-list"));
+  EXPECT_EQ(data->urls(),
+            (QList<QUrl>{QUrl::fromLocalFile("/srv/m/日本 語.avi"), QUrl::fromLocalFile("/srv/映像/a2")}));
+  EXPECT_EQ(model->rowCount(), 3);
+  EXPECT_EQ(ListSelectedCount(), 2);
+
+  EXPECT_TRUE(model->flags(model->index(1, 5)) & Qt::ItemIsDragEnabled);
+  EXPECT_TRUE(view->dragEnabled());
+  EXPECT_EQ(view->dragDropMode(), QAbstractItemView::DragOnly);
+  EXPECT_EQ(view->defaultDropAction(), Qt::CopyAction);
+  EXPECT_EQ(model->supportedDragActions(), Qt::CopyAction);
+  EXPECT_FALSE(model->canDropMimeData(data.get(), Qt::CopyAction, 0, 0, QModelIndex()));
+  EXPECT_FALSE(model->canDropMimeData(data.get(), Qt::MoveAction, 0, 0, QModelIndex()));
+
+  QMimeData dropped;
+  dropped.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir_.Write("clip.avi", "RIFF")))});
+  const QPoint centre = view->viewport()->rect().center();
+  QDragEnterEvent enter(centre, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(view->viewport(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(centre, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(view->viewport(), &drop);
+  EXPECT_EQ(ListRowCount(), 4);
+  EXPECT_EQ(ListGetCell(0, 0), "clip.avi");
 }
 
 }  // namespace
