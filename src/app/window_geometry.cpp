@@ -1,6 +1,8 @@
 #include "app/window_geometry.h"
 
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/main_window.h"
 
@@ -28,5 +30,16 @@ void CentreOverMainWindow(QWidget* dialog) {
   const WindowGeometry main = WindowGeom();
   MeasureWindow(dialog);
   const WindowGeometry own = WindowGeom();
-  dialog->move(main.left + (main.width - own.width) / 2, main.top + (main.height - own.height) / 2);
+  int x = main.left + (main.width - own.width) / 2;
+  int y = main.top + (main.height - own.height) / 2;
+  if (const QScreen* screen = MainWin()->screen()) {
+    const QRect available = screen->availableGeometry();
+    x = KeepWithin(x, own.width, available.x(), available.width());
+    y = KeepWithin(y, own.height, available.y(), available.height());
+  }
+  dialog->move(x, y);
+}
+
+int KeepWithin(int position, int size, int low, int extent) {
+  return std::max(low, std::min(position, low + extent - size));
 }

@@ -14,5 +14,11 @@ WindowGeometry& WindowGeom();
 void MeasureWindow(const QWidget* window);
 
 // Moves the dialog, keeping its size, to x = main.left + (main.width - dialog.width) / 2 and likewise
-// for y (integer division). Does nothing without a main window.
+// for y (integer division). Where the dialog would then stick out of the available area of the main
+// window's screen, it moves just enough to lie within it; a dialog larger than that area keeps its
+// left and top edges on the area's, so its title bar stays reachable. Does nothing without a main window.
 void CentreOverMainWindow(QWidget* dialog);
+
+// position moved just enough that [position, position + size) lies within [low, low + extent); low when
+// the size exceeds the extent.
+int KeepWithin(int position, int size, int low, int extent);

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -113,6 +114,40 @@ TEST_F(MainWindowTest, CentresDialogsOverTheMainWindow) {
   dialog.resize(101, 60);
   CentreOverMainWindow(&dialog);
   EXPECT_EQ(dialog.pos(), QPoint(100 + (400 - 101) / 2, 50 + (300 - 60) / 2));
+}
+
+// With the default 320x240 window near a screen corner, a larger dialog moves only as far as it must to
+// stay on the screen, on each side of it.
+TEST_F(MainWindowTest, DialogLargerThanTheWindowStaysOnTheScreen) {
+  StartWindow();
+  const QRect available = window_->screen()->availableGeometry();
+  ASSERT_GT(available.width(), 600);
+  ASSERT_GT(available.height(), 400);
+  window_->resize(320, 240);
+  QWidget dialog;
+  dialog.resize(600, 400);
+  window_->move(available.topLeft());
+  CentreOverMainWindow(&dialog);
+  EXPECT_EQ(dialog.pos(), available.topLeft());
+
+  window_->move(available.right() + 1 - 320, available.bottom() + 1 - 240);
+  CentreOverMainWindow(&dialog);
+  EXPECT_EQ(dialog.pos(), QPoint(available.right() + 1 - 600, available.bottom() + 1 - 400));
+
+  // Sticking out at the top only: x keeps the centring rule.
+  window_->move(available.left() + 200, available.top());
+  CentreOverMainWindow(&dialog);
+  EXPECT_EQ(dialog.pos(), QPoint(available.left() + 200 + (320 - 600) / 2, available.top()));
+}
+
+TEST(KeepWithin, MovesOnlyWhatSticksOut) {
+  EXPECT_EQ(KeepWithin(10, 100, 0, 800), 10);
+  EXPECT_EQ(KeepWithin(-40, 100, 0, 800), 0);
+  EXPECT_EQ(KeepWithin(750, 100, 0, 800), 700);
+  EXPECT_EQ(KeepWithin(700, 100, 0, 800), 700);
+  EXPECT_EQ(KeepWithin(-40, 900, 0, 800), 0) << "too large: the left edge on the area's";
+  EXPECT_EQ(KeepWithin(100, 900, 0, 800), 0);
+  EXPECT_EQ(KeepWithin(1900, 100, 1920, 1080), 1920) << "second screen";
 }
 
 }  // namespace
