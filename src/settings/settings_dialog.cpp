@@ -140,7 +140,8 @@ void SettingsDialog::InitSettingsDialog() {
   for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
     families.push_back(family.toStdString());
   }
-  faces_ = JapaneseFaceList(families);
+  faces_ =
+      FacesWithStoredFaces(JapaneseFaceList(families), {Settings().MainFontType, Settings().ListFontType});
   for (int id : {1002, 1003}) {
     auto* list = DialogControl<QComboBox>(this, id);
     for (const std::string& face : faces_) list->addItem(ToQString(face));

@@ -17,7 +17,8 @@ class SettingsDialog : public QDialog {
   // or "Err" when the user cancelled.
   SettingsDialog(QWidget* owner, std::function<std::string()> browse_scan_folder);
 
-  // The faces of both font lists, in list order: the platform's Japanese families at the time of opening.
+  // The faces of both font lists, in list order: the platform's Japanese families at the time of opening,
+  // then the stored faces that are not among them.
   const std::vector<std::string>& faces() const { return faces_; }
 
   // What OK would store now.

@@ -77,6 +77,14 @@ std::vector<std::string> JapaneseFaceList(const std::vector<std::string>& famili
   return faces;
 }
 
+std::vector<std::string> FacesWithStoredFaces(std::vector<std::string> faces,
+                                              const std::vector<std::string>& stored_faces) {
+  for (const std::string& face : stored_faces) {
+    if (!face.empty() && std::find(faces.begin(), faces.end(), face) == faces.end()) faces.push_back(face);
+  }
+  return faces;
+}
+
 std::string ListedFace(const std::vector<std::string>& faces, std::string_view face) {
   return std::find(faces.begin(), faces.end(), face) != faces.end() ? std::string(face) : std::string();
 }

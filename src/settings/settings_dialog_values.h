@@ -38,6 +38,12 @@ SettingsDialogValues ReadSettingsDialogValues(const std::vector<std::string>& fa
 // or that do not fit the 32-byte face field, since such a face could not be stored and found again.
 std::vector<std::string> JapaneseFaceList(const std::vector<std::string>& families);
 
+// faces followed by each stored face (CP932) that is not empty and not yet among them, in the order given:
+// a stored face the platform lacks (fontconfig substitutes a font for it) is still offered and
+// selected, so OK keeps it instead of storing an empty face.
+std::vector<std::string> FacesWithStoredFaces(std::vector<std::string> faces,
+                                              const std::vector<std::string>& stored_faces);
+
 // face when it is among faces byte for byte, otherwise "" (the list then has no selection).
 std::string ListedFace(const std::vector<std::string>& faces, std::string_view face);
 

@@ -136,7 +136,7 @@ TEST_F(SettingsDialogTest, FolderBrowserAndFaceLists) {
   browsed_ = "/home/u/動画";
   Click(dialog, 1036);
   EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1035)->text(), QStringLiteral("/home/u/動画"));
-  EXPECT_EQ(DialogControl<QComboBox>(&dialog, 1003)->currentIndex(), -1) << "unlisted face, no selection";
+  EXPECT_EQ(DialogControl<QComboBox>(&dialog, 1003)->currentText(), "No Such Face") << "stored face shown";
   SettingsDialog again(nullptr, browse_);
   QComboBox* faces = DialogControl<QComboBox>(&again, 1002);
   QSet<QString> unique;
@@ -144,7 +144,7 @@ TEST_F(SettingsDialogTest, FolderBrowserAndFaceLists) {
   EXPECT_EQ(unique.size(), faces->count()) << "every face once, however often the dialog opens";
   EXPECT_EQ(static_cast<size_t>(faces->count()), again.faces().size());
   Click(dialog, 1);
-  EXPECT_EQ(Key(kWindowFonts, "ListFontType"), "");
+  EXPECT_EQ(Key(kWindowFonts, "ListFontType"), "No Such Face");
   EXPECT_EQ(Settings().AutoScan, Utf8ToCp932("/home/u/動画"));
 }
 
@@ -200,6 +200,20 @@ TEST_F(SettingsCommandTest, CancelLeavesFontsAndColours) {
   EXPECT_EQ(ToColorReference(window_->listView()->palette().color(QPalette::Base)), 0xffffffu);
   EXPECT_EQ(Settings().ListBkColor, 0xffffffu);
   EXPECT_EQ(SettingsFileText(), before);
+}
+
+// A stored face the platform does not have (fontconfig substitutes one for it), such as the default
+// "ＭＳ Ｐゴシック" on Linux, opens selected and survives OK instead of being stored as an empty face.
+TEST_F(SettingsDialogTest, UninstalledFacesSurviveOk) {
+  const std::string gothic = Utf8ToCp932("ＭＳ Ｐゴシック");
+  UseFile("[WindowFonts]\r\nListFontType=No Such Face\r\n");
+  SettingsDialog dialog(nullptr, browse_);
+  EXPECT_EQ(DialogControl<QComboBox>(&dialog, 1002)->currentText(), QStringLiteral("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(DialogControl<QComboBox>(&dialog, 1003)->currentText(), "No Such Face");
+  Click(dialog, 1);
+  EXPECT_EQ(Key(kWindowFonts, "MainFontType"), gothic);
+  EXPECT_EQ(Key(kWindowFonts, "ListFontType"), "No Such Face");
+  EXPECT_EQ(Settings().MainFontType + "|" + Settings().ListFontType, gothic + "|No Such Face");
 }
 
 }  // namespace

@@ -75,4 +75,18 @@ TEST(JapaneseFaceList, EachStorableFaceOnceInPlatformOrder) {
   EXPECT_EQ(ListedFace(faces, "ipagothic"), "") << "faces match byte for byte";
 }
 
+TEST(FacesWithStoredFaces, StoredFacesFollowThePlatformFacesOnce) {
+  const std::string gothic = Utf8ToCp932("ＭＳ Ｐゴシック");
+  EXPECT_EQ(FacesWithStoredFaces({"IPAGothic", "IPAMincho"}, {gothic, gothic}),
+            (std::vector<std::string>{"IPAGothic", "IPAMincho", gothic}))
+      << "both lists storing the same missing face offer it once";
+  EXPECT_EQ(FacesWithStoredFaces({"IPAGothic"}, {"", "IPAGothic"}), (std::vector<std::string>{"IPAGothic"}))
+      << "an empty or installed face adds nothing";
+  EXPECT_EQ(FacesWithStoredFaces({}, {"Removed Font", gothic}),
+            (std::vector<std::string>{"Removed Font", gothic}))
+      << "without any Japanese family";
+  const std::vector<std::string> faces = FacesWithStoredFaces({"IPAGothic"}, {"Removed Font"});
+  EXPECT_EQ(ListedFace(faces, "Removed Font"), "Removed Font");
+}
+
 }  // namespace
