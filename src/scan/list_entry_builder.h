@@ -1,7 +1,8 @@
 #pragma once
 // The list entry builder: one media file becomes one row of the row store (list/list_model.h), with
 // the cells of every shown column (list/columns.h). Work for hidden columns is skipped: the file is
-// opened only when a size or tag column is shown, and probed only when a media info column is shown.
+// opened only when a size, tag or media info column is shown (once, for all of them), its tail read
+// only for a size or tag column and its headers only for a media info column.
 #include <cstdint>
 #include <string>
 
