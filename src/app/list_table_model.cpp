@@ -9,24 +9,10 @@
 
 #include "app/main_window.h"
 #include "app/qt_text.h"
-#include "list/columns.h"
 #include "list/list_model.h"
-#include "platform/cp932.h"
+#include "list/row_file_path.h"
 
-namespace {
-
-// The row's file as the file system names it; empty when the row has no kept path and the folder
-// path column is hidden. Cells are taken whole, so a long path is never cut.
-std::string RowFilePath(int row) {
-  std::string path = ListRowPath(row);
-  if (!path.empty()) return path;
-  const int folder_position = ColumnPosition(kColFolder);
-  if (folder_position < 0) return {};
-  return Cp932ToUtf8(ListGetCell(row, folder_position, std::string::npos)) + "/" +
-         Cp932ToUtf8(ListGetCell(row, ColumnPosition(kColFileName), std::string::npos));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 ListTableModel::ListTableModel(QObject* parent) : QAbstractTableModel(parent) {
   ListEvents events;

@@ -5,8 +5,8 @@
 #include "app/prompts.h"
 #include "list/columns.h"
 #include "list/list_model.h"
+#include "list/row_file_path.h"
 #include "list/text_utils.h"
-#include "platform/cp932.h"
 #include "platform/player_launch.h"
 
 namespace {
@@ -16,14 +16,9 @@ bool IsFile(const std::string& path) {
   return !path.empty() && stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-// The row's file: the path kept with the row, or for rows read from a list file the folder and name
-// cells joined. Empty while the folder path column is hidden.
+// The row's file; nothing plays while the folder path column is hidden.
 std::string SelectedMoviePath(int row) {
-  const int folder_position = ColumnPosition(kColFolder);
-  if (folder_position < 0) return {};
-  const std::string kept = ListRowPath(row);
-  if (!kept.empty()) return kept;
-  return Cp932ToUtf8(ListGetCell(row, folder_position)) + "/" + Cp932ToUtf8(ListGetCell(row, 0));
+  return ColumnPosition(kColFolder) < 0 ? std::string() : RowFilePath(row);
 }
 
 }  // namespace

@@ -6,21 +6,11 @@
 
 #include "list/columns.h"
 #include "list/list_model.h"
-#include "platform/cp932.h"
+#include "list/row_file_path.h"
 
 namespace {
 
 constexpr size_t kTagCellCapacity = 1024;
-
-// The row's file. Folder and name cells are taken whole, so a long path is never cut.
-std::string RowFilePath(int row) {
-  std::string path = ListRowPath(row);
-  if (!path.empty()) return path;
-  const int folder_position = ColumnPosition(kColFolder);
-  if (folder_position < 0) return {};
-  return Cp932ToUtf8(ListGetCell(row, folder_position, std::string::npos)) + "/" +
-         Cp932ToUtf8(ListGetCell(row, ColumnPosition(kColFileName), std::string::npos));
-}
 
 std::optional<std::string> TagCell(int row, int column_no) {
   const int position = ColumnPosition(column_no);

@@ -6,21 +6,11 @@
 #include "list/cell_compare.h"
 #include "list/columns.h"
 #include "list/list_model.h"
+#include "list/row_file_path.h"
 #include "list/sort.h"
 #include "platform/cp932.h"
 #include "probe/media_info.h"
 #include "probe/probe_media_file.h"
-
-namespace {
-
-std::string RowFilePath(int row) {
-  std::string path = ListRowPath(row);
-  if (!path.empty()) return path;
-  return Cp932ToUtf8(ListGetCell(row, ColumnPosition(kColFolder), 1024)) + "/" +
-         Cp932ToUtf8(ListGetCell(row, ColumnPosition(kColFileName), 256));
-}
-
-}  // namespace
 
 const std::array<std::string, 5>& CheckListHeaders() {
   static const std::array<std::string, 5> kHeaders{Utf8ToCp932("ﾌｧｲﾙ名"), Utf8ToCp932("映像"),
