@@ -1,19 +1,19 @@
 #include "cli/probe_command.h"
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "cli/cli_text.h"
+#include "probe/media_file.h"
 #include "probe/media_info.h"
 #include "probe/probe_media_file.h"
 
 namespace {
 
+// Only a regular file can be read: a FIFO or device named on the command line must not block.
 bool CanRead(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  char byte;
-  return file.read(&byte, 1) || file.eof();
+  MediaFile file(path);
+  return file.is_open() && (file.size() == 0 || !file.Head().empty());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Runs the built tessaroll-cli binary.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -53,14 +54,19 @@ TEST(CliProbe, RiffFilesWithInstalledDecoders) {
             Utf8ToCp932(avi + "\tMotion JPEG\t音声なし\t\t\t25.00\t320x240\t00:10\t0\n"));
 }
 
+// A missing file and a FIFO (which must not block) each get their empty line and make the exit code 1.
 TEST(CliProbe, UnreadableFileStillGetsItsLineAndExitsOne) {
   TempDir dir;
   const std::string missing = dir.path() + "/missing.avi";
+  const std::string fifo = dir.path() + "/pipe.avi";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
   const std::string rm = dir.Write("x.rm", ".RMF\0\0\0\x12"s);
-  ProgramResult result = Cli({"--probe", missing, rm});
+  ProgramResult result = Cli({"--probe", missing, fifo, rm});
   EXPECT_EQ(result.exit_code, 1);
-  EXPECT_EQ(result.out, missing + "\t\t\t\t\t\t\t\t0\n" + rm + "\tRealVideo\tRealAudio\t\t\t\t\t\t0\n");
+  EXPECT_EQ(result.out, missing + "\t\t\t\t\t\t\t\t0\n" + fifo + "\t\t\t\t\t\t\t\t0\n" + rm +
+                            "\tRealVideo\tRealAudio\t\t\t\t\t\t0\n");
   EXPECT_NE(result.err.find("missing.avi"), std::string::npos);
+  EXPECT_NE(result.err.find("pipe.avi"), std::string::npos);
 }
 
 TEST(CliProbe, UsageErrorsExitTwoWithOneLine) {
