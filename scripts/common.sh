@@ -1,4 +1,4 @@
-# Shared by scripts/test and scripts/run: install what is missing, then configure and build.
+# Shared by scripts/test, scripts/run and scripts/fuzz: install what is missing, configure, build, test.
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT/build}
@@ -18,9 +18,20 @@ ensure_packages() {
   fi
 }
 
+# build_project [DIR [CMAKE_ARGS...]]: configures DIR (default $BUILD_DIR) once with the given
+# arguments, then builds it.
 build_project() {
-  if [[ ! -f "$BUILD_DIR/build.ninja" ]]; then
-    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja "$@" >/dev/null
+  local dir=${1:-$BUILD_DIR}
+  (($#)) && shift
+  if [[ ! -f "$dir/build.ninja" ]]; then
+    cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
   fi
-  cmake --build "$BUILD_DIR" -j "$(nproc)"
+  cmake --build "$dir" -j "$(nproc)"
+}
+
+# run_tests DIR [CTEST_ARGS...]: runs the ctest suite of a built folder.
+run_tests() {
+  local dir=$1
+  shift
+  (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" --timeout 300 "$@")
 }
