@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <string_view>
 
+#include "platform/regular_file.h"
+
 namespace {
 
 // A file with more top-level chunks than this is not taken for an AVI the program can edit.
@@ -17,7 +19,7 @@ constexpr uint32_t kMaxInfoListSize = 1u << 20;
 
 class FileBytes {
  public:
-  explicit FileBytes(const std::string& path) : fd_(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+  explicit FileBytes(const std::string& path) : fd_(OpenRegularFile(path)) {}
   ~FileBytes() {
     if (fd_ >= 0) close(fd_);
   }
