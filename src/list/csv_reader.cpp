@@ -1,5 +1,7 @@
 #include "list/csv_reader.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -8,6 +10,7 @@
 #include "list/csv_format.h"
 #include "list/list_model.h"
 #include "platform/cp932.h"
+#include "platform/regular_file.h"
 
 namespace {
 
@@ -51,8 +54,13 @@ bool SplitCsvLine(std::FILE* file, std::vector<std::string>& fields) {
 }
 
 CsvReadCode ReadCsvListFile(const std::string& path) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return kCsvCategoryCountMismatch;
+  const int fd = OpenRegularFile(path);
+  if (fd < 0) return kCsvCategoryCountMismatch;
+  std::unique_ptr<std::FILE, FileCloser> file(fdopen(fd, "rb"));
+  if (!file) {
+    close(fd);
+    return kCsvCategoryCountMismatch;
+  }
   std::vector<std::string> fields;
   if (SplitCsvLine(file.get(), fields)) return kCsvCategoryCountMismatch;
   int columns = ListColumnCount();
