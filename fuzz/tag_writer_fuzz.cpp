@@ -1,0 +1,76 @@
+// The AVI tag writer on an arbitrary file: afterwards the file is either byte for byte as before, or a
+// RIFF AVI file whose RIFF size is its length less 8, whose bytes up to the end of idx1 are as before
+// (but for that size), which reads back the written tags and keeps every byte that followed them, and
+// whose streams read the same.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "fuzz_file.h"
+#include "probe/avi_tail.h"
+#include "probe/info_tag_file.h"
+#include "probe/media_info.h"
+#include "probe/probe_media_file.h"
+
+namespace {
+
+void Fail(const char* what) {
+  std::fprintf(stderr, "tag writer: %s\n", what);
+  std::abort();
+}
+
+uint32_t Le32At(const std::string& bytes, size_t offset) {
+  uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
+  return value;
+}
+
+bool SameMediaInfo(const MediaInfoRecord& a, const MediaInfoRecord& b) {
+  return a.video_format == b.video_format && a.audio_format == b.audio_format &&
+         a.video_rate == b.video_rate && a.audio_rate == b.audio_rate && a.frame_rate == b.frame_rate &&
+         a.picture_size == b.picture_size && a.play_time == b.play_time;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string path = FuzzFilePath("x.avi");
+  const std::string before(reinterpret_cast<const char*>(data), size);
+  WriteFuzzFile(path, data, size);
+  const AviTail old_tail = LocateAviTail(path);
+  const int old_check = ProbeMediaFile(path, false);
+  const MediaInfoRecord old_info = MediaInfo();
+
+  // Odd inputs keep the old comment, so that both a given and a kept text are exercised.
+  InfoTagEdit edit{std::string("Title"), std::string(size % 3, 'c'), std::nullopt};
+  if (size % 2 == 0) edit.comment = "";
+  const InfoTagResult result = WriteInfoTagsToFile(path, edit);
+  const std::string after = ReadFuzzFile(path);
+
+  if (result.outcome != InfoTagOutcome::kWritten) {
+    if (after != before) Fail("a refused write changed the file");
+    return 0;
+  }
+  if (old_tail.status != AviTailStatus::kFound) Fail("wrote a file whose tail was not found");
+  if (after.size() < 12 || after.compare(0, 4, "RIFF") != 0 || after.compare(8, 4, "AVI ") != 0 ||
+      Le32At(after, 4) != after.size() - 8) {
+    Fail("the result is not one RIFF AVI chunk");
+  }
+  const size_t list_offset = static_cast<size_t>(old_tail.list_offset);
+  if (after.compare(0, 4, before, 0, 4) != 0 ||
+      after.compare(8, list_offset - 8, before, 8, list_offset - 8) != 0) {
+    Fail("bytes before the INFO list changed");
+  }
+  const AviTail new_tail = LocateAviTail(path);
+  if (new_tail.status != AviTailStatus::kFound || new_tail.list_offset != old_tail.list_offset) {
+    Fail("the written file has no tail after idx1");
+  }
+  if (new_tail.info_tags.title != *edit.title || new_tail.info_tags.creator != *edit.creator ||
+      new_tail.info_tags.comment != edit.comment.value_or(old_tail.info_tags.comment)) {
+    Fail("the tags do not read back");
+  }
+  if (!after.ends_with(old_tail.kept_bytes)) Fail("the bytes after the old list were not kept");
+  const int new_check = ProbeMediaFile(path, false);
+  if (new_check != old_check || !SameMediaInfo(MediaInfo(), old_info)) Fail("the streams read differently");
+  return 0;
+}
