@@ -80,7 +80,9 @@ TEST(CatalogueHostile, TagWriterReachesEveryRealFileByItsOwnName) {
     SCOPED_TRACE(name);
     const bool real_file = std::find(kAviNames.begin(), kAviNames.end(), name) != kAviNames.end();
     EXPECT_EQ(report.outcome == InfoTagOutcome::kWritten, real_file);
-    if (real_file) EXPECT_EQ(LocateAviTail(report.path).info_tags.title, "tagged");
+    if (real_file) {
+      EXPECT_EQ(LocateAviTail(report.path).info_tags.title, "tagged");
+    }
     EXPECT_EQ(ListIsChecked(report.row), !real_file);
   }
   struct stat status {};

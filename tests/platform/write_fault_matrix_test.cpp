@@ -152,7 +152,9 @@ TEST(WriteFaultMatrix, NothingIsLostAndEveryFailureIsReported) {
         EXPECT_NE(result.error_number, 0);
         EXPECT_FALSE(result.what.empty());
         EXPECT_EQ(result.path, path);
-        if (fault == Fault::kDiskFull) EXPECT_EQ(result.error_number, ENOSPC);
+        if (fault == Fault::kDiskFull) {
+          EXPECT_EQ(result.error_number, ENOSPC);
+        }
         EXPECT_EQ(Snapshot(dir.path()), before);
         // The program goes on: the same list saves under another name.
         const std::string other = dir.path() + "/other" + fs::path(path).extension().string();

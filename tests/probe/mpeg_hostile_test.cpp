@@ -1,5 +1,5 @@
 // An MPEG-1 file of 100 MB of 0x00 0x01 pairs after its pack header: every search runs to the end of
-// the file once and ends there, and only what the pack header tells is shown.
+// the file once and ends there, and only the container is named.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -30,7 +30,8 @@ TEST(MpegHostile, HundredMegabytesOfZeroOnePairs) {
   ShowOnlyColumns({});
   ProbeMediaFile(path, false);
   ListResetForTesting();
-  EXPECT_EQ(MediaInfoFields(), (std::vector<std::string>{"MPEG1", "", "", "", "", "", ""}));
+  // The playing time asked for but not looked up is 00:00.
+  EXPECT_EQ(MediaInfoFields(), (std::vector<std::string>{"MPEG1", "", "", "", "", "", "00:00"}));
 }
 
 }  // namespace

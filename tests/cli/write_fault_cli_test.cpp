@@ -1,0 +1,88 @@
+// The batch command when a write into a user's file fails: exit code 1, the file named on standard
+// error, the file byte for byte as before, and every other file still written.
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "probe/avi_tail.h"
+#include "support/riff_builder.h"
+#include "support/run_program.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+ProgramResult Cli(const std::vector<std::string>& arguments) {
+  return RunProgram(TESSAROLL_CLI_PATH, arguments);
+}
+
+TEST(WriteFaultCli, ListOutputThatCannotBeWritten) {
+  TempDir dir;
+  const std::string settings = dir.path() + "/no-settings.ini";
+  const std::string tree = dir.path() + "/tree";
+  dir.Write("tree/a.avi", AviFile({}));
+  const std::string read_only = dir.Write("read-only.txt", "old list\r\n");
+  ASSERT_EQ(chmod(read_only.c_str(), 0444), 0);
+  const std::string folder = dir.path() + "/folder.csv";
+  fs::create_directory(folder);
+  const struct {
+    const char* what;
+    std::vector<std::string> options;
+    std::string target;
+  } cases[] = {
+      {"read-only", {"-o", read_only}, read_only},
+      {"read-only append", {"-o", read_only, "--append"}, read_only},
+      {"vanished folder", {"-o", dir.path() + "/gone/list.htm"}, dir.path() + "/gone/list.htm"},
+      {"name taken by a folder", {"-o", folder}, folder},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto before = fs::status(c.target).type();
+    const std::string old_bytes = fs::is_regular_file(c.target) ? ReadWholeFile(c.target) : "";
+    std::vector<std::string> arguments = {"-q", "-s", settings};
+    arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+    arguments.push_back(tree);
+    ProgramResult result = Cli(arguments);
+    EXPECT_EQ(result.exit_code, 1);
+    EXPECT_NE(result.err.find(c.target), std::string::npos) << result.err;
+    EXPECT_EQ(fs::status(c.target).type(), before);
+    if (fs::is_regular_file(c.target)) {
+      EXPECT_EQ(ReadWholeFile(c.target), old_bytes);
+    }
+  }
+  // No temporary file was left anywhere.
+  size_t entries = 0;
+  for (auto it = fs::recursive_directory_iterator(dir.path()); it != fs::end(it); ++it) ++entries;
+  EXPECT_EQ(entries, 4u);  // tree, tree/a.avi, read-only.txt, folder.csv
+}
+
+// A list made earlier names three AVI files; one has since been made read-only and one removed.
+TEST(WriteFaultCli, WriteTagsGoesOnPastFilesThatRefuse) {
+  TempDir dir;
+  const std::string settings = dir.path() + "/no-settings.ini";
+  const std::string avi = AviFile({});
+  const std::string read_only = dir.Write("tree/a.avi", avi);
+  const std::string writable = dir.Write("tree/b.avi", avi);
+  const std::string vanished = dir.Write("tree/c.avi", avi);
+  const std::string list = dir.path() + "/list.csv";
+  ASSERT_EQ(Cli({"-q", "-s", settings, "-o", list, dir.path() + "/tree"}).exit_code, 0);
+  ASSERT_EQ(chmod(read_only.c_str(), 0444), 0);
+  fs::remove(vanished);
+
+  ProgramResult result = Cli({"-q", "-s", settings, "-i", list, "--write-tags"});
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_NE(result.err.find("a.avi"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("c.avi"), std::string::npos) << result.err;
+  EXPECT_EQ(result.err.find("b.avi"), std::string::npos) << result.err;
+  EXPECT_EQ(ReadWholeFile(read_only), avi);
+  EXPECT_FALSE(fs::exists(vanished));
+  const AviTail tail = LocateAviTail(writable);
+  EXPECT_TRUE(tail.has_info_list);
+}
+
+}  // namespace
