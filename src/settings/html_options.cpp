@@ -15,10 +15,6 @@ uint32_t ReadColor(const char* key, uint32_t default_color) {
   return ParseColorText(ReadText(key, FormatColorText(default_color)));
 }
 
-int InRangeOr(int value, int highest, int default_value) {
-  return (value >= 0 && value <= highest) ? value : default_value;
-}
-
 }  // namespace
 
 HtmlOptions ReadHtmlOptions() {
@@ -43,33 +39,4 @@ HtmlOptions ReadHtmlOptions() {
   options.FiiFontColor2 = ReadColor("FiiFontColor2", defaults.FiiFontColor2);
   options.FoFontColor = ReadColor("FoFontColor", defaults.FoFontColor);
   return options;
-}
-
-bool WriteHtmlOptions(const HtmlOptions& options) {
-  const HtmlOptions defaults;
-  bool stored = true;
-  stored &= WriteSettingText(kHtmlSetting, "Caption", options.Caption);
-  stored &= WriteSettingText(kHtmlSetting, "TopTitle", options.TopTitle);
-  stored &= WriteSettingText(kHtmlSetting, "FoBackImage", options.FoBackImage);
-  stored &= WriteSettingText(kHtmlSetting, "FoFontSize", options.FoFontSize);
-  stored &= WriteSettingText(kHtmlSetting, "FiiFontSize", options.FiiFontSize);
-  stored &= WriteSettingInt(kHtmlSetting, "FoStrDrawType",
-                            InRangeOr(options.FoStrDrawType, 2, defaults.FoStrDrawType));
-  stored &= WriteSettingInt(kHtmlSetting, "FoBackDrawType",
-                            InRangeOr(options.FoBackDrawType, 1, defaults.FoBackDrawType));
-  stored &= WriteSettingInt(kHtmlSetting, "FitStrDrawType",
-                            InRangeOr(options.FitStrDrawType, 2, defaults.FitStrDrawType));
-  stored &=
-      WriteSettingInt(kHtmlSetting, "FiiListDraw", InRangeOr(options.FiiListDraw, 1, defaults.FiiListDraw));
-  stored &= WriteSettingInt(kHtmlSetting, "FiiStrDrawType",
-                            InRangeOr(options.FiiStrDrawType, 2, defaults.FiiStrDrawType));
-  stored &= WriteSettingColor(kHtmlSetting, "FoBackColor", options.FoBackColor);
-  stored &= WriteSettingColor(kHtmlSetting, "FitBackColor", options.FitBackColor);
-  stored &= WriteSettingColor(kHtmlSetting, "FitFontColor", options.FitFontColor);
-  stored &= WriteSettingColor(kHtmlSetting, "FiiBackColor1", options.FiiBackColor1);
-  stored &= WriteSettingColor(kHtmlSetting, "FiiBackColor2", options.FiiBackColor2);
-  stored &= WriteSettingColor(kHtmlSetting, "FiiFontColor1", options.FiiFontColor1);
-  stored &= WriteSettingColor(kHtmlSetting, "FiiFontColor2", options.FiiFontColor2);
-  stored &= WriteSettingColor(kHtmlSetting, "FoFontColor", options.FoFontColor);
-  return stored;
 }

@@ -30,8 +30,4 @@ struct HtmlOptions {
 // Texts are read up to 127 bytes, colours as colour text. A choice outside its range is kept as read (the
 // dialog then checks no button of that group).
 HtmlOptions ReadHtmlOptions();
-
-// Stores all eighteen options in section HtmlSetting: the five texts, the five choices ("%d"; one outside
-// its range is stored as its default), then the eight colours as colour text. False when any key could
-// not be stored.
-bool WriteHtmlOptions(const HtmlOptions& options);
+// They are stored by StoreHtmlOptions (settings/html_option_groups.h).

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/cp932.h"
+#include "settings/html_option_groups.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
 
@@ -55,14 +56,12 @@ TEST_F(HtmlOptionsTest, StoredOptionsReadBackAndKeepTheirForms) {
   o.FoBackImage = "back.jpg";
   o.FoBackDrawType = 1;
   o.FiiStrDrawType = 2;
-  o.FitStrDrawType = -3;  // no button checked: stored as the default
   o.FoBackColor = 0x00abcdef;
   o.FiiFontColor2 = 0x10;
-  ASSERT_TRUE(WriteHtmlOptions(o));
+  ASSERT_TRUE(StoreHtmlOptions(o));
   std::string file = ReadWholeFile(path);
   EXPECT_NE(file.find("FoBackColor=0xabcdef\r\n"), std::string::npos);
   EXPECT_NE(file.find("FiiFontColor2=0x10\r\n"), std::string::npos);
-  EXPECT_NE(file.find("FitStrDrawType=1\r\n"), std::string::npos);
   EXPECT_NE(file.find("FiiBackColor2=0xcccccc\r\n"), std::string::npos);
   HtmlOptions back = ReadHtmlOptions();
   EXPECT_EQ(back.Caption, o.Caption);
@@ -78,7 +77,7 @@ TEST_F(HtmlOptionsTest, AnUnwritableSettingsFileIsReported) {
   // A folder that is a plain file cannot hold the settings file, whoever runs the test.
   std::string blocker = dir_.Write("blocker", "x");
   UseSettingsFileForTesting(blocker + "/dorirovo.ini");
-  EXPECT_FALSE(WriteHtmlOptions(HtmlOptions()));
+  EXPECT_FALSE(StoreHtmlOptions(HtmlOptions()));
   EXPECT_EQ(ReadWholeFile(blocker), "x");
 }
 
