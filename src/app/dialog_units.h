@@ -10,6 +10,11 @@
 
 class QDialog;
 
+// A control's rectangle in a dialog template, in dialog units.
+struct DialogRect {
+  int x, y, width, height;
+};
+
 // "ＭＳ Ｐゴシック" 9 point, the font of every dialog template (fontconfig substitutes when missing).
 QFont DialogTemplateFont();
 

@@ -17,14 +17,10 @@
 
 namespace {
 
-struct Rect {
-  int x, y, width, height;
-};
-
 struct TextTemplate {
   bool group_box;
   const char* text;
-  Rect rect;
+  DialogRect rect;
 };
 
 constexpr TextTemplate kTexts[] = {
@@ -45,7 +41,7 @@ constexpr TextTemplate kTexts[] = {
 struct ControlTemplate {
   int id;
   const char* text;
-  Rect rect;
+  DialogRect rect;
 };
 
 constexpr ControlTemplate kRadioButtons[] = {
@@ -73,9 +69,9 @@ constexpr ControlTemplate kEdits[] = {
 
 struct ColorControl {
   int swatch;
-  Rect swatch_rect;
+  DialogRect swatch_rect;
   int button;
-  Rect button_rect;
+  DialogRect button_rect;
   uint32_t HtmlOptions::*color;
 };
 

@@ -22,14 +22,10 @@
 
 namespace {
 
-struct Rect {
-  int x, y, width, height;
-};
-
 struct CheckBoxTemplate {
   int id;
   const char* text;
-  Rect rect;
+  DialogRect rect;
 };
 
 constexpr CheckBoxTemplate kCheckBoxes[] = {
@@ -56,7 +52,7 @@ constexpr CheckBoxTemplate kCheckBoxes[] = {
 struct TextTemplate {
   bool group_box;
   const char* text;
-  Rect rect;
+  DialogRect rect;
 };
 
 constexpr TextTemplate kTexts[] = {
@@ -79,7 +75,7 @@ constexpr TextTemplate kTexts[] = {
 struct ButtonTemplate {
   int id;
   const char* text;
-  Rect rect;
+  DialogRect rect;
 };
 
 constexpr ButtonTemplate kButtons[] = {
