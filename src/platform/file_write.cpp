@@ -137,8 +137,29 @@ WriteResult AppendFileContents(const std::string& path, std::string_view bytes) 
   return WriteThroughTemporary(path, old, bytes, ModeFor(path));
 }
 
+namespace {
+
+FileVersion VersionOf(const struct stat& st) {
+  return FileVersion{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino),
+                     static_cast<uint64_t>(st.st_size),
+                     static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+bool SameVersion(const FileVersion& a, const FileVersion& b) {
+  return a.device == b.device && a.inode == b.inode && a.length == b.length && a.modified_ns == b.modified_ns;
+}
+
+}  // namespace
+
+bool FileVersionOf(int fd, FileVersion& version) {
+  struct stat st {};
+  if (fstat(fd, &st) != 0) return false;
+  version = VersionOf(st);
+  return true;
+}
+
 WriteResult PatchFileInPlace(const std::string& path, const std::vector<FilePatch>& patches,
-                             uint64_t new_length) {
+                             uint64_t new_length, const FileVersion* expected) {
   if (RefusedAsReadOnly(path)) return Failure("open");
   int fd = open(path.c_str(), O_RDWR | O_CLOEXEC);
   if (fd < 0) return Failure("open");
@@ -146,6 +167,12 @@ WriteResult PatchFileInPlace(const std::string& path, const std::vector<FilePatc
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     WriteResult result = Failure("open");
     close(fd);
+    return result;
+  }
+  if (expected && !SameVersion(VersionOf(st), *expected)) {
+    close(fd);
+    WriteResult result{false, 0, "open"};
+    result.changed_meanwhile = true;
     return result;
   }
   const uint64_t old_length = static_cast<uint64_t>(st.st_size);

@@ -9,9 +9,20 @@
 
 struct WriteResult {
   bool ok = true;
-  int error_number = 0;  // errno of the failing call
-  std::string what;      // the failing step, e.g. "create", "write", "rename"
+  int error_number = 0;            // errno of the failing call
+  std::string what;                // the failing step, e.g. "create", "write", "rename"
+  bool changed_meanwhile = false;  // the file was not the version the caller had read; it was not touched
 };
+
+// One state of a file: a file replaced by another, or written to, since gives other values.
+struct FileVersion {
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  uint64_t length = 0;
+  int64_t modified_ns = 0;
+};
+// The version of an open file; false with errno set when it cannot be told.
+bool FileVersionOf(int fd, FileVersion& version);
 
 // Replaces the file's content with bytes: a temporary file beside it is written, flushed and renamed over
 // the target. On failure the target is as it was and the temporary file is gone.
@@ -29,9 +40,10 @@ struct FilePatch {
 // Edits an existing file in place: writes each patch at its offset and sets the file length to
 // new_length. The bytes each patch overwrites, and any bytes beyond new_length, are kept in memory first;
 // when a step fails they are written back and the old length restored, so the file is as it was.
-// Patches must lie within new_length.
+// Patches must lie within new_length. With expected given, a file that is no longer that version (it was
+// replaced or changed since the caller read it) is left alone and the result says changed_meanwhile.
 WriteResult PatchFileInPlace(const std::string& path, const std::vector<FilePatch>& patches,
-                             uint64_t new_length);
+                             uint64_t new_length, const FileVersion* expected = nullptr);
 
 // Tests: make the n-th following low-level write (0 = the next one) fail after writing at most
 // bytes_before_failure bytes, with error_number as errno. The fault fires once.

@@ -1,7 +1,6 @@
 #include "probe/avi_tail.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,6 +15,8 @@ namespace {
 constexpr int kMaxTopLevelChunks = 100000;
 // A larger INFO list was not written by this program; it is kept rather than replaced.
 constexpr uint32_t kMaxInfoListSize = 1u << 20;
+// A real header list holds a few dozen chunks; this many is taken for damage.
+constexpr int kMaxHeaderChunks = 10000;
 
 class FileBytes {
  public:
@@ -27,12 +28,7 @@ class FileBytes {
   FileBytes& operator=(const FileBytes&) = delete;
 
   bool is_open() const { return fd_ >= 0; }
-  bool Length(uint64_t& length) const {
-    struct stat st {};
-    if (fstat(fd_, &st) != 0) return false;
-    length = static_cast<uint64_t>(st.st_size);
-    return true;
-  }
+  bool Version(FileVersion& version) const { return FileVersionOf(fd_, version); }
   // Exactly size bytes at offset, or false.
   bool Read(uint64_t offset, size_t size, std::string& out) const {
     out.resize(size);
@@ -59,6 +55,36 @@ uint32_t Le32At(std::string_view bytes, size_t offset) {
   return value;
 }
 
+// Whether the chunks from offset follow one another exactly to padded_end, each inside end; with
+// stream_lists, so do those of each stream list "strl" among them. The stream reader enters the header
+// list and its stream lists and walks on from inside them to the end of the RIFF chunk. Where their sizes
+// overlap, that walk could reach chunks that only fit once the file grows, so the file would read
+// differently after tagging. Other lists the walk steps over whole.
+bool ChunksTile(const FileBytes& file, uint64_t offset, uint64_t end, uint64_t padded_end, bool stream_lists,
+                int& chunks_left) {
+  std::string header;
+  while (offset < end) {
+    if (--chunks_left < 0 || end - offset < 8) return false;
+    if (!file.Read(offset, std::min<uint64_t>(12, end - offset), header)) return false;
+    const uint32_t size = Le32At(header, 4);
+    const uint64_t chunk_end = offset + 8 + size;
+    if (chunk_end > end) return false;
+    if (stream_lists && header.compare(0, 4, "LIST") == 0 && size >= 4 && header.compare(8, 4, "strl") == 0 &&
+        !ChunksTile(file, offset + 12, chunk_end, chunk_end + (size & 1), false, chunks_left)) {
+      return false;
+    }
+    offset = chunk_end + (size & 1);
+  }
+  return offset == padded_end;
+}
+
+// The header list "hdrl" of an AVI file, at offset, is sound.
+bool HeaderListTiles(const FileBytes& file, uint64_t offset, uint32_t size) {
+  int chunks_left = kMaxHeaderChunks;
+  const uint64_t end = offset + 8 + size;
+  return ChunksTile(file, offset + 12, end, end + (size & 1), true, chunks_left);
+}
+
 AviTail Status(AviTailStatus status, int error_number = 0) {
   AviTail tail;
   tail.status = status;
@@ -70,8 +96,9 @@ AviTail Status(AviTailStatus status, int error_number = 0) {
 
 AviTail LocateAviTail(const std::string& path) {
   FileBytes file(path);
-  uint64_t length = 0;
-  if (!file.is_open() || !file.Length(length)) return Status(AviTailStatus::kCannotRead, errno);
+  FileVersion version;
+  if (!file.is_open() || !file.Version(version)) return Status(AviTailStatus::kCannotRead, errno);
+  const uint64_t length = version.length;
 
   std::string header;
   if (length < 12) return Status(AviTailStatus::kNotRiffAvi);
@@ -89,10 +116,16 @@ AviTail LocateAviTail(const std::string& path) {
   for (int chunks = 0; list_offset == 0 && chunks < kMaxTopLevelChunks; ++chunks) {
     // An odd last chunk without its pad byte leaves offset one past the end.
     if (offset >= riff_end || riff_end - offset < 8) break;
-    if (!file.Read(offset, 8, header)) return Status(AviTailStatus::kCannotRead, errno);
+    if (!file.Read(offset, std::min<uint64_t>(12, riff_end - offset), header)) {
+      return Status(AviTailStatus::kCannotRead, errno);
+    }
     const uint32_t size = Le32At(header, 4);
     const uint64_t padded_end = offset + 8 + size + (size & 1);
     if (padded_end - (size & 1) > riff_end) break;
+    if (header.compare(0, 4, "LIST") == 0 && size >= 4 && header.compare(8, 4, "hdrl") == 0 &&
+        !HeaderListTiles(file, offset, size)) {
+      return Status(AviTailStatus::kDamagedHeader);
+    }
     if (header.compare(0, 4, "idx1") == 0) {
       // The pad byte of an odd-sized index must exist, so that the list starts on an even offset.
       if (padded_end > riff_end) break;
@@ -104,7 +137,7 @@ AviTail LocateAviTail(const std::string& path) {
 
   AviTail tail;
   tail.status = AviTailStatus::kFound;
-  tail.file_length = length;
+  tail.version = version;
   tail.list_offset = list_offset;
   uint64_t kept_offset = list_offset;
   if (riff_end - list_offset >= 8) {

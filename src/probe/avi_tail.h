@@ -4,21 +4,23 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/file_write.h"
 #include "probe/info_list.h"
 
 enum class AviTailStatus {
   kFound,
-  kCannotRead,    // the file cannot be opened or read; error_number says why
-  kNotRiffAvi,    // the file does not start with a RIFF chunk of form "AVI "
-  kNotAtFileEnd,  // the RIFF chunk does not end the file: further RIFF chunks (large files) or a wrong size
-  kNoIndex,       // no complete "idx1" chunk inside the RIFF chunk
-  kTailTooLarge,  // more data follows "idx1" than is kept in memory while the file is changed
+  kCannotRead,     // the file cannot be opened or read; error_number says why
+  kNotRiffAvi,     // the file does not start with a RIFF chunk of form "AVI "
+  kNotAtFileEnd,   // the RIFF chunk does not end the file: further RIFF chunks (large files) or a wrong size
+  kNoIndex,        // no complete "idx1" chunk inside the RIFF chunk
+  kDamagedHeader,  // the chunks of the header list "hdrl" overlap or leave gaps
+  kTailTooLarge,   // more data follows "idx1" than is kept in memory while the file is changed
 };
 
 struct AviTail {
   AviTailStatus status = AviTailStatus::kCannotRead;
   int error_number = 0;
-  uint64_t file_length = 0;
+  FileVersion version;       // the file as it was read, so that a change before the write is noticed
   uint64_t list_offset = 0;  // the end of idx1's data (and its pad byte): where the INFO list starts
   // An INFO list (or the eight-byte emptied list) directly after idx1 is replaced; everything after it,
   // or everything after idx1 when there is none, is kept after the new list.

@@ -27,6 +27,8 @@ InfoTagOutcome OutcomeOf(AviTailStatus status, int error_number) {
       return InfoTagOutcome::kNotAtFileEnd;
     case AviTailStatus::kNoIndex:
       return InfoTagOutcome::kNoIndex;
+    case AviTailStatus::kDamagedHeader:
+      return InfoTagOutcome::kDamagedHeader;
     case AviTailStatus::kTailTooLarge:
       return InfoTagOutcome::kTooLarge;
   }
@@ -50,7 +52,8 @@ InfoTagResult WriteInfoTagsToFile(const std::string& path, const InfoTagEdit& ed
 
   const std::vector<FilePatch> patches = {{4, Le32(static_cast<uint32_t>(new_length - 8))},
                                           {tail.list_offset, std::move(new_tail)}};
-  WriteResult written = PatchFileInPlace(path, patches, new_length);
+  WriteResult written = PatchFileInPlace(path, patches, new_length, &tail.version);
+  if (written.changed_meanwhile) return InfoTagResult{InfoTagOutcome::kChangedMeanwhile, 0};
   if (!written.ok) return InfoTagResult{InfoTagOutcome::kWriteRefused, written.error_number};
   return {};
 }
@@ -69,10 +72,14 @@ const char* InfoTagOutcomeText(InfoTagOutcome outcome) {
       return "data follows the RIFF chunk (large AVI with several RIFF chunks?)";
     case InfoTagOutcome::kNoIndex:
       return "no idx1 index chunk";
+    case InfoTagOutcome::kDamagedHeader:
+      return "the header chunks overlap or leave gaps (damaged file)";
     case InfoTagOutcome::kTooLarge:
       return "too much data after the idx1 index chunk, or too large for its RIFF size";
     case InfoTagOutcome::kCannotRead:
       return "cannot read the file";
+    case InfoTagOutcome::kChangedMeanwhile:
+      return "the file changed while it was being read; it was left as it is";
     case InfoTagOutcome::kWriteRefused:
       return "the write failed; the file is unchanged";
   }

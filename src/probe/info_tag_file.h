@@ -9,14 +9,16 @@
 
 enum class InfoTagOutcome {
   kWritten,
-  kMissingFile,   // no regular file at the path
-  kNotAviName,    // the name does not end in i or I
-  kNotRiffAvi,    // not a RIFF "AVI " file
-  kNotAtFileEnd,  // further data after the RIFF chunk (e.g. the extra RIFF chunks of a large AVI)
-  kNoIndex,       // no idx1 chunk to put the list after
-  kTooLarge,      // too much data after idx1, or the file would outgrow the 32-bit RIFF size
-  kCannotRead,    // error_number says why
-  kWriteRefused,  // the write failed (read-only file, full disk...) and the file was restored
+  kMissingFile,       // no regular file at the path
+  kNotAviName,        // the name does not end in i or I
+  kNotRiffAvi,        // not a RIFF "AVI " file
+  kNotAtFileEnd,      // further data after the RIFF chunk (e.g. the extra RIFF chunks of a large AVI)
+  kNoIndex,           // no idx1 chunk to put the list after
+  kDamagedHeader,     // the header list's chunks overlap or leave gaps
+  kTooLarge,          // too much data after idx1, or the file would outgrow the 32-bit RIFF size
+  kCannotRead,        // error_number says why
+  kWriteRefused,      // the write failed (read-only file, full disk...) and the file was restored
+  kChangedMeanwhile,  // the file was replaced or written to between reading and writing; not touched
 };
 
 struct InfoTagResult {

@@ -1,6 +1,8 @@
 #include "platform/file_write.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -92,6 +94,49 @@ TEST_F(FileWriteTest, PatchFailureRestoresEveryByteAndTheLength) {
       EXPECT_EQ(ReadWholeFile(path), original);
     }
   }
+}
+
+FileVersion VersionOfFile(const std::string& path) {
+  FileVersion version;
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  EXPECT_TRUE(fd >= 0 && FileVersionOf(fd, version));
+  if (fd >= 0) close(fd);
+  return version;
+}
+
+void SetModifiedTime(const std::string& path, time_t seconds) {
+  const struct timespec times[2] = {{seconds, 0}, {seconds, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+// A patch prepared from one reading of a file must not land in another file or another state of it.
+TEST_F(FileWriteTest, PatchLeavesAFileChangedSinceItWasReadAlone) {
+  const std::string path = dir.Write("c.avi", "RIFF1234body");
+  SetModifiedTime(path, 1000000000);
+  const FileVersion read = VersionOfFile(path);
+
+  // Replaced by another file with the same bytes and time.
+  const std::string other = dir.Write("other.avi", "RIFF1234body");
+  SetModifiedTime(other, 1000000000);
+  ASSERT_EQ(rename(other.c_str(), path.c_str()), 0);
+  WriteResult result = PatchFileInPlace(path, {{4, "SIZE"}}, 12, &read);
+  EXPECT_FALSE(result.ok);
+  EXPECT_TRUE(result.changed_meanwhile);
+  EXPECT_EQ(ReadWholeFile(path), "RIFF1234body");
+
+  // The same file, rewritten to the same length at another time.
+  const FileVersion replaced = VersionOfFile(path);
+  dir.Write("c.avi", "RIFF5678body");
+  SetModifiedTime(path, 1000000001);
+  EXPECT_TRUE(PatchFileInPlace(path, {{4, "SIZE"}}, 12, &replaced).changed_meanwhile);
+  EXPECT_EQ(ReadWholeFile(path), "RIFF5678body");
+
+  // Unchanged since it was read: patched.
+  const FileVersion current = VersionOfFile(path);
+  result = PatchFileInPlace(path, {{4, "SIZE"}}, 12, &current);
+  EXPECT_TRUE(result.ok);
+  EXPECT_FALSE(result.changed_meanwhile);
+  EXPECT_EQ(ReadWholeFile(path), "RIFFSIZEbody");
 }
 
 TEST_F(FileWriteTest, SpecialFilesAreNotPatched) {

@@ -106,6 +106,54 @@ TEST_F(InfoTagFileTest, FilesThatCannotTakeAListStayByteForByte) {
             InfoTagOutcome::kMissingFile);
 }
 
+// The stream reader searches for the second stream list from inside the header list up to the RIFF end.
+// Where the header's chunk sizes do not follow one another, a longer file could let that search reach
+// further, so such a file is not tagged.
+TEST_F(InfoTagFileTest, DamagedHeaderListIsRefusedAndSoundOnesAreTagged) {
+  const std::string avih = Chunk("avih", AviMainHeader(320, 240));
+  const std::string strh = Chunk("strh", StreamHeader("vids", "DIV3", 1, 25, 250));
+  const std::string video = ListChunk("strl", strh);
+  const auto avi_with_header = [](const std::string& header_list) {
+    return RiffForm("AVI ", header_list + kMovi + kIndex);
+  };
+  // A list of odd size without the pad byte after it.
+  const auto unpadded_list = [](const std::string& type, const std::string& children) {
+    return RawChunk("LIST", static_cast<uint32_t>(4 + children.size()), type + children);
+  };
+  const std::string odd_video = unpadded_list("strl", strh + RawChunk("strn", 3, "odd"));
+  // The video stream list claims to run on past the header list, over the RIFF end.
+  std::string overrun_list = ListChunk("strl", strh);
+  overrun_list.replace(4, 4, Le32(4 + static_cast<uint32_t>(strh.size()) + 400));
+  const struct {
+    const char* name;
+    std::string header_list;
+  } damaged[] = {
+      {"stream list past the header list", ListChunk("hdrl", avih + overrun_list)},
+      {"bytes too few for a chunk at the header end", ListChunk("hdrl", avih + video + "xyz!")},
+      {"chunk past its stream list", ListChunk("hdrl", avih + ListChunk("strl", RawChunk("strh", 80, "s")))},
+      // Stepping over the missing pad byte, the walk does not land on the next chunk.
+      {"odd stream list without its pad byte", ListChunk("hdrl", avih + odd_video + Chunk("JUNK", ""))},
+  };
+  for (const auto& c : damaged) {
+    SCOPED_TRACE(c.name);
+    const std::string bytes = avi_with_header(c.header_list);
+    const std::string path = dir.Write("damaged.avi", bytes);
+    EXPECT_EQ(WriteInfoTagsToFile(path, Edit("t", "c", "m")).outcome, InfoTagOutcome::kDamagedHeader);
+    EXPECT_EQ(ReadWholeFile(path), bytes);
+  }
+
+  // Odd chunks with their pad byte, a pad left outside an odd list, and nested lists are all sound.
+  const std::string sound[] = {
+      ListChunk("hdrl", avih + ListChunk("strl", strh + Chunk("strn", "odd")) + Chunk("JUNK", "")),
+      unpadded_list("hdrl", avih + odd_video) + "\0"s,
+      ListChunk("hdrl", avih + video + ListChunk("odml", Chunk("dmlh", std::string(248, '\0')))),
+  };
+  for (const std::string& header_list : sound) {
+    const std::string path = dir.Write("sound.avi", avi_with_header(header_list));
+    EXPECT_EQ(WriteInfoTagsToFile(path, Edit("t", "", "")).outcome, InfoTagOutcome::kWritten);
+  }
+}
+
 TEST_F(InfoTagFileTest, FailurePartWayLeavesTheFileAsItWas) {
   // An earlier list and a kept chunk, so that both the overwritten bytes and the length must come back.
   const std::string tagged = WithRiffSize(kAvi + RenderInfoList({"old title", "old creator", "old comment"}) +

@@ -58,15 +58,15 @@ TEST(RiffHostile, AllOnesChunkSizes) {
   TempDir dir;
   const std::string avi = AviFile({});
   // A size that reaches past its parent ends that walk: what was read before stays. The tag writer
-  // needs only the top level intact, and a tagged file reads as before.
+  // needs the top level and the header list intact, and a tagged file reads as before.
   const struct {
     const char* id;
     bool picture_size_read;
     bool tagged;
   } cases[] = {{"RIFF", false, false},
                {"LIST", false, false},  // hdrl
-               {"avih", false, true},
-               {"strf", true, true},
+               {"avih", false, false},
+               {"strf", true, false},
                {"idx1", true, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.id);
