@@ -1,5 +1,7 @@
 #include "app/row_commands.h"
 
+#include <QFile>
+#include <cstring>
 #include <vector>
 
 #include "app/list_table_model.h"
@@ -17,6 +19,33 @@ struct RowClipboard {
   std::vector<std::string> cells;
   std::string path;
 };
+
+// Files whose write was tried and failed are named; files that cannot take tags are skipped quietly
+// and keep their check mark.
+bool WriteFailed(InfoTagOutcome outcome) {
+  return outcome == InfoTagOutcome::kCannotRead || outcome == InfoTagOutcome::kWriteRefused ||
+         outcome == InfoTagOutcome::kChangedMeanwhile;
+}
+
+void ShowFailedTagWrites(const std::vector<InfoTagRowReport>& reports) {
+  constexpr int kMostNamed = 20;
+  QStringList lines;
+  int failed = 0;
+  for (const InfoTagRowReport& report : reports) {
+    if (!WriteFailed(report.outcome) || ++failed > kMostNamed) continue;
+    const QString reason = report.outcome == InfoTagOutcome::kChangedMeanwhile
+                               ? QStringLiteral("書込み中にﾌｧｲﾙが変更されました")
+                               : QString::fromLocal8Bit(std::strerror(report.error_number));
+    lines << QStringLiteral("%1: %2").arg(QFile::decodeName(report.path.c_str()), reason);
+  }
+  if (failed == 0) return;
+  if (failed > kMostNamed) lines << QStringLiteral("ほか%1件").arg(failed - kMostNamed);
+  MessageBoxRequest request;
+  request.icon = QMessageBox::Warning;
+  request.caption = QStringLiteral("ｲﾝﾌｫﾃﾞｰﾀ書込失敗");
+  request.text = QStringLiteral("次のﾌｧｲﾙには書き込めませんでした (ﾌｧｲﾙは元のままです)\n") + lines.join('\n');
+  RunMessageBox(request);
+}
 
 RowClipboard& Clipboard() {
   static RowClipboard clipboard;
@@ -81,7 +110,7 @@ void WriteInfoData() {
   request.caption = QStringLiteral("ｲﾝﾌｫﾃﾞｰﾀ書込確認");
   request.text = QStringLiteral("ﾁｪｯｸされた動画に対しｲﾝﾌｫﾃﾞｰﾀの書込み作業を行います\nよろしいですか？");
   request.buttons = QMessageBox::Ok | QMessageBox::Cancel;
-  if (RunMessageBox(request) == QMessageBox::Ok) WriteInfoTags();
+  if (RunMessageBox(request) == QMessageBox::Ok) ShowFailedTagWrites(WriteInfoTags());
 }
 
 void ClearRowClipboardForTesting() {

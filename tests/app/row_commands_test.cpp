@@ -1,8 +1,11 @@
 #include <QItemSelectionModel>
+#include <cerrno>
+#include <cstring>
 
 #include "app/command_set.h"
 #include "command_test_fixture.h"
 #include "list/columns.h"
+#include "platform/file_write.h"
 #include "res/command_ids.h"
 #include "support/riff_builder.h"
 
@@ -91,6 +94,36 @@ TEST_F(RowCommandsTest, WriteInfoAsksFirst) {
   EXPECT_EQ(messages_.size(), 2u);
   EXPECT_FALSE(ListIsChecked(0));  // written rows lose their check mark
   EXPECT_NE(ReadWholeFile(avi), original);
+}
+
+TEST_F(RowCommandsTest, WriteInfoNamesTheFilesWhoseWriteFailed) {
+  StartWindow();
+  const std::string original = AviFile(AviSpec{});
+  const std::string names[] = {"full.avi", "fine.avi", "notes.txt"};
+  for (int row = 0; row < 3; ++row) {
+    ListInsertRow(row, row, names[row]);
+    ListSetRowPath(row, dir_.Write("m/" + names[row], original));
+    ListSetChecked(row, true);
+  }
+  InjectWriteFaultForTesting(0, 3, ENOSPC);
+  HandleCommand(kCmdWriteInfo);
+  ClearWriteFaultForTesting();
+  ASSERT_EQ(messages_.size(), 2u);
+  EXPECT_EQ(messages_[1].caption, "ｲﾝﾌｫﾃﾞｰﾀ書込失敗");
+  EXPECT_EQ(messages_[1].icon, QMessageBox::Warning);
+  // Only the failed write is named; a name that cannot take tags stays checked without a word.
+  EXPECT_TRUE(messages_[1].text.contains(QString::fromStdString(ListRowPath(0))));
+  EXPECT_TRUE(messages_[1].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+  EXPECT_FALSE(messages_[1].text.contains("fine.avi"));
+  EXPECT_FALSE(messages_[1].text.contains("notes.txt"));
+  EXPECT_EQ(ReadWholeFile(ListRowPath(0)), original);
+  EXPECT_TRUE(ListIsChecked(0));
+  EXPECT_FALSE(ListIsChecked(1));
+  EXPECT_TRUE(ListIsChecked(2));
+
+  HandleCommand(kCmdWriteInfo);  // nothing fails now: no second report
+  EXPECT_EQ(messages_.size(), 3u);
+  EXPECT_FALSE(ListIsChecked(0));
 }
 
 }  // namespace
