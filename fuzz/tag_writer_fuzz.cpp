@@ -1,10 +1,11 @@
 // The AVI tag writer on an arbitrary file: afterwards the file is either byte for byte as before, or a
-// RIFF AVI file whose RIFF size is its length less 8, whose bytes up to the end of idx1 are as before
-// (but for that size), which reads back the written tags and keeps every byte that followed them, and
-// whose streams read the same.
+// RIFF AVI file that the RIFF chunk ends (with a pad byte when its size is odd), whose bytes up to the
+// end of idx1 are as before (but for that size), which reads back the written tags and keeps every byte
+// that followed them, and whose streams read the same.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "fuzz_file.h"
 #include "probe/avi_tail.h"
@@ -52,8 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   if (old_tail.status != AviTailStatus::kFound) Fail("wrote a file whose tail was not found");
+  const uint64_t riff_size = after.size() < 12 ? 0 : Le32At(after, 4);
   if (after.size() < 12 || after.compare(0, 4, "RIFF") != 0 || after.compare(8, 4, "AVI ") != 0 ||
-      Le32At(after, 4) != after.size() - 8) {
+      riff_size + 8 + (riff_size & 1) != after.size() || (riff_size & 1 && after.back() != '\0')) {
     Fail("the result is not one RIFF AVI chunk");
   }
   const size_t list_offset = static_cast<size_t>(old_tail.list_offset);
@@ -69,7 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       new_tail.info_tags.comment != edit.comment.value_or(old_tail.info_tags.comment)) {
     Fail("the tags do not read back");
   }
-  if (!after.ends_with(old_tail.kept_bytes)) Fail("the bytes after the old list were not kept");
+  if (!std::string_view(after).substr(0, riff_size + 8).ends_with(old_tail.kept_bytes)) {
+    Fail("the bytes after the old list were not kept");
+  }
   const int new_check = ProbeMediaFile(path, false);
   if (new_check != old_check || !SameMediaInfo(MediaInfo(), old_info)) Fail("the streams read differently");
   return 0;

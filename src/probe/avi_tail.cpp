@@ -157,8 +157,8 @@ AviTail LocateAviTail(const std::string& path) {
       }
     }
   }
-  if (length - kept_offset > kMaxKeptAfterIndex) return Status(AviTailStatus::kTailTooLarge);
-  if (!file.Read(kept_offset, length - kept_offset, tail.kept_bytes)) {
+  if (riff_end - kept_offset > kMaxKeptAfterIndex) return Status(AviTailStatus::kTailTooLarge);
+  if (!file.Read(kept_offset, riff_end - kept_offset, tail.kept_bytes)) {
     return Status(AviTailStatus::kCannotRead, errno);
   }
   return tail;

@@ -25,8 +25,10 @@ struct AviTail {
   // An INFO list (or the eight-byte emptied list) directly after idx1 is replaced; everything after it,
   // or everything after idx1 when there is none, is kept after the new list.
   bool has_info_list = false;
-  InfoTags info_tags;      // the texts of that list
-  std::string kept_bytes;  // the bytes from the end of that list (or of idx1) to the end of the file
+  InfoTags info_tags;  // the texts of that list
+  // The bytes from the end of that list (or of idx1) to the end of the RIFF chunk; the pad byte after an
+  // odd-sized RIFF chunk is not among them.
+  std::string kept_bytes;
 };
 
 // Most bytes after idx1 that are kept, at most 16 MiB.

@@ -47,10 +47,13 @@ InfoTagResult WriteInfoTagsToFile(const std::string& path, const InfoTagEdit& ed
                       edit.comment.value_or(tail.info_tags.comment)};
   std::string new_tail = RenderInfoList(tags);
   new_tail.append(tail.kept_bytes);
+  // The kept bytes end where the RIFF chunk ended before, so the chunks among them read as they did.
+  const uint64_t riff_size = tail.list_offset + new_tail.size() - 8;
+  if (riff_size > UINT32_MAX) return InfoTagResult{InfoTagOutcome::kTooLarge, 0};
+  if (riff_size & 1) new_tail.push_back('\0');  // the pad byte of an odd-sized chunk
   const uint64_t new_length = tail.list_offset + new_tail.size();
-  if (new_length - 8 > UINT32_MAX) return InfoTagResult{InfoTagOutcome::kTooLarge, 0};
 
-  const std::vector<FilePatch> patches = {{4, Le32(static_cast<uint32_t>(new_length - 8))},
+  const std::vector<FilePatch> patches = {{4, Le32(static_cast<uint32_t>(riff_size))},
                                           {tail.list_offset, std::move(new_tail)}};
   WriteResult written = PatchFileInPlace(path, patches, new_length, &tail.version);
   if (written.changed_meanwhile) return InfoTagResult{InfoTagOutcome::kChangedMeanwhile, 0};

@@ -33,7 +33,8 @@ struct InfoTagEdit {
   std::optional<std::string> comment;
 };
 
-// The file's RIFF size becomes its new length minus 8. All three texts empty leave the eight bytes
+// The RIFF chunk ends the file afterwards, followed by a zero pad byte when its size is odd; a pad byte
+// the file had is not kept with the chunks after idx1. All three texts empty leave the eight bytes
 // "LIST" and a zero size after idx1. The name is not checked here.
 InfoTagResult WriteInfoTagsToFile(const std::string& path, const InfoTagEdit& edit);
 

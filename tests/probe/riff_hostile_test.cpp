@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/cp932.h"
 #include "probe/avi_tail.h"
 #include "probe/info_tag_file.h"
 #include "probe/probe_media_file.h"
@@ -95,6 +96,28 @@ TEST(RiffHostile, ListsNestedTenThousandDeep) {
   EXPECT_EQ(outcome.fields[4], "25.00");
   EXPECT_EQ(outcome.tag_outcome, InfoTagOutcome::kWritten);
   EXPECT_EQ(outcome.fields_after_tagging, outcome.fields);
+}
+
+// An odd-sized RIFF chunk and its pad byte, with a stream list after idx1 whose size reaches into that
+// pad byte: outside the RIFF chunk it is not read. After tagging the RIFF chunk must not take the pad
+// byte in, or the list would fit and the file read differently.
+TEST(RiffHostile, StreamListReachingIntoThePadByteStaysUnread) {
+  TempDir dir;
+  AviSpec spec;
+  spec.has_audio = false;
+  const std::string audio = "strl" + Chunk("strf", WaveFormatData({})) + "x";
+  const std::string content = AviHeaderList(spec) + ListChunk("movi", "") +
+                              Chunk("idx1", std::string(16, '\0')) +
+                              RawChunk("LIST", static_cast<uint32_t>(audio.size() + 1), audio);
+  ASSERT_EQ(content.size() % 2, 1u);
+  const std::string bytes =
+      "RIFF" + Le32(static_cast<uint32_t>(4 + content.size())) + "AVI " + content + '\0';
+  const Outcome outcome = ProbeAndTag(dir, "odd.avi", bytes);
+  EXPECT_EQ(outcome.fields[1], Utf8ToCp932("音声なし"));  // the list was not read
+  EXPECT_EQ(outcome.tag_outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(outcome.fields_after_tagging, outcome.fields);
+  const std::string after = ReadWholeFile(dir.path() + "/odd.avi");
+  EXPECT_EQ(Le32(static_cast<uint32_t>(after.size() - 9)), after.substr(4, 4));  // odd size, then the pad
 }
 
 TEST(RiffHostile, MillionEmptyChunksEndTheWalks) {
