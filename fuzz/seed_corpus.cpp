@@ -69,6 +69,23 @@ void TagWriterSeeds() {
   std::string after = tagged + Chunk("JUNK", "kept");
   after.replace(4, 4, Le32(static_cast<uint32_t>(after.size() - 8)));
   Seed("tag_writer_fuzz", "chunk_after_list", after);
+
+  // Damaged sizes that a longer file could make fit: a stream list running past the header list, and
+  // a list after idx1 reaching into the pad byte of an odd-sized RIFF chunk.
+  const std::string strh = Chunk("strh", StreamHeader("vids", "DIV3", 1, 25, 250));
+  std::string overrun = ListChunk("strl", strh);
+  overrun.replace(4, 4, Le32(static_cast<uint32_t>(4 + strh.size() + 400)));
+  const std::string index = Chunk("idx1", std::string(16, '\0'));
+  Seed("tag_writer_fuzz", "stream_list_past_header",
+       RiffForm("AVI ", ListChunk("hdrl", Chunk("avih", AviMainHeader(320, 240)) + overrun) +
+                            ListChunk("movi", "") + index));
+  AviSpec video_only;
+  video_only.has_audio = false;
+  const std::string audio = "strl" + Chunk("strf", WaveFormatData({})) + "x";
+  const std::string content = AviHeaderList(video_only) + ListChunk("movi", "") + index +
+                              RawChunk("LIST", static_cast<uint32_t>(audio.size() + 1), audio);
+  Seed("tag_writer_fuzz", "list_into_pad_byte",
+       "RIFF" + Le32(static_cast<uint32_t>(4 + content.size())) + "AVI " + content + '\0');
 }
 
 void SettingsSeeds() {
