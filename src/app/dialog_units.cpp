@@ -103,3 +103,19 @@ QWidget* CreateTemplateGroupBox(const QString& title, QWidget* dialog) {
                      " padding: 0 2px; }"));
   return box;
 }
+
+void PlaceTemplateTexts(QDialog* dialog, const DialogUnits& units, std::span<const TextTemplate> texts) {
+  for (const TextTemplate& text : texts) {
+    QWidget* control = text.group_box ? CreateTemplateGroupBox(QString::fromUtf8(text.text), dialog)
+                                      : new QLabel(QString::fromUtf8(text.text), dialog);
+    units.Place(control, 0, text.rect);
+  }
+}
+
+QPushButton* AddTemplateButton(QDialog* dialog, const DialogUnits& units, const QString& text, int id,
+                               const DialogRect& rect) {
+  auto* button = new QPushButton(text, dialog);
+  button->setAutoDefault(false);
+  units.Place(button, id, rect);
+  return button;
+}

@@ -7,8 +7,16 @@
 #include <QString>
 #include <QWidget>
 #include <initializer_list>
+#include <span>
 
 class QDialog;
+class QPushButton;
+
+// The frames of the templates: a caption alone, or a caption with the system menu and close button.
+inline constexpr Qt::WindowFlags kTemplateDialogFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+inline constexpr Qt::WindowFlags kClosableTemplateDialogFlags =
+    kTemplateDialogFlags | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 // A control's rectangle in a dialog template, in dialog units.
 struct DialogRect {
@@ -25,6 +33,9 @@ class DialogUnits {
 
   // Places a control of the dialog from its template rectangle; id 0 leaves it without object name.
   void Place(QWidget* control, int id, int x, int y, int width, int height) const;
+  void Place(QWidget* control, int id, const DialogRect& rect) const {
+    Place(control, id, rect.x, rect.y, rect.width, rect.height);
+  }
 
  private:
   int X(int units) const;
@@ -45,6 +56,18 @@ void FitTemplateTexts(QDialog* dialog, int width, int height, std::initializer_l
 // A group box of a template: its frame line runs through the middle of its title, so the title takes no
 // room from the controls inside.
 QWidget* CreateTemplateGroupBox(const QString& title, QWidget* dialog);
+
+// A static text of a template: a label, or the title of a group box.
+struct TextTemplate {
+  bool group_box;
+  const char* text;  // UTF-8
+  DialogRect rect;
+};
+void PlaceTemplateTexts(QDialog* dialog, const DialogUnits& units, std::span<const TextTemplate> texts);
+
+// A push button of a template. Enter presses only the button made default, never the one with focus.
+QPushButton* AddTemplateButton(QDialog* dialog, const DialogUnits& units, const QString& text, int id,
+                               const DialogRect& rect);
 
 // The control of the dialog with the given template id, or nullptr.
 template <class Control>

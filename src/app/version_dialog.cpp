@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "app/dialog_units.h"
 #include "app/main_window.h"
 #include "app/window_geometry.h"
 #include "platform/help_page.h"
@@ -22,8 +23,7 @@ void PlaceInDialogUnits(QWidget* control, const QFontMetrics& metrics, int x, in
 
 }  // namespace
 
-VersionDialog::VersionDialog(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+VersionDialog::VersionDialog(QWidget* owner) : QDialog(owner, kTemplateDialogFlags) {
   setObjectName("VERDIAG");
   setWindowTitle(QStringLiteral("ば～じょん情報"));
   QFont dialog_font(QStringLiteral("ＭＳ Ｐゴシック"));

@@ -28,9 +28,7 @@ QLabel* AddLabel(QDialog* dialog, const DialogUnits& units, const QString& text,
 }
 
 QPushButton* AddButton(QDialog* dialog, const DialogUnits& units, const QString& text, int id, int x) {
-  auto* button = new QPushButton(text, dialog);
-  button->setAutoDefault(false);
-  units.Place(button, id, x, 145, 50, 14);
+  auto* button = AddTemplateButton(dialog, units, text, id, {x, 145, 50, 14});
   QObject::connect(button, &QPushButton::clicked, dialog, [dialog, id] { EntryEditCommand(dialog, id); });
   return button;
 }
@@ -48,9 +46,7 @@ std::optional<std::string> FieldOf(QWidget* control, const QString& text) {
 
 }  // namespace
 
-EntryEditDialog::EntryEditDialog(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint) {
+EntryEditDialog::EntryEditDialog(QWidget* owner) : QDialog(owner, kClosableTemplateDialogFlags) {
   setObjectName("DIALOG2");
   setWindowTitle(QStringLiteral("****のｴﾃﾞｨｯﾄ"));
   const DialogUnits units(this, 214, 165);

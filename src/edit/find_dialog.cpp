@@ -22,13 +22,6 @@ namespace {
 constexpr size_t kSearchTextBytes = 255;
 constexpr size_t kCategoryBytes = 63;
 
-QPushButton* AddButton(QDialog* dialog, const DialogUnits& units, const QString& text, int id, int y) {
-  auto* button = new QPushButton(text, dialog);
-  button->setAutoDefault(false);
-  units.Place(button, id, 222, y, 50, 14);
-  return button;
-}
-
 QLabel* AddLabel(QDialog* dialog, const DialogUnits& units, const QString& text, QWidget* buddy, int y,
                  int width) {
   auto* label = new QLabel(text, dialog);
@@ -53,16 +46,14 @@ void ScrollToCurrent(int row) {
 
 }  // namespace
 
-FindDialog::FindDialog(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint) {
+FindDialog::FindDialog(QWidget* owner) : QDialog(owner, kClosableTemplateDialogFlags) {
   setObjectName("LISTFIND");
   setWindowTitle(QStringLiteral("検索"));
   const DialogUnits units(this, 279, 67);
 
-  auto* start = AddButton(this, units, QStringLiteral("検索開始"), 1, 5);
+  auto* start = AddTemplateButton(this, units, QStringLiteral("検索開始"), 1, {222, 5, 50, 14});
   start->setDefault(true);
-  auto* cancel = AddButton(this, units, QStringLiteral("ｷｬﾝｾﾙ"), 2, 22);
+  auto* cancel = AddTemplateButton(this, units, QStringLiteral("ｷｬﾝｾﾙ"), 2, {222, 22, 50, 14});
   auto* text = new QLineEdit(this);
   units.Place(text, 1000, 65, 5, 154, 14);
   auto* category = new QComboBox(this);

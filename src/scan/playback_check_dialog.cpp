@@ -25,17 +25,12 @@ constexpr int kButtonBand = 32;
 
 // A button in the band below the check list, x units from the left.
 QPushButton* AddButton(QDialog* dialog, const DialogUnits& units, const QString& text, int id, int x) {
-  auto* button = new QPushButton(text, dialog);
-  button->setAutoDefault(false);
-  units.Place(button, id, x, kDialogHeight - 22, 50, 14);
-  return button;
+  return AddTemplateButton(dialog, units, text, id, {x, kDialogHeight - 22, 50, 14});
 }
 
 }  // namespace
 
-PlaybackCheckDialog::PlaybackCheckDialog(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint) {
+PlaybackCheckDialog::PlaybackCheckDialog(QWidget* owner) : QDialog(owner, kClosableTemplateDialogFlags) {
   setObjectName("MVCHECK");
   setWindowTitle(QStringLiteral("動画再生適性ﾃｽﾄ"));
   const DialogUnits units(this, kDialogWidth, kDialogHeight);

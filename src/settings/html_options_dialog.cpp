@@ -1,6 +1,5 @@
 #include "settings/html_options_dialog.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,12 +15,6 @@
 #include "settings/html_option_groups.h"
 
 namespace {
-
-struct TextTemplate {
-  bool group_box;
-  const char* text;
-  DialogRect rect;
-};
 
 constexpr TextTemplate kTexts[] = {
     {true, "ﾌﾚｰﾑ外設定", {5, 0, 295, 90}},    {false, "ｷｬﾌﾟｼｮﾝﾀｲﾄﾙ", {10, 10, 41, 8}},
@@ -97,7 +90,7 @@ constexpr ControlTemplate kButtons[] = {
 
 HtmlOptionsDialog::HtmlOptionsDialog(QWidget* owner, std::string target_path,
                                      std::function<std::optional<std::string>()> choose_image)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(owner, kTemplateDialogFlags),
       target_path_(std::move(target_path)),
       choose_image_(std::move(choose_image)) {
   setObjectName("HTMLEDIT");
@@ -108,38 +101,28 @@ HtmlOptionsDialog::HtmlOptionsDialog(QWidget* owner, std::string target_path,
 
 void HtmlOptionsDialog::CreateControls() {
   const DialogUnits units(this, 303, 225);
-  for (const TextTemplate& text : kTexts) {
-    QWidget* control = text.group_box ? CreateTemplateGroupBox(QString::fromUtf8(text.text), this)
-                                      : new QLabel(QString::fromUtf8(text.text), this);
-    units.Place(control, 0, text.rect.x, text.rect.y, text.rect.width, text.rect.height);
-  }
+  PlaceTemplateTexts(this, units, kTexts);
   const auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
   for (const ControlTemplate& edit : kEdits) {
     auto* line = new QLineEdit(this);
     if (edit.text) line->setValidator(digits);
-    units.Place(line, edit.id, edit.rect.x, edit.rect.y, edit.rect.width, edit.rect.height);
+    units.Place(line, edit.id, edit.rect);
   }
   for (const ControlTemplate& radio : kRadioButtons) {
     auto* button = new QRadioButton(QString::fromUtf8(radio.text), this);
     // The dialog checks its radio buttons itself, one per group.
     button->setAutoExclusive(false);
-    units.Place(button, radio.id, radio.rect.x, radio.rect.y, radio.rect.width, radio.rect.height);
+    units.Place(button, radio.id, radio.rect);
     connect(button, &QRadioButton::clicked, this, [this, id = radio.id] { HtmlOptionsCommand(id); });
   }
   for (const ColorControl& color : kColors) {
-    units.Place(CreateColourSwatch(this), color.swatch, color.swatch_rect.x, color.swatch_rect.y,
-                color.swatch_rect.width, color.swatch_rect.height);
-    auto* button = new QPushButton(QStringLiteral("参照"), this);
-    button->setAutoDefault(false);
-    units.Place(button, color.button, color.button_rect.x, color.button_rect.y, color.button_rect.width,
-                color.button_rect.height);
+    units.Place(CreateColourSwatch(this), color.swatch, color.swatch_rect);
+    auto* button = AddTemplateButton(this, units, QStringLiteral("参照"), color.button, color.button_rect);
     connect(button, &QPushButton::clicked, this, [this, id = color.button] { HtmlOptionsCommand(id); });
   }
   for (const ControlTemplate& push : kButtons) {
-    auto* button = new QPushButton(QString::fromUtf8(push.text), this);
-    button->setAutoDefault(false);
+    auto* button = AddTemplateButton(this, units, QString::fromUtf8(push.text), push.id, push.rect);
     button->setDefault(push.id == 1);
-    units.Place(button, push.id, push.rect.x, push.rect.y, push.rect.width, push.rect.height);
     connect(button, &QPushButton::clicked, this, [this, id = push.id] { HtmlOptionsCommand(id); });
   }
 }

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -49,12 +48,6 @@ constexpr CheckBoxTemplate kCheckBoxes[] = {
     {1046, "ｱｲﾃﾑ欄の容量表示にKB/MBを付加する", {136, 125, 130, 10}},
 };
 
-struct TextTemplate {
-  bool group_box;
-  const char* text;
-  DialogRect rect;
-};
-
 constexpr TextTemplate kTexts[] = {
     {true, "表示・出力する項目", {5, 5, 121, 105}},
     {false, "次回起動時から設定が反映されます", {15, 97, 107, 8}},
@@ -87,8 +80,7 @@ constexpr ButtonTemplate kButtons[] = {
 }  // namespace
 
 SettingsDialog::SettingsDialog(QWidget* owner, std::function<std::string()> browse_scan_folder)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      browse_scan_folder_(std::move(browse_scan_folder)) {
+    : QDialog(owner, kTemplateDialogFlags), browse_scan_folder_(std::move(browse_scan_folder)) {
   setObjectName("DIALOG1");
   setWindowTitle(QStringLiteral("動作設定"));
   CreateControls();
@@ -97,14 +89,9 @@ SettingsDialog::SettingsDialog(QWidget* owner, std::function<std::string()> brow
 
 void SettingsDialog::CreateControls() {
   const DialogUnits units(this, 279, 179);
-  for (const TextTemplate& text : kTexts) {
-    QWidget* control = text.group_box ? CreateTemplateGroupBox(QString::fromUtf8(text.text), this)
-                                      : new QLabel(QString::fromUtf8(text.text), this);
-    units.Place(control, 0, text.rect.x, text.rect.y, text.rect.width, text.rect.height);
-  }
+  PlaceTemplateTexts(this, units, kTexts);
   for (const CheckBoxTemplate& box : kCheckBoxes) {
-    units.Place(new QCheckBox(QString::fromUtf8(box.text), this), box.id, box.rect.x, box.rect.y,
-                box.rect.width, box.rect.height);
+    units.Place(new QCheckBox(QString::fromUtf8(box.text), this), box.id, box.rect);
   }
   auto* folder = new QLineEdit(this);
   units.Place(folder, 1035, 10, 155, 113, 12);
@@ -123,10 +110,8 @@ void SettingsDialog::CreateControls() {
   units.Place(CreateColourSwatch(this), 1013, 230, 60, 15, 15);
   units.Place(CreateColourSwatch(this), 1014, 193, 93, 46, 13);
   for (const ButtonTemplate& button : kButtons) {
-    auto* push = new QPushButton(QString::fromUtf8(button.text), this);
-    push->setAutoDefault(false);
+    auto* push = AddTemplateButton(this, units, QString::fromUtf8(button.text), button.id, button.rect);
     push->setDefault(button.id == 1);
-    units.Place(push, button.id, button.rect.x, button.rect.y, button.rect.width, button.rect.height);
     connect(push, &QPushButton::clicked, this, [this, id = button.id] { SettingsDialogCommand(id); });
   }
 }
