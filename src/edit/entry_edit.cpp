@@ -2,18 +2,13 @@
 
 #include "list/columns.h"
 #include "list/list_model.h"
+#include "list/shown_cell.h"
 #include "list/text_utils.h"
 #include "platform/cp932.h"
 
 namespace {
 
 constexpr size_t kCellCapacity = 256;
-
-std::optional<std::string> ShownCell(int row, ColumnNo column) {
-  const int position = ColumnPosition(column);
-  if (position < 0) return std::nullopt;
-  return ListGetCell(row, position, kCellCapacity);
-}
 
 std::string SizeLine(int row) {
   std::string line;

@@ -7,15 +7,14 @@
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "list/row_file_path.h"
+#include "list/shown_cell.h"
 
 namespace {
 
 constexpr size_t kTagCellCapacity = 1024;
 
 std::optional<std::string> TagCell(int row, int column_no) {
-  const int position = ColumnPosition(column_no);
-  if (position < 0) return std::nullopt;
-  return ListGetCell(row, position, kTagCellCapacity);
+  return ShownCell(row, column_no, kTagCellCapacity);
 }
 
 bool IsRegularFile(const std::string& path) {
