@@ -117,6 +117,14 @@ void ListView::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();
 }
 
+void KeepSelectionShownWhenInactive(QAbstractItemView* view) {
+  QPalette palette = view->palette();
+  for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+    palette.setBrush(QPalette::Inactive, role, palette.brush(QPalette::Active, role));
+  }
+  view->setPalette(palette);
+}
+
 void CreateListView(MainWindow& window) {
   auto* view = new ListView(&window);
   view->setObjectName("list");
@@ -138,13 +146,7 @@ void CreateListView(MainWindow& window) {
   view->horizontalHeader()->setHighlightSections(false);
   view->horizontalHeader()->setStretchLastSection(false);
   view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  // The selection stays visible while another widget has the focus.
-  QPalette palette = view->palette();
-  palette.setColor(QPalette::Inactive, QPalette::Highlight,
-                   palette.color(QPalette::Active, QPalette::Highlight));
-  palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                   palette.color(QPalette::Active, QPalette::HighlightedText));
-  view->setPalette(palette);
+  KeepSelectionShownWhenInactive(view);
   new SelectionMirror(view, model);
   ConnectColumnWidths(view, model);
   QObject::connect(view->horizontalHeader(), &QHeaderView::sectionClicked, view, HandleHeaderClick);

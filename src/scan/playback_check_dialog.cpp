@@ -8,6 +8,7 @@
 
 #include "app/choosers.h"
 #include "app/dialog_units.h"
+#include "app/list_view.h"
 #include "app/main_window.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
@@ -49,12 +50,7 @@ PlaybackCheckDialog::PlaybackCheckDialog(QWidget* owner) : QDialog(owner, kClosa
   list_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   // The selection stays visible while the buttons have the focus.
-  QPalette palette = list_->palette();
-  palette.setBrush(QPalette::Inactive, QPalette::Highlight,
-                   palette.brush(QPalette::Active, QPalette::Highlight));
-  palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
-                   palette.brush(QPalette::Active, QPalette::HighlightedText));
-  list_->setPalette(palette);
+  KeepSelectionShownWhenInactive(list_);
 
   QStringList headers;
   for (const std::string& header : CheckListHeaders()) headers << ToQString(header);
