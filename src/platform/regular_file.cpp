@@ -6,8 +6,9 @@
 
 #include <cerrno>
 
-int OpenRegularFile(const std::string& path) {
-  // O_NONBLOCK lets the open of a FIFO return at once; the type check below then refuses it.
+int OpenRegularFile(const std::string& path, uint64_t* length) {
+  // O_NONBLOCK lets the open of a FIFO return at once; the type check below then refuses it. Reads of a
+  // regular file never block, so the flag stays.
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return -1;
   struct stat status {};
@@ -17,7 +18,6 @@ int OpenRegularFile(const std::string& path) {
     errno = error;
     return -1;
   }
-  // Reads of a regular file never block; clearing the flag keeps the descriptor ordinary.
-  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  if (length) *length = static_cast<uint64_t>(status.st_size);
   return fd;
 }

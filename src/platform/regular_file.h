@@ -2,9 +2,10 @@
 // Opening a file for reading that may turn out to be something else: a FIFO, a device node or a folder
 // can stand where a media file is expected (x.avi made with mkfifo), and opening or reading such a
 // thing could wait for ever.
+#include <cstdint>
 #include <string>
 
 // A read-only descriptor of path when it is a regular file (a symbolic link is followed), else -1 with
 // errno set: the open's own errno, EISDIR for a folder, EINVAL for any other kind. The open never
-// blocks. The caller closes the descriptor.
-int OpenRegularFile(const std::string& path);
+// blocks. With length given, the file's length is stored there. The caller closes the descriptor.
+int OpenRegularFile(const std::string& path, uint64_t* length = nullptr);

@@ -1,23 +1,15 @@
 #include "probe/media_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include "platform/regular_file.h"
+
 MediaFile::MediaFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return;
-  struct stat status {};
-  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-    ::close(fd);
-    return;
-  }
-  fd_ = fd;
-  size_ = static_cast<uint64_t>(status.st_size);
+  fd_ = OpenRegularFile(path, &size_);
 }
 
 MediaFile::~MediaFile() {

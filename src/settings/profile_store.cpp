@@ -1,7 +1,5 @@
 #include "settings/profile_store.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,6 +8,7 @@
 #include <optional>
 
 #include "platform/file_write.h"
+#include "platform/regular_file.h"
 #include "settings/profile_text.h"
 
 namespace {
@@ -18,17 +17,13 @@ constexpr size_t kMaxProfileBytes = size_t{16} << 20;
 
 enum class FileState { kRead, kMissing, kUnreadable };
 
-// Reads the whole file into content. O_NONBLOCK keeps a FIFO in the file's place from blocking the open.
+// Reads the whole file into content. Anything but a regular file (a FIFO, a folder) is unreadable.
 FileState ReadProfileFile(const std::string& file, std::string& content) {
   content.clear();
-  int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  uint64_t length = 0;
+  int fd = OpenRegularFile(file, &length);
   if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? FileState::kMissing : FileState::kUnreadable;
-  struct stat info;
-  FileState state = FileState::kRead;
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-      static_cast<uintmax_t>(info.st_size) > kMaxProfileBytes) {
-    state = FileState::kUnreadable;
-  }
+  FileState state = length > kMaxProfileBytes ? FileState::kUnreadable : FileState::kRead;
   char buffer[65536];
   while (state == FileState::kRead) {
     ssize_t n = read(fd, buffer, sizeof buffer);
