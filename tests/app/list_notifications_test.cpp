@@ -6,6 +6,7 @@
 #include "app/menu_state.h"
 #include "platform/cp932.h"
 #include "res/command_ids.h"
+#include "support/list_rows.h"
 #include "window_fixture.h"
 
 namespace {
@@ -25,19 +26,13 @@ std::map<int, bool> ItemStates(const QMenu* menu) {
   return states;
 }
 
-std::vector<std::string> FileNames() {
-  std::vector<std::string> names;
-  for (int row = 0; row < ListRowCount(); ++row) names.push_back(ListGetCell(row, 0));
-  return names;
-}
-
 TEST_F(ListNotificationsTest, HeaderClicksSortAscendingThenDescending) {
   StartWindow();
   for (const char* name : {"b.avi", "C.avi", "a.avi"}) ListInsertRow(ListRowCount(), ListRowCount(), name);
   HandleHeaderClick(0);
-  EXPECT_EQ(FileNames(), (std::vector<std::string>{"a.avi", "b.avi", "C.avi"}));
+  EXPECT_EQ(RowFileNames(), (std::vector<std::string>{"a.avi", "b.avi", "C.avi"}));
   HandleHeaderClick(0);
-  EXPECT_EQ(FileNames(), (std::vector<std::string>{"C.avi", "b.avi", "a.avi"}));
+  EXPECT_EQ(RowFileNames(), (std::vector<std::string>{"C.avi", "b.avi", "a.avi"}));
 }
 
 TEST_F(ListNotificationsTest, RowMenuWithoutSelectionKeepsRowItemsGrey) {

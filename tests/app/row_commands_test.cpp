@@ -7,17 +7,12 @@
 #include "list/columns.h"
 #include "platform/file_write.h"
 #include "res/command_ids.h"
+#include "support/list_rows.h"
 #include "support/riff_builder.h"
 
 namespace {
 
 using RowCommandsTest = CommandTest;
-
-std::vector<std::string> FileNames() {
-  std::vector<std::string> names;
-  for (int row = 0; row < ListRowCount(); ++row) names.push_back(ListGetCell(row, 0));
-  return names;
-}
 
 TEST_F(RowCommandsTest, CutOfThreeRowsKeepsTheLowestForPaste) {
   StartWindow();
@@ -26,12 +21,12 @@ TEST_F(RowCommandsTest, CutOfThreeRowsKeepsTheLowestForPaste) {
   ListSetRowPath(3, "/m/a3.avi");
   for (int row : {1, 2, 3}) ListSetSelected(row, true);
   HandleCommand(kCmdCut);
-  EXPECT_EQ(FileNames(), (std::vector<std::string>{"a0", "a4"}));
+  EXPECT_EQ(RowFileNames(), (std::vector<std::string>{"a0", "a4"}));
   EXPECT_EQ(window_->statusPart(0)->text().left(7), "2file(s");
 
   ListSetSelected(0, true);
   HandleCommand(kCmdPaste);
-  EXPECT_EQ(FileNames(), (std::vector<std::string>{"a0", "a3", "a4"}));
+  EXPECT_EQ(RowFileNames(), (std::vector<std::string>{"a0", "a3", "a4"}));
   EXPECT_EQ(ListRowKey(1), 1);
   EXPECT_EQ(ListGetCell(1, ColumnPosition(kColComment), std::string::npos), std::string(400, 'c'));
   EXPECT_EQ(ListRowPath(1), "/m/a3.avi");
@@ -55,7 +50,7 @@ TEST_F(RowCommandsTest, PasteNeedsASelectionAndInsertsAnEmptyRowBeforeAnyCopy) {
   ListSetSelected(1, false);
   ListSetSelected(0, true);
   HandleCommand(kCmdPaste);
-  EXPECT_EQ(FileNames(), (std::vector<std::string>{"a0", "a1", "a1", ""}));
+  EXPECT_EQ(RowFileNames(), (std::vector<std::string>{"a0", "a1", "a1", ""}));
 }
 
 TEST_F(RowCommandsTest, DeleteRemovesTheSelectedRowsAndKeepsTheClipboard) {
@@ -65,13 +60,13 @@ TEST_F(RowCommandsTest, DeleteRemovesTheSelectedRowsAndKeepsTheClipboard) {
   HandleCommand(kCmdCopy);
   ListSetSelected(2, true);
   HandleCommand(kCmdDelete);
-  EXPECT_EQ(FileNames(), (std::vector<std::string>{"a1", "a3"}));
+  EXPECT_EQ(RowFileNames(), (std::vector<std::string>{"a1", "a3"}));
   EXPECT_EQ(window_->statusPart(0)->text().left(7), "2file(s");
   HandleCommand(kCmdDelete);  // nothing selected: only the count
   EXPECT_EQ(ListRowCount(), 2);
   ListSetSelected(1, true);
   HandleCommand(kCmdPaste);
-  EXPECT_EQ(FileNames(), (std::vector<std::string>{"a1", "a3", "a0"}));
+  EXPECT_EQ(RowFileNames(), (std::vector<std::string>{"a1", "a3", "a0"}));
 }
 
 TEST_F(RowCommandsTest, WriteInfoAsksFirst) {

@@ -13,16 +13,11 @@
 #include "platform/cp932.h"
 #include "res/command_ids.h"
 #include "scan/scan_progress.h"
+#include "support/list_rows.h"
 
 namespace {
 
 using ScanCommandsTest = CommandTest;
-
-std::vector<std::string> FileNames() {
-  std::vector<std::string> names;
-  for (int row = 0; row < ListRowCount(); ++row) names.push_back(ListGetCell(row, 0));
-  return names;
-}
 
 TEST_F(ScanCommandsTest, ScanListsTheFolderAndEnablesTheListCommands) {
   StartWindow();
@@ -36,7 +31,7 @@ TEST_F(ScanCommandsTest, ScanListsTheFolderAndEnablesTheListCommands) {
 
   Answer(dir_.path() + "/movies");
   HandleCommand(kCmdScan);
-  EXPECT_EQ(FileNames(), (std::vector<std::string>{"a.wav", "b.avi"}));
+  EXPECT_EQ(RowFileNames(), (std::vector<std::string>{"a.wav", "b.avi"}));
   for (int item : {kCmdEditEntry, kCmdSaveAs, kCmdCut, kCmdCopy, kCmdDelete, kCmdFind, kCmdPlaybackCheck}) {
     EXPECT_EQ(ReadMenuStateCode(item), kMenuEnabled) << item;
   }
@@ -87,7 +82,7 @@ TEST_F(ScanCommandsTest, AutoScanOfAMissingFolderWarns) {
   dir_.Write("消えた/x.avi", "RIFF");
   HandleCommand(kCmdAutoScan);
   EXPECT_EQ(messages_.size(), 1u);
-  EXPECT_EQ(FileNames(), std::vector<std::string>{"x.avi"});
+  EXPECT_EQ(RowFileNames(), std::vector<std::string>{"x.avi"});
 }
 
 TEST_F(ScanCommandsTest, DroppedFilesGoInAtTheTopInDropOrder) {
@@ -100,7 +95,7 @@ TEST_F(ScanCommandsTest, DroppedFilesGoInAtTheTopInDropOrder) {
                 QUrl::fromLocalFile(QString::fromStdString(dir_.Write("b.wav", "x"))),
                 QUrl("https://example.org/d.avi")});
   window_->takeDroppedData(data);
-  EXPECT_EQ(FileNames(), (std::vector<std::string>{"c.avi", "a b.mpg", "b.wav", "a0", "a1"}));
+  EXPECT_EQ(RowFileNames(), (std::vector<std::string>{"c.avi", "a b.mpg", "b.wav", "a0", "a1"}));
   EXPECT_TRUE(window_->statusPart(0)->text().startsWith("5file(s) "));
   EXPECT_EQ(ReadMenuStateCode(kCmdCut), kMenuEnabled);
   EXPECT_EQ(ReadMenuStateCode(kCmdEditEntry), kMenuGreyed);  // only scans enable the entry editor

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/list_rows.h"
+
 namespace {
 
 class ListModel : public ::testing::Test {
@@ -14,12 +16,6 @@ class ListModel : public ::testing::Test {
     ListSetColumns({{"name", 200, false}, {"size", 85, true}, {"title", 250, false}});
   }
   void TearDown() override { ListResetForTesting(); }
-
-  static std::vector<std::string> FileNames() {
-    std::vector<std::string> names;
-    for (int row = 0; row < ListRowCount(); ++row) names.push_back(ListGetCell(row, 0));
-    return names;
-  }
 };
 
 using Texts = std::vector<std::string>;
@@ -69,7 +65,7 @@ TEST_F(ListModel, InsertPlacesRowsAndKeepsTheirData) {
   ListInsertRow(0, 13, "a.avi");  // at the top
   ListInsertRow(99, 14, "e.avi");
   ListInsertRow(-3, 15, "0.avi");
-  EXPECT_EQ(FileNames(), (Texts{"0.avi", "a.avi", "b.avi", "c.avi", "d.avi", "e.avi"}));
+  EXPECT_EQ(RowFileNames(), (Texts{"0.avi", "a.avi", "b.avi", "c.avi", "d.avi", "e.avi"}));
   EXPECT_EQ(ListRowKey(3), 12);
   ListSetRowPath(3, "/m/c.avi");
   ListSetChecked(3, true);
@@ -134,7 +130,7 @@ TEST_F(ListModel, SelectionWalksAndDeletesFollowTheRows) {
   EXPECT_EQ(ListNextSelected(-1), 3);
   // Delete as the delete command does: the first selected row while any is selected.
   for (int row; (row = ListNextSelected(-1)) != -1;) ListDeleteRow(row);
-  EXPECT_EQ(FileNames(), (Texts{"1", "2", "3"}));
+  EXPECT_EQ(RowFileNames(), (Texts{"1", "2", "3"}));
   EXPECT_EQ(ListSelectedCount(), 0);
   ListSetSelected(2, true);
   EXPECT_EQ(ListNextSelected(-1), 2);
@@ -157,7 +153,7 @@ TEST_F(ListModel, SortIsStableAndComparatorSeesTheOldOrder) {
       },
       2);
   EXPECT_EQ(seen_position, 2);
-  EXPECT_EQ(FileNames(), (Texts{"a", "a", "b", "c"}));
+  EXPECT_EQ(RowFileNames(), (Texts{"a", "a", "b", "c"}));
   EXPECT_EQ(ListRowKey(0), 1);
   EXPECT_EQ(ListRowKey(1), 3);
   EXPECT_TRUE(ListIsChecked(1));

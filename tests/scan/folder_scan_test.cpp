@@ -16,6 +16,7 @@
 #include "scan/list_entry_builder.h"
 #include "scan/scan_progress.h"
 #include "settings/settings.h"
+#include "support/list_rows.h"
 #include "support/shown_columns.h"
 #include "support/temp_dir.h"
 
@@ -33,11 +34,6 @@ class FolderScanTest : public testing::Test {
     SetScanProgressSink({});
     UseSettingsFileForTesting("");
     ListResetForTesting();
-  }
-  std::vector<std::string> RowNames() {
-    std::vector<std::string> names;
-    for (int row = 0; row < ListRowCount(); ++row) names.push_back(ListGetCell(row, 0));
-    return names;
   }
   void MakeFolder(const std::string& relative) {
     std::filesystem::create_directories(dir.path() + "/" + relative);
@@ -58,7 +54,7 @@ TEST_F(FolderScanTest, EachFoldersFilesComeBeforeItsSubfolders) {
   SetScanProgressSink([&](const std::string& text) { progress.push_back(text); });
 
   ScanFolder(dir.path() + "/A");
-  EXPECT_EQ(RowNames(), (Names{"old.avi", "s1f1.avi", "s2f2.avi", "x.avi", "y.avi", "z.avi"}));
+  EXPECT_EQ(RowFileNames(), (Names{"old.avi", "s1f1.avi", "s2f2.avi", "x.avi", "y.avi", "z.avi"}));
   // Keys and progress numbers are those of inserting each file at its folder's next row when met:
   // x and y first (keys 1, 2 at rows 1, 2), f1 (key 3 at row 1), z (key 4 at row 4), f2 (key 5 at row 2).
   const std::map<std::string, int> keys = {
@@ -85,7 +81,7 @@ TEST_F(FolderScanTest, OnlyPlainFoldersAreEntered) {
 
   ShowOnlyColumns({kColSizeBytes});
   ScanFolder(top);
-  EXPECT_EQ(RowNames(), (Names{".x.avi", "real.avi", "shortcut.avi", "in_clips.avi"}));
+  EXPECT_EQ(RowFileNames(), (Names{".x.avi", "real.avi", "shortcut.avi", "in_clips.avi"}));
   EXPECT_EQ(ListGetCell(2, 1), "4");
   EXPECT_EQ(ListGetCell(0, 1), "");
 }

@@ -13,6 +13,7 @@
 #include "scan/list_entry_builder.h"
 #include "scan/scan_progress.h"
 #include "settings/settings.h"
+#include "support/list_rows.h"
 #include "support/shown_columns.h"
 #include "support/temp_dir.h"
 
@@ -34,11 +35,6 @@ class PathIntakeTest : public testing::Test {
     UseSettingsFileForTesting("");
     ListResetForTesting();
   }
-  Texts RowNames() {
-    Texts names;
-    for (int row = 0; row < ListRowCount(); ++row) names.push_back(ListGetCell(row, 0));
-    return names;
-  }
   std::string P(const std::string& relative) { return dir.path() + "/" + relative; }
 
   TempDir dir;
@@ -55,7 +51,7 @@ TEST_F(PathIntakeTest, CommandLineCountsEveryPieceButFolders) {
       {P("m/a.avi"), P("m/x.txt"), P("folder"), P("no/such.avi"), "", P(".hidden"), P("m/b.avi")});
   // a at 0; x.txt, the missing file, the empty piece and the hidden folder each count: b goes in at 5,
   // which lies past the end and so becomes the last row. The folder's file follows a.
-  EXPECT_EQ(RowNames(), (Texts{"a.avi", "c.avi", "b.avi"}));
+  EXPECT_EQ(RowFileNames(), (Texts{"a.avi", "c.avi", "b.avi"}));
   EXPECT_EQ(progress, (Texts{"File 0 Reading...", "File 1 Reading...", "File 5 Reading..."}));
   EXPECT_EQ(summary.folders, 1);
   EXPECT_EQ(summary.accepted_files, 2);
@@ -67,7 +63,7 @@ TEST_F(PathIntakeTest, MissingPathsNeverBecomeTheirFolder) {
   dir.Write("m/a.avi", "");
   PathIntakeSummary summary = TakeCommandLinePaths({P("m/gone.avi"), P("m/gone"), P("m/")});
   // Only the last piece names the folder: its one file is listed once.
-  EXPECT_EQ(RowNames(), (Texts{"a.avi"}));
+  EXPECT_EQ(RowFileNames(), (Texts{"a.avi"}));
   EXPECT_EQ(summary.ignored, 2);
 }
 
@@ -112,7 +108,7 @@ TEST_F(PathIntakeTest, DroppedFilesGoInAtTheTopInDropOrder) {
   progress.clear();
   PathIntakeSummary summary = TakeDroppedPaths(
       {P("d/one.avi"), P("d/two.mpg"), P("d/skip.doc"), P("d/.shown"), P("d/three.wav"), P("d/Movies")});
-  EXPECT_EQ(RowNames(), (Texts{"one.avi", "two.mpg", "three.wav", "old.avi", "five.avi"}));
+  EXPECT_EQ(RowFileNames(), (Texts{"one.avi", "two.mpg", "three.wav", "old.avi", "five.avi"}));
   EXPECT_EQ(progress,
             (Texts{"File 0 Reading...", "File 1 Reading...", "File 2 Reading...", "File 4 Reading..."}));
   EXPECT_EQ(summary.accepted_files, 3);
