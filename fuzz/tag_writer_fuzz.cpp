@@ -10,6 +10,7 @@
 #include "fuzz_file.h"
 #include "probe/avi_tail.h"
 #include "probe/info_tag_file.h"
+#include "probe/little_endian.h"
 #include "probe/media_info.h"
 #include "probe/probe_media_file.h"
 
@@ -18,12 +19,6 @@ namespace {
 void Fail(const char* what) {
   std::fprintf(stderr, "tag writer: %s\n", what);
   std::abort();
-}
-
-uint32_t Le32At(const std::string& bytes, size_t offset) {
-  uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
-  return value;
 }
 
 bool SameMediaInfo(const MediaInfoRecord& a, const MediaInfoRecord& b) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/regular_file.h"
+#include "probe/little_endian.h"
 
 namespace {
 
@@ -48,12 +49,6 @@ class FileBytes {
  private:
   int fd_;
 };
-
-uint32_t Le32At(std::string_view bytes, size_t offset) {
-  uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
-  return value;
-}
 
 // Whether the chunks from offset follow one another exactly to padded_end, each inside end; with
 // stream_lists, so do those of each stream list "strl" among them. The stream reader enters the header

@@ -2,17 +2,9 @@
 
 #include <cstdint>
 
+#include "probe/little_endian.h"
+
 namespace {
-
-void AppendLe32(std::string& out, uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
-}
-
-uint32_t Le32At(std::string_view bytes, size_t offset) {
-  uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
-  return value;
-}
 
 void AppendSubChunk(std::string& out, const char* id, const std::string& text) {
   if (text.empty()) return;

@@ -6,14 +6,9 @@
 
 #include "platform/file_write.h"
 #include "probe/avi_tail.h"
+#include "probe/little_endian.h"
 
 namespace {
-
-std::string Le32(uint32_t value) {
-  std::string bytes;
-  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>((value >> shift) & 0xFF));
-  return bytes;
-}
 
 InfoTagOutcome OutcomeOf(AviTailStatus status, int error_number) {
   switch (status) {
@@ -53,7 +48,9 @@ InfoTagResult WriteInfoTagsToFile(const std::string& path, const InfoTagEdit& ed
   if (riff_size & 1) new_tail.push_back('\0');  // the pad byte of an odd-sized chunk
   const uint64_t new_length = tail.list_offset + new_tail.size();
 
-  const std::vector<FilePatch> patches = {{4, Le32(static_cast<uint32_t>(riff_size))},
+  std::string size_field;
+  AppendLe32(size_field, static_cast<uint32_t>(riff_size));
+  const std::vector<FilePatch> patches = {{4, std::move(size_field)},
                                           {tail.list_offset, std::move(new_tail)}};
   WriteResult written = PatchFileInPlace(path, patches, new_length, &tail.version);
   if (written.changed_meanwhile) return InfoTagResult{InfoTagOutcome::kChangedMeanwhile, 0};

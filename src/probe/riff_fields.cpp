@@ -2,15 +2,16 @@
 
 #include <algorithm>
 
+#include "probe/little_endian.h"
+
 std::optional<uint16_t> RiffFields::U16(size_t offset) const {
   if (offset + 2 > size) return std::nullopt;
-  return static_cast<uint16_t>(bytes[offset] | bytes[offset + 1] << 8);
+  return Le16(bytes + offset);
 }
 
 std::optional<uint32_t> RiffFields::U32(size_t offset) const {
   if (offset + 4 > size) return std::nullopt;
-  return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
-         static_cast<uint32_t>(bytes[offset + 3]) << 24;
+  return Le32(bytes + offset);
 }
 
 RiffFields ReadRiffFields(RiffReader& reader, const RiffChunk& chunk, size_t count) {

@@ -2,16 +2,14 @@
 
 #include <algorithm>
 
+#include "probe/little_endian.h"
+
 namespace {
 
 constexpr uint64_t kHeaderSize = 8;
 constexpr uint64_t kTypeSize = 4;
 // A walk reads one header per chunk; a file of millions of empty chunks must not make a search crawl.
 constexpr int kMaxChunksPerWalk = 100000;
-
-uint32_t Le32(const unsigned char* bytes) {
-  return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
-}
 
 }  // namespace
 
