@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/regular_file.h"
+
 namespace {
 
 struct InjectedFault {
@@ -47,18 +49,6 @@ bool WriteAll(int fd, std::string_view bytes, uint64_t offset, bool positioned) 
       errno = EIO;
       return false;
     }
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-bool ReadAt(int fd, std::string& out, uint64_t offset, size_t size) {
-  out.resize(size);
-  size_t done = 0;
-  while (done < size) {
-    ssize_t n = pread(fd, out.data() + done, size - done, static_cast<off_t>(offset + done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
     done += static_cast<size_t>(n);
   }
   return true;
@@ -127,7 +117,7 @@ WriteResult AppendFileContents(const std::string& path, std::string_view bytes) 
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd >= 0) {
     struct stat st {};
-    bool read_ok = fstat(fd, &st) == 0 && ReadAt(fd, old, 0, static_cast<size_t>(st.st_size));
+    bool read_ok = fstat(fd, &st) == 0 && ReadExactlyAt(fd, 0, static_cast<size_t>(st.st_size), old);
     int saved_errno = errno;
     close(fd);
     if (!read_ok) return WriteResult{false, saved_errno, "read"};
@@ -183,7 +173,7 @@ WriteResult PatchFileInPlace(const std::string& path, const std::vector<FilePatc
     if (patch.offset >= old_length) continue;
     uint64_t size = std::min<uint64_t>(patch.bytes.size(), old_length - patch.offset);
     FilePatch old{patch.offset, {}};
-    if (!ReadAt(fd, old.bytes, patch.offset, size)) {
+    if (!ReadExactlyAt(fd, patch.offset, size, old.bytes)) {
       WriteResult result = Failure("read");
       close(fd);
       return result;
@@ -191,7 +181,7 @@ WriteResult PatchFileInPlace(const std::string& path, const std::vector<FilePatc
     saved.push_back(std::move(old));
   }
   FilePatch old_tail{new_length, {}};
-  if (new_length < old_length && !ReadAt(fd, old_tail.bytes, new_length, old_length - new_length)) {
+  if (new_length < old_length && !ReadExactlyAt(fd, new_length, old_length - new_length, old_tail.bytes)) {
     WriteResult result = Failure("read");
     close(fd);
     return result;

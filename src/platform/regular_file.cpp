@@ -21,3 +21,18 @@ int OpenRegularFile(const std::string& path, uint64_t* length) {
   if (length) *length = static_cast<uint64_t>(status.st_size);
   return fd;
 }
+
+bool ReadExactlyAt(int fd, uint64_t offset, size_t size, std::string& out) {
+  out.resize(size);
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t n = pread(fd, out.data() + done, size - done, static_cast<off_t>(offset + done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}

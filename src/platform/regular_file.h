@@ -2,6 +2,7 @@
 // Opening a file for reading that may turn out to be something else: a FIFO, a device node or a folder
 // can stand where a media file is expected (x.avi made with mkfifo), and opening or reading such a
 // thing could wait for ever.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -9,3 +10,7 @@
 // errno set: the open's own errno, EISDIR for a folder, EINVAL for any other kind. The open never
 // blocks. With length given, the file's length is stored there. The caller closes the descriptor.
 int OpenRegularFile(const std::string& path, uint64_t* length = nullptr);
+
+// Exactly size bytes of the descriptor's file from offset into out; false with errno set when they
+// cannot all be read (EIO when the file ends before).
+bool ReadExactlyAt(int fd, uint64_t offset, size_t size, std::string& out);

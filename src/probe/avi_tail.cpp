@@ -1,6 +1,5 @@
 #include "probe/avi_tail.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -32,18 +31,7 @@ class FileBytes {
   bool Version(FileVersion& version) const { return FileVersionOf(fd_, version); }
   // Exactly size bytes at offset, or false.
   bool Read(uint64_t offset, size_t size, std::string& out) const {
-    out.resize(size);
-    size_t done = 0;
-    while (done < size) {
-      ssize_t n = pread(fd_, out.data() + done, size - done, static_cast<off_t>(offset + done));
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        if (n == 0) errno = EIO;
-        return false;
-      }
-      done += static_cast<size_t>(n);
-    }
-    return true;
+    return ReadExactlyAt(fd_, offset, size, out);
   }
 
  private:
