@@ -57,6 +57,13 @@ void FitTemplateTexts(QDialog* dialog, int width, int height, std::initializer_l
 // room from the controls inside.
 QWidget* CreateTemplateGroupBox(const QString& title, QWidget* dialog);
 
+// A control of a template with its id and (UTF-8) text.
+struct ControlTemplate {
+  int id;
+  const char* text;
+  DialogRect rect;
+};
+
 // A static text of a template: a label, or the title of a group box.
 struct TextTemplate {
   bool group_box;

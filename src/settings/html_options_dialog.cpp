@@ -31,12 +31,6 @@ constexpr TextTemplate kTexts[] = {
     {false, "ﾌｫﾝﾄｻｲｽﾞ", {210, 179, 31, 8}},
 };
 
-struct ControlTemplate {
-  int id;
-  const char* text;
-  DialogRect rect;
-};
-
 constexpr ControlTemplate kRadioButtons[] = {
     {1024, "左", {15, 70, 23, 10}},
     {1025, "中央", {40, 70, 30, 10}},

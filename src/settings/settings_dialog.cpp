@@ -21,13 +21,7 @@
 
 namespace {
 
-struct CheckBoxTemplate {
-  int id;
-  const char* text;
-  DialogRect rect;
-};
-
-constexpr CheckBoxTemplate kCheckBoxes[] = {
+constexpr ControlTemplate kCheckBoxes[] = {
     {1019, "ﾌｧｲﾙｻｲｽﾞ(Byte)", {10, 15, 65, 10}},
     {1020, "ﾌｧｲﾙｻｲｽﾞ(KB)", {10, 25, 60, 10}},
     {1021, "ﾌｧｲﾙｻｲｽﾞ(MB)", {10, 35, 61, 10}},
@@ -65,13 +59,7 @@ constexpr TextTemplate kTexts[] = {
     {true, "ｱｲﾃﾑ覧表示", {131, 115, 141, 25}},
 };
 
-struct ButtonTemplate {
-  int id;
-  const char* text;
-  DialogRect rect;
-};
-
-constexpr ButtonTemplate kButtons[] = {
+constexpr ControlTemplate kButtons[] = {
     {1036, "参照", {125, 155, 25, 13}}, {1004, "参照", {247, 30, 20, 15}}, {1006, "参照", {247, 60, 20, 15}},
     {1007, "参照", {242, 93, 25, 13}},  {3, "ﾘｾｯﾄ", {160, 155, 35, 15}},   {1, "OK", {200, 155, 35, 15}},
     {2, "ｷｬﾝｾﾙ", {240, 155, 35, 15}},
@@ -90,7 +78,7 @@ SettingsDialog::SettingsDialog(QWidget* owner, std::function<std::string()> brow
 void SettingsDialog::CreateControls() {
   const DialogUnits units(this, 279, 179);
   PlaceTemplateTexts(this, units, kTexts);
-  for (const CheckBoxTemplate& box : kCheckBoxes) {
+  for (const ControlTemplate& box : kCheckBoxes) {
     units.Place(new QCheckBox(QString::fromUtf8(box.text), this), box.id, box.rect);
   }
   auto* folder = new QLineEdit(this);
@@ -109,7 +97,7 @@ void SettingsDialog::CreateControls() {
   units.Place(CreateColourSwatch(this), 1012, 230, 30, 15, 15);
   units.Place(CreateColourSwatch(this), 1013, 230, 60, 15, 15);
   units.Place(CreateColourSwatch(this), 1014, 193, 93, 46, 13);
-  for (const ButtonTemplate& button : kButtons) {
+  for (const ControlTemplate& button : kButtons) {
     auto* push = AddTemplateButton(this, units, QString::fromUtf8(button.text), button.id, button.rect);
     push->setDefault(button.id == 1);
     connect(push, &QPushButton::clicked, this, [this, id = button.id] { SettingsDialogCommand(id); });
