@@ -17,6 +17,8 @@ const std::string& FuzzFolder() {
       std::perror("mkdtemp");
       std::abort();
     }
+    // The undo records of in-place edits stay with the inputs, in memory, not in the user's state folder.
+    setenv("XDG_STATE_HOME", pattern->c_str(), 1);
     std::atexit([] {
       std::error_code ignored;
       std::filesystem::remove_all(FuzzFolder(), ignored);

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "scan/tag_scan.h"
+#include "probe/tag_scan.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view tail(reinterpret_cast<const char*>(data), size);

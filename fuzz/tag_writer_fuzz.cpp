@@ -13,6 +13,7 @@
 #include "probe/little_endian.h"
 #include "probe/media_info.h"
 #include "probe/probe_media_file.h"
+#include "probe/tag_scan.h"
 
 namespace {
 
@@ -62,9 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (new_tail.status != AviTailStatus::kFound || new_tail.list_offset != old_tail.list_offset) {
     Fail("the written file has no tail after idx1");
   }
-  if (new_tail.info_tags.title != *edit.title || new_tail.info_tags.creator != *edit.creator ||
-      new_tail.info_tags.comment != edit.comment.value_or(old_tail.info_tags.comment)) {
+  if (new_tail.info_list.tags.title != *edit.title || new_tail.info_list.tags.creator != *edit.creator ||
+      new_tail.info_list.tags.comment != edit.comment.value_or(old_tail.info_list.tags.comment)) {
     Fail("the tags do not read back");
+  }
+  const TagValues listed =
+      ScanTags(std::string_view(after).substr(after.size() - std::min(after.size(), kTagScanBytes)));
+  if (listed.title != new_tail.info_list.tags.title || listed.creator != new_tail.info_list.tags.creator) {
+    Fail("a listing does not show the written tags");
   }
   if (!std::string_view(after).substr(0, riff_size + 8).ends_with(old_tail.kept_bytes)) {
     Fail("the bytes after the old list were not kept");

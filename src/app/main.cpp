@@ -7,6 +7,8 @@
 #include "app/main_window.h"
 #include "app/window_command_line.h"
 #include "app/window_state.h"
+#include "platform/file_write.h"
+#include "platform/patch_journal.h"
 #include "settings/settings.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +24,10 @@ int main(int argc, char** argv) {
     case WindowCommandLineAction::kOpenWindow:
       break;
   }
+  // A file-size limit must fail a write, not end the program in the middle of one; and a tag write that
+  // an earlier run could not finish is undone before any file is read.
+  IgnoreFileSizeLimitSignal();
+  RecoverInterruptedPatches();
   QApplication app(argc, argv);
   // Desktops without a full-colour icon theme still get the toolbar's freedesktop icons.
   QIcon::setFallbackThemeName(QStringLiteral("Tango"));

@@ -1,12 +1,12 @@
 #include "app/row_commands.h"
 
 #include <QFile>
-#include <cstring>
 #include <vector>
 
 #include "app/list_table_model.h"
 #include "app/main_window.h"
 #include "app/prompts.h"
+#include "app/tag_write_reasons.h"
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "list/status_totals.h"
@@ -20,23 +20,13 @@ struct RowClipboard {
   std::string path;
 };
 
-// Files whose write was tried and failed are named; files that cannot take tags are skipped quietly
-// and keep their check mark.
-bool WriteFailed(InfoTagOutcome outcome) {
-  return outcome == InfoTagOutcome::kCannotRead || outcome == InfoTagOutcome::kWriteRefused ||
-         outcome == InfoTagOutcome::kChangedMeanwhile;
-}
-
 void ShowFailedTagWrites(const std::vector<InfoTagRowReport>& reports) {
   constexpr int kMostNamed = 20;
   QStringList lines;
   int failed = 0;
   for (const InfoTagRowReport& report : reports) {
-    if (!WriteFailed(report.outcome) || ++failed > kMostNamed) continue;
-    const QString reason = report.outcome == InfoTagOutcome::kChangedMeanwhile
-                               ? QStringLiteral("書込み中にﾌｧｲﾙが変更されました")
-                               : QString::fromLocal8Bit(std::strerror(report.error_number));
-    lines << QStringLiteral("%1: %2").arg(QFile::decodeName(report.path.c_str()), reason);
+    if (!NamedWhenNotWritten(report.outcome) || ++failed > kMostNamed) continue;
+    lines << QStringLiteral("%1: %2").arg(QFile::decodeName(report.path.c_str()), TagWriteReason(report));
   }
   if (failed == 0) return;
   if (failed > kMostNamed) lines << QStringLiteral("ほか%1件").arg(failed - kMostNamed);

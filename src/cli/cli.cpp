@@ -8,6 +8,8 @@
 #include "cli/probe_command.h"
 #include "cli/write_tags_command.h"
 #include "list/columns.h"
+#include "platform/file_write.h"
+#include "platform/patch_journal.h"
 #include "settings/settings.h"
 
 namespace {
@@ -27,8 +29,13 @@ void PrintUsage(FILE* out) {
       "      --status         after the list, print the four status-bar texts, one per line\n"
       "                       (row count and total, disk size, disk free, share in use)\n"
       "      --write-tags     after loading the rows (-i, PATH...), write each row's title, creator\n"
-      "                       and comment into its AVI file; skipped files are named on standard\n"
-      "                       error; no list is written\n"
+      "                       and comment into its AVI file, where the file shows other texts (so\n"
+      "                       rows of PATH... listed afresh never undo the edits of an -i list);\n"
+      "                       rows naming one file with different texts are refused; skipped files\n"
+      "                       are named on standard error; no list is written\n"
+      "      --dry-run        with --write-tags: print per file what would change (\"old\" -> \"new\")\n"
+      "                       or why it would not be written; change nothing\n"
+      "      --keep-mtime     with --write-tags: written files keep their modification time\n"
       "      --probe FILE...  print, per file: path, video format, audio format, video rate,\n"
       "                       audio rate, frame rate, picture size, playing time, check result\n"
       "                       (tab-separated) instead of a list\n"
@@ -59,6 +66,10 @@ int RunCli(int argc, char** argv) {
     std::printf("tessaroll-cli %s\n", TESSAROLL_VERSION);
     return 0;
   }
+  // A file-size limit must fail a write, not end the program in the middle of one; and a tag write that
+  // an earlier run could not finish is undone before any file is read.
+  IgnoreFileSizeLimitSignal();
+  RecoverInterruptedPatches();
   // The readers follow the user's settings and shown columns, as in the window program.
   if (options.settings_given) UseSettingsFile(options.settings_file);
   LoadSettings();

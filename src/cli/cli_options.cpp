@@ -19,6 +19,7 @@ constexpr Flag kFlags[] = {
     {"--utf8", &CliOptions::utf8},       {"--append", &CliOptions::append},
     {"--status", &CliOptions::status},   {"--quiet", &CliOptions::quiet},
     {"-q", &CliOptions::quiet},          {"--write-tags", &CliOptions::write_tags},
+    {"--dry-run", &CliOptions::dry_run}, {"--keep-mtime", &CliOptions::keep_mtime},
 };
 
 enum class ValueOption { kNone, kSettings, kImport, kOutput };
@@ -86,6 +87,10 @@ bool Check(const CliOptions& options, std::string& error) {
   if (options.write_tags && (options.probe || !options.output.empty() || options.append || options.status)) {
     error =
         "--write-tags writes tags into AVI files, not a list: it takes no --probe, -o, --append or --status";
+    return false;
+  }
+  if ((options.dry_run || options.keep_mtime) && !options.write_tags) {
+    error = std::string(options.dry_run ? "--dry-run" : "--keep-mtime") + " needs --write-tags";
     return false;
   }
   if (options.probe) {

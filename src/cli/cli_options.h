@@ -13,6 +13,8 @@ struct CliOptions {
   bool status = false;      // --status: the four status bar texts after the list
   bool quiet = false;       // -q: no progress on standard error
   bool write_tags = false;  // --write-tags: write every loaded row's tags into its AVI file
+  bool dry_run = false;     // --dry-run: with --write-tags, say what would change and change nothing
+  bool keep_mtime = false;  // --keep-mtime: with --write-tags, written files keep their modification time
   bool settings_given = false;
   std::string settings_file;         // -s: the settings file to read instead of the program's
   std::vector<std::string> imports;  // -i: CSV list files to load first, in order
@@ -24,7 +26,8 @@ struct CliOptions {
 // (no trailing newline). Options that take a value accept it as the next argument or, for the long
 // forms, after "=". "--" ends the options; later arguments are paths even when they start with "-".
 // Usage errors: an unknown option or a missing value; --check without --probe; --probe without a path
-// or with list options; --write-tags with list output options or with --probe; an output name that is not a
+// or with list options; --write-tags with list output options or with --probe; --dry-run or --keep-mtime
+// without --write-tags; an output name that is not a
 // list file name (TXT, CSV, HTM, .html); --append without a TXT output; an import that is not a CSV file;
 // neither a path nor an import.
 bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& error);

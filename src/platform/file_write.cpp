@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <string>
 
+#include "platform/patch_journal.h"
 #include "platform/regular_file.h"
 
 namespace {
@@ -148,62 +150,130 @@ bool FileVersionOf(int fd, FileVersion& version) {
   return true;
 }
 
-WriteResult PatchFileInPlace(const std::string& path, const std::vector<FilePatch>& patches,
-                             uint64_t new_length, const FileVersion* expected) {
-  if (RefusedAsReadOnly(path)) return Failure("open");
-  int fd = open(path.c_str(), O_RDWR | O_CLOEXEC);
-  if (fd < 0) return Failure("open");
-  struct stat st {};
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    WriteResult result = Failure("open");
-    close(fd);
-    return result;
-  }
-  if (expected && !SameVersion(VersionOf(st), *expected)) {
-    close(fd);
-    WriteResult result{false, 0, "open"};
-    result.changed_meanwhile = true;
-    return result;
-  }
-  const uint64_t old_length = static_cast<uint64_t>(st.st_size);
+namespace {
 
-  // Keep every byte that will be overwritten or cut off.
-  std::vector<FilePatch> saved;
+int64_t AccessedNs(const struct stat& st) {
+  return static_cast<int64_t>(st.st_atim.tv_sec) * 1000000000 + st.st_atim.tv_nsec;
+}
+
+WriteResult ChangedMeanwhile() {
+  WriteResult result{false, 0, "open"};
+  result.changed_meanwhile = true;
+  return result;
+}
+
+// The undo record of an edit: every byte the patches overwrite and every byte beyond new_length.
+bool SaveOverwrittenBytes(int fd, const std::string& path, const struct stat& st,
+                          const std::vector<FilePatch>& patches, uint64_t new_length, PatchUndo& undo) {
+  char* absolute = realpath(path.c_str(), nullptr);
+  if (absolute == nullptr) return false;
+  undo.path = absolute;
+  std::free(absolute);
+  const FileVersion version = VersionOf(st);
+  undo.device = version.device;
+  undo.inode = version.inode;
+  undo.old_length = version.length;
+  undo.accessed_ns = AccessedNs(st);
+  undo.modified_ns = version.modified_ns;
   for (const FilePatch& patch : patches) {
-    if (patch.offset >= old_length) continue;
-    uint64_t size = std::min<uint64_t>(patch.bytes.size(), old_length - patch.offset);
-    FilePatch old{patch.offset, {}};
-    if (!ReadExactlyAt(fd, patch.offset, size, old.bytes)) {
-      WriteResult result = Failure("read");
-      close(fd);
-      return result;
-    }
-    saved.push_back(std::move(old));
+    if (patch.offset >= undo.old_length) continue;
+    SavedBytes old{patch.offset, {}};
+    const uint64_t size = std::min<uint64_t>(patch.bytes.size(), undo.old_length - patch.offset);
+    if (!ReadExactlyAt(fd, patch.offset, size, old.bytes)) return false;
+    undo.saved.push_back(std::move(old));
   }
-  FilePatch old_tail{new_length, {}};
-  if (new_length < old_length && !ReadExactlyAt(fd, new_length, old_length - new_length, old_tail.bytes)) {
-    WriteResult result = Failure("read");
-    close(fd);
-    return result;
+  if (new_length < undo.old_length) {
+    SavedBytes cut{new_length, {}};
+    if (!ReadExactlyAt(fd, new_length, undo.old_length - new_length, cut.bytes)) return false;
+    undo.saved.push_back(std::move(cut));
+  }
+  return true;
+}
+
+void (*g_before_length_check)() = nullptr;
+
+}  // namespace
+
+WriteResult PatchFileInPlace(const std::string& path, const std::vector<FilePatch>& patches,
+                             uint64_t new_length, const FileVersion* expected, bool keep_modified_time) {
+  if (RefusedAsReadOnly(path)) return Failure("open");
+  const int fd = open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return Failure("open");
+  struct FdCloser {
+    int fd;
+    ~FdCloser() { close(fd); }
+  } closer{fd};
+  struct stat st {};
+  if (fstat(fd, &st) != 0) return Failure("open");
+  if (!S_ISREG(st.st_mode)) {
+    errno = EINVAL;
+    return Failure("open");
+  }
+  if (expected && !SameVersion(VersionOf(st), *expected)) return ChangedMeanwhile();
+
+  PatchUndo undo;
+  if (!SaveOverwrittenBytes(fd, path, st, patches, new_length, undo)) return Failure("read");
+  PatchJournal journal;
+  if (!journal.Record(undo)) return Failure("journal");
+  // Recording takes a moment; the file must still be the one whose bytes were saved.
+  struct stat now {};
+  if (fstat(fd, &now) != 0 || !SameVersion(VersionOf(now), VersionOf(st))) {
+    journal.Remove();
+    return ChangedMeanwhile();
   }
 
+  uint64_t written_end = undo.old_length;
   bool ok = true;
   for (const FilePatch& patch : patches) {
     if (!(ok = WriteAll(fd, patch.bytes, patch.offset, true))) break;
+    written_end = std::max<uint64_t>(written_end, patch.offset + patch.bytes.size());
   }
-  if (ok) ok = ftruncate(fd, static_cast<off_t>(new_length)) == 0 && fsync(fd) == 0;
+  WriteResult result = ok ? WriteResult{} : Failure("write");
+  if (ok && g_before_length_check) g_before_length_check();
+  // Another program may have written to the file meanwhile (appended to it, say): what it added is not
+  // ours to cut off.
+  if (ok && (fstat(fd, &now) != 0 || static_cast<uint64_t>(now.st_size) != written_end ||
+             now.st_ino != st.st_ino || now.st_dev != st.st_dev)) {
+    ok = false;
+    result = ChangedMeanwhile();
+  }
+  if (ok && (ftruncate(fd, static_cast<off_t>(new_length)) != 0 || fsync(fd) != 0)) {
+    ok = false;
+    result = Failure("write");
+  }
+  if (ok && keep_modified_time) {
+    const timespec times[2] = {{0, UTIME_OMIT}, st.st_mtim};
+    if (futimens(fd, times) != 0 || fsync(fd) != 0) {
+      ok = false;
+      result = Failure("write");
+    }
+  }
   if (ok) {
-    ok = close(fd) == 0;
-    return ok ? WriteResult{} : Failure("close");
+    journal.Remove();
+    return result;
   }
 
-  WriteResult result = Failure("write");
-  for (const FilePatch& old : saved) WriteAll(fd, old.bytes, old.offset, true);
-  if (!old_tail.bytes.empty()) WriteAll(fd, old_tail.bytes, old_tail.offset, true);
-  if (ftruncate(fd, static_cast<off_t>(old_length)) != 0) result.what = "restore";
-  fsync(fd);
-  close(fd);
+  if (result.changed_meanwhile) {
+    // Put back what was overwritten, keep what the other program added and its modification time.
+    const uint64_t now_length = static_cast<uint64_t>(now.st_size);
+    if (ApplyPatchUndo(fd, undo, now_length > written_end ? now_length : undo.old_length, false)) {
+      journal.Remove();
+    }
+  } else if (ApplyPatchUndo(fd, undo, undo.old_length, true)) {
+    journal.Remove();
+  } else {
+    // The record stays, and the next start puts the file back.
+    result.what = "restore";
+  }
   return result;
+}
+
+void IgnoreFileSizeLimitSignal() {
+  signal(SIGXFSZ, SIG_IGN);
+}
+
+void SetBeforeLengthCheckHookForTesting(void (*hook)()) {
+  g_before_length_check = hook;
 }
 
 void InjectWriteFaultForTesting(int nth_write, size_t bytes_before_failure, int error_number) {

@@ -38,12 +38,26 @@ struct FilePatch {
 };
 
 // Edits an existing file in place: writes each patch at its offset and sets the file length to
-// new_length. The bytes each patch overwrites, and any bytes beyond new_length, are kept in memory first;
-// when a step fails they are written back and the old length restored, so the file is as it was.
-// Patches must lie within new_length. With expected given, a file that is no longer that version (it was
-// replaced or changed since the caller read it) is left alone and the result says changed_meanwhile.
+// new_length, all or nothing even when the process is killed or the power fails part-way: the bytes each
+// patch overwrites and any bytes beyond new_length are first saved in a synced undo record (see
+// patch_journal.h). When a step fails they are written back with the old length and times, so the file is
+// byte for byte as it was and keeps its modification time. Patches must lie within new_length. With
+// expected given, a file that is no longer that version (replaced or changed since the caller read it) is
+// left alone; a file another program writes to while it is edited is put back and keeps what the other
+// program added; both give changed_meanwhile. With keep_modified_time a finished edit keeps the old
+// modification time too. "journal" as the failing step: the undo record could not be written (EBUSY: an
+// edit of the same file is under way, or was cut short and not yet undone); the file was not touched.
 WriteResult PatchFileInPlace(const std::string& path, const std::vector<FilePatch>& patches,
-                             uint64_t new_length, const FileVersion* expected = nullptr);
+                             uint64_t new_length, const FileVersion* expected = nullptr,
+                             bool keep_modified_time = false);
+
+// Makes a file-size limit (setrlimit RLIMIT_FSIZE) an ordinary write error, EFBIG, instead of a signal
+// that ends the program in the middle of a write. Both programs call it at start.
+void IgnoreFileSizeLimitSignal();
+
+// Tests: a function run after an in-place edit has written its patches and before it checks the file's
+// length and sets it (nullptr: none).
+void SetBeforeLengthCheckHookForTesting(void (*hook)());
 
 // Tests: make the n-th following low-level write (0 = the next one) fail after writing at most
 // bytes_before_failure bytes, with error_number as errno. The fault fires once.

@@ -8,6 +8,7 @@
 
 #include "platform/regular_file.h"
 #include "probe/little_endian.h"
+#include "probe/tag_scan.h"
 
 namespace {
 
@@ -92,6 +93,7 @@ AviTail LocateAviTail(const std::string& path) {
   // The new list and the RIFF size written afterwards assume that the RIFF chunk is the whole file.
   const uint32_t riff_size = Le32At(header, 4);
   const uint64_t riff_end = 8 + uint64_t{riff_size};
+  if (riff_end > length) return Status(AviTailStatus::kCutShort);
   if (riff_end != length && riff_end + (riff_size & 1) != length) return Status(AviTailStatus::kNotAtFileEnd);
 
   uint64_t offset = 12;
@@ -135,13 +137,17 @@ AviTail LocateAviTail(const std::string& path) {
       if (!file.Read(list_offset + 8, list_size, body)) return Status(AviTailStatus::kCannotRead, errno);
       if (body.compare(0, 4, "INFO") == 0) {
         tail.has_info_list = true;
-        tail.info_tags = ParseInfoList(body);
+        tail.info_list = ParseInfoList(body);
         kept_offset = std::min(list_offset + 8 + list_size + (list_size & 1), riff_end);
       }
     }
   }
   if (riff_end - kept_offset > kMaxKeptAfterIndex) return Status(AviTailStatus::kTailTooLarge);
-  if (!file.Read(kept_offset, riff_end - kept_offset, tail.kept_bytes)) {
+  const uint64_t scanned = std::min<uint64_t>(length, kTagScanBytes);
+  const uint64_t before = std::min<uint64_t>(list_offset, kTagScanBytes);
+  if (!file.Read(kept_offset, riff_end - kept_offset, tail.kept_bytes) ||
+      !file.Read(length - scanned, scanned, tail.scanned_bytes) ||
+      !file.Read(list_offset - before, before, tail.bytes_before_list)) {
     return Status(AviTailStatus::kCannotRead, errno);
   }
   return tail;

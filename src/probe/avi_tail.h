@@ -11,7 +11,8 @@ enum class AviTailStatus {
   kFound,
   kCannotRead,     // the file cannot be opened or read; error_number says why
   kNotRiffAvi,     // the file does not start with a RIFF chunk of form "AVI "
-  kNotAtFileEnd,   // the RIFF chunk does not end the file: further RIFF chunks (large files) or a wrong size
+  kNotAtFileEnd,   // data follows the RIFF chunk: further RIFF chunks (large files) or other bytes
+  kCutShort,       // the RIFF chunk's size runs past the end of the file: a download cut short, damage
   kNoIndex,        // no complete "idx1" chunk inside the RIFF chunk
   kDamagedHeader,  // the chunks of the header list "hdrl" overlap or leave gaps
   kTailTooLarge,   // more data follows "idx1" than is kept in memory while the file is changed
@@ -25,7 +26,12 @@ struct AviTail {
   // An INFO list (or the eight-byte emptied list) directly after idx1 is replaced; everything after it,
   // or everything after idx1 when there is none, is kept after the new list.
   bool has_info_list = false;
-  InfoTags info_tags;  // the texts of that list
+  InfoList info_list;  // what that list holds
+  // The bytes the list entry builder scans for tags now: the file's last kTagScanBytes bytes or all of
+  // it; and the up to kTagScanBytes bytes right before list_offset, which a short new tail leaves in the
+  // scanned bytes.
+  std::string scanned_bytes;
+  std::string bytes_before_list;
   // The bytes from the end of that list (or of idx1) to the end of the RIFF chunk; the pad byte after an
   // odd-sized RIFF chunk is not among them.
   std::string kept_bytes;

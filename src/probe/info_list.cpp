@@ -18,39 +18,50 @@ void AppendSubChunk(std::string& out, const char* id, const std::string& text) {
 
 }  // namespace
 
-std::string RenderInfoList(const InfoTags& tags) {
-  std::string sub_chunks;
+std::string RenderInfoList(const InfoTags& tags, std::string_view other_sub_chunks) {
+  std::string sub_chunks(other_sub_chunks);
   AppendSubChunk(sub_chunks, "ISBJ", tags.title);
   AppendSubChunk(sub_chunks, "ICMT", tags.comment);
   AppendSubChunk(sub_chunks, "ICOP", tags.creator);
+  if (sub_chunks.empty()) return {};
 
   std::string list = "LIST";
-  if (sub_chunks.empty()) {
-    AppendLe32(list, 0);
-    return list;
-  }
   AppendLe32(list, static_cast<uint32_t>(4 + sub_chunks.size()));
   list.append("INFO");
   list.append(sub_chunks);
   return list;
 }
 
-InfoTags ParseInfoList(std::string_view body) {
-  InfoTags tags;
-  if (body.size() < 4 || body.substr(0, 4) != "INFO") return tags;
+InfoList ParseInfoList(std::string_view body) {
+  InfoList list;
+  if (body.size() < 4 || body.substr(0, 4) != "INFO") {
+    list.whole = false;
+    return list;
+  }
   size_t offset = 4;
   // Every step moves forward by at least eight bytes, so the walk ends.
-  while (body.size() - offset >= 8) {
+  while (offset < body.size()) {
+    if (body.size() - offset < 8) {
+      list.whole = false;
+      break;
+    }
     const std::string_view id = body.substr(offset, 4);
     const uint64_t n = Le32At(body, offset + 4);
-    offset += 8;
-    const std::string_view data = body.substr(offset, n);  // clamped to the bytes that exist
+    const std::string_view data = body.substr(offset + 8, n);  // clamped to the bytes that exist
     const std::string text(data.substr(0, data.find('\0')));
-    if (id == "ISBJ") tags.title = text;
-    if (id == "ICMT") tags.comment = text;
-    if (id == "ICOP") tags.creator = text;
-    if (n + (n & 1) >= body.size() - offset) break;
-    offset += n + (n & 1);
+    if (id == "ISBJ") {
+      list.tags.title = text;
+    } else if (id == "ICMT") {
+      list.tags.comment = text;
+    } else if (id == "ICOP") {
+      list.tags.creator = text;
+    } else {
+      list.other_sub_chunks.append(body.substr(offset, 8 + n + (n & 1)));
+      // A last odd sub-chunk without its pad byte gets one, so that a chunk after it starts even.
+      if ((n & 1) && offset + 8 + n == body.size()) list.other_sub_chunks.push_back('\0');
+    }
+    if (data.size() < n) list.whole = false;
+    offset += 8 + n + (n & 1);
   }
-  return tags;
+  return list;
 }

@@ -10,13 +10,23 @@ struct InfoTags {
   std::string comment;  // "ICMT"
 };
 
-// The bytes of the list: "LIST", L, "INFO", then the sub-chunks "ISBJ", "ICMT", "ICOP" in that order, each
-// only when its text is not empty, as id, n = text length + 1, the text, a zero byte and, when n is odd,
-// a zero pad byte that n does not count. L counts "INFO" and every sub-chunk with its pad byte. When all
-// three texts are empty the result is the eight bytes "LIST" and a zero size, which marks an emptied list.
-std::string RenderInfoList(const InfoTags& tags);
+// A parsed list: our three texts and everything else it holds.
+struct InfoList {
+  InfoTags tags;
+  // The sub-chunks with other ids (INAM, IART, ISFT... written by other programs), byte for byte with
+  // their pad bytes, in their order.
+  std::string other_sub_chunks;
+  // Every byte belongs to a sub-chunk that lies within the list (the last one may lack its pad byte).
+  bool whole = true;
+};
 
-// The texts of a list's sub-chunks, given the bytes after the list's size field (from "INFO" on). A
-// text ends at its first zero byte or at its sub-chunk's end; a sub-chunk cut short by the end of the
-// bytes gives the bytes that are there. A later sub-chunk with the same id replaces an earlier one.
-InfoTags ParseInfoList(std::string_view body);
+// The bytes of the list: "LIST", L, "INFO", the other sub-chunks as given, then "ISBJ", "ICMT", "ICOP" in
+// that order, each only when its text is not empty, as id, n = text length + 1, the text, a zero byte
+// and, when n is odd, a zero pad byte that n does not count. L counts "INFO" and every sub-chunk with its
+// pad byte. With nothing to hold (all three texts empty, no other sub-chunks) there is no list: "".
+std::string RenderInfoList(const InfoTags& tags, std::string_view other_sub_chunks = {});
+
+// The list given the bytes after its size field (from "INFO" on). A text ends at its first zero byte or
+// at its sub-chunk's end; a sub-chunk cut short by the end of the bytes gives the bytes that are there
+// (and the list is not whole). A later sub-chunk with the same id replaces an earlier one.
+InfoList ParseInfoList(std::string_view body);

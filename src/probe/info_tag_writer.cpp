@@ -2,47 +2,117 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <map>
 #include <optional>
+#include <utility>
 
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "list/row_file_path.h"
 #include "list/shown_cell.h"
+#include "platform/patch_journal.h"
 
 namespace {
 
-constexpr size_t kTagCellCapacity = 1024;
-
 std::optional<std::string> TagCell(int row, int column_no) {
-  return ShownCell(row, column_no, kTagCellCapacity);
+  return ShownCell(row, column_no, std::string::npos);
 }
 
-bool IsRegularFile(const std::string& path) {
+bool SameTexts(const InfoTags& a, const InfoTags& b) {
+  return a.title == b.title && a.creator == b.creator && a.comment == b.comment;
+}
+
+struct RowWrite {
+  InfoTagRowReport report;
+  InfoTagEdit edit;
+  std::pair<uint64_t, uint64_t> file_id{};  // device and inode
+};
+
+// Everything that can be told of a row's write before any file changes.
+RowWrite PlanRow(int row, const InfoTagWalkOptions& options) {
+  RowWrite planned;
+  InfoTagRowReport& report = planned.report;
+  report.row = row;
+  report.path = RowFilePath(row);
+  const std::string& path = report.path;
+  if (path.empty()) {
+    report.outcome = InfoTagOutcome::kMissingFile;
+    return planned;
+  }
+  if (path.back() != 'i' && path.back() != 'I') {
+    report.outcome = InfoTagOutcome::kNotAviName;
+    return planned;
+  }
   struct stat st {};
-  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  if (stat(path.c_str(), &st) != 0) {
+    report.outcome =
+        errno == ENOENT || errno == ENOTDIR ? InfoTagOutcome::kMissingFile : InfoTagOutcome::kCannotRead;
+    report.error_number = errno;
+    return planned;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    report.outcome = InfoTagOutcome::kNotRegularFile;
+    return planned;
+  }
+  planned.file_id = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+  planned.edit = InfoTagEdit{TagCell(row, kColTitle), TagCell(row, kColCreator), TagCell(row, kColComment)};
+  const InfoTagPlan plan = PlanInfoTagWrite(path, planned.edit);
+  report.outcome = plan.result.outcome;
+  report.error_number = plan.result.error_number;
+  report.shown = plan.shown;
+  report.written = plan.written;
+  if (report.outcome == InfoTagOutcome::kWritten && options.write.only_changed && !plan.changes) {
+    report.outcome = InfoTagOutcome::kUnchanged;
+  }
+  return planned;
 }
 
-InfoTagResult WriteRow(int row, const std::string& path) {
-  if (path.empty()) return InfoTagResult{InfoTagOutcome::kMissingFile, 0};
-  if (path.back() != 'i' && path.back() != 'I') return InfoTagResult{InfoTagOutcome::kNotAviName, 0};
-  if (!IsRegularFile(path)) return InfoTagResult{InfoTagOutcome::kMissingFile, 0};
-  const InfoTagEdit edit{TagCell(row, kColTitle), TagCell(row, kColCreator), TagCell(row, kColComment)};
-  return WriteInfoTagsToFile(path, edit);
+// Rows that would write one file: all refused when they disagree; otherwise the first writes for all.
+void SettleSharedFiles(std::vector<RowWrite>& rows, std::vector<bool>& writes) {
+  std::map<std::pair<uint64_t, uint64_t>, std::vector<size_t>> by_file;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].report.outcome == InfoTagOutcome::kWritten) by_file[rows[i].file_id].push_back(i);
+  }
+  for (const auto& [file_id, indexes] : by_file) {
+    bool agree = true;
+    for (size_t i : indexes)
+      agree = agree && SameTexts(rows[i].report.written, rows[indexes[0]].report.written);
+    for (size_t i : indexes) {
+      if (!agree) rows[i].report.outcome = InfoTagOutcome::kSameFile;
+      writes[i] = agree && i == indexes[0];
+    }
+  }
 }
 
 }  // namespace
 
-std::vector<InfoTagRowReport> WriteInfoTags() {
-  std::vector<InfoTagRowReport> reports;
+std::vector<InfoTagRowReport> WriteInfoTags(const InfoTagWalkOptions& options) {
+  RecoverInterruptedPatches();
+  std::vector<RowWrite> rows;
   for (int row = 0; row < ListRowCount(); ++row) {
-    if (!ListIsChecked(row)) continue;
-    InfoTagRowReport report;
-    report.row = row;
-    report.path = RowFilePath(row);
-    const InfoTagResult result = WriteRow(row, report.path);
-    report.outcome = result.outcome;
-    report.error_number = result.error_number;
-    if (result.outcome == InfoTagOutcome::kWritten) ListSetChecked(row, false);
+    if (ListIsChecked(row)) rows.push_back(PlanRow(row, options));
+  }
+  std::vector<bool> writes(rows.size(), false);
+  SettleSharedFiles(rows, writes);
+
+  std::map<std::pair<uint64_t, uint64_t>, InfoTagResult> results;
+  std::vector<InfoTagRowReport> reports;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    InfoTagRowReport& report = rows[i].report;
+    if (writes[i] && !options.dry_run) {
+      const InfoTagResult result = WriteInfoTagsToFile(report.path, rows[i].edit, options.write);
+      results[rows[i].file_id] = result;
+    }
+    // A row sharing its file with an earlier, agreeing row has the outcome of that row's write.
+    if (report.outcome == InfoTagOutcome::kWritten && !options.dry_run) {
+      const InfoTagResult& result = results[rows[i].file_id];
+      report.outcome = result.outcome;
+      report.error_number = result.error_number;
+    }
+    const bool done =
+        report.outcome == InfoTagOutcome::kWritten || report.outcome == InfoTagOutcome::kUnchanged;
+    if (done && !options.dry_run) ListSetChecked(report.row, false);
     reports.push_back(std::move(report));
   }
   return reports;

@@ -10,13 +10,23 @@ struct InfoTagRowReport {
   std::string path;  // as the file system has it
   InfoTagOutcome outcome = InfoTagOutcome::kWritten;
   int error_number = 0;
+  InfoTags shown;    // what a listing of the file showed before (files that can take tags)
+  InfoTags written;  // what the write leaves, or would leave
 };
 
-// Walks the rows from the first to the last and handles each checked row's file completely before the
-// next: a written row is unchecked; a row that is skipped or whose file refuses the write stays checked,
-// and the walk goes on. The file is the row's real path, or else folder cell + "/" + file name cell.
-// Rows whose name does not end in i or I, or whose file is missing, are skipped; so are files that are
-// not RIFF AVI files, have no idx1 chunk or have data after their RIFF chunk. The texts are the cells of
-// the title, creator and comment columns; a hidden column's text is kept as the file has it. Returns
-// one report per checked row, in row order.
-std::vector<InfoTagRowReport> WriteInfoTags();
+struct InfoTagWalkOptions {
+  InfoTagWriteOptions write;
+  bool dry_run = false;  // nothing is written; the reports say what would be (kWritten, kUnchanged)
+};
+
+// First puts back any file whose tag write was cut short earlier. Then walks the rows from the first to
+// the last: a written row is unchecked; a row that is skipped or whose file refuses the write stays
+// checked, and the walk goes on. The file is the row's real path, or else folder cell + "/" + file name
+// cell. Rows whose name does not end in i or I, or whose file is missing, are skipped; so are files that
+// are not RIFF AVI files, have no idx1 chunk or have data after their RIFF chunk. The texts are the cells
+// of the title, creator and comment columns, taken whole; a hidden column's text is kept as the file has
+// it. Rows that reach one file (the same device and inode) are written once when they agree; when they
+// would leave different texts, every one of them is refused (kSameFile). With only_changed a row whose
+// file already shows its texts writes nothing and takes no part in that comparison. Returns one report
+// per checked row, in row order.
+std::vector<InfoTagRowReport> WriteInfoTags(const InfoTagWalkOptions& options = {});

@@ -14,7 +14,7 @@
 #include "probe/probe_media_file.h"
 #include "scan/scan_progress.h"
 #include "scan/size_cells.h"
-#include "scan/tag_scan.h"
+#include "probe/tag_scan.h"
 #include "settings/settings.h"
 
 namespace {

@@ -1,9 +1,5 @@
 #include "settings/settings_location.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -31,10 +27,4 @@ std::string ExecutableFolder() {
   std::error_code error;
   std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
   return error ? std::string() : executable.parent_path().string();
-}
-
-std::string HomeFolder() {
-  if (const char* home = std::getenv("HOME"); home && *home) return home;
-  if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir) return entry->pw_dir;
-  return {};
 }

@@ -1,6 +1,5 @@
 #include <QItemSelectionModel>
 #include <cerrno>
-#include <cstring>
 
 #include "app/command_set.h"
 #include "command_test_fixture.h"
@@ -74,6 +73,7 @@ TEST_F(RowCommandsTest, WriteInfoAsksFirst) {
   const std::string original = AviFile(AviSpec{});
   const std::string avi = dir_.Write("m/a.avi", original);
   ListInsertRow(0, 0, "a.avi");
+  ListSetCell(0, ColumnPosition(kColTitle), "title");
   ListSetRowPath(0, avi);
   ListSetChecked(0, true);
   message_answer_ = QMessageBox::Cancel;
@@ -106,9 +106,10 @@ TEST_F(RowCommandsTest, WriteInfoNamesTheFilesWhoseWriteFailed) {
   ASSERT_EQ(messages_.size(), 2u);
   EXPECT_EQ(messages_[1].caption, "ｲﾝﾌｫﾃﾞｰﾀ書込失敗");
   EXPECT_EQ(messages_[1].icon, QMessageBox::Warning);
-  // Only the failed write is named; a name that cannot take tags stays checked without a word.
+  // Only the failed write is named, with the reason in words; a name that cannot take tags stays checked
+  // without a word.
   EXPECT_TRUE(messages_[1].text.contains(QString::fromStdString(ListRowPath(0))));
-  EXPECT_TRUE(messages_[1].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+  EXPECT_TRUE(messages_[1].text.contains("ﾃﾞｨｽｸの空き容量が足りません"));
   EXPECT_FALSE(messages_[1].text.contains("fine.avi"));
   EXPECT_FALSE(messages_[1].text.contains("notes.txt"));
   EXPECT_EQ(ReadWholeFile(ListRowPath(0)), original);

@@ -81,7 +81,7 @@ TEST(CatalogueHostile, TagWriterReachesEveryRealFileByItsOwnName) {
     const bool real_file = std::find(kAviNames.begin(), kAviNames.end(), name) != kAviNames.end();
     EXPECT_EQ(report.outcome == InfoTagOutcome::kWritten, real_file);
     if (real_file) {
-      EXPECT_EQ(LocateAviTail(report.path).info_tags.title, "tagged");
+      EXPECT_EQ(LocateAviTail(report.path).info_list.tags.title, "tagged");
     }
     EXPECT_EQ(ListIsChecked(report.row), !real_file);
   }

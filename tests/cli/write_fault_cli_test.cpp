@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "probe/avi_tail.h"
+#include "probe/info_tag_file.h"
 #include "support/riff_builder.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
@@ -61,16 +61,20 @@ TEST(WriteFaultCli, ListOutputThatCannotBeWritten) {
   EXPECT_EQ(entries, 4u);  // tree, tree/a.avi, read-only.txt, folder.csv
 }
 
-// A list made earlier names three AVI files; one has since been made read-only and one removed.
+// A list made earlier names three AVI files, whose tags have changed since; one has since been made
+// read-only and one removed.
 TEST(WriteFaultCli, WriteTagsGoesOnPastFilesThatRefuse) {
   TempDir dir;
   const std::string settings = dir.path() + "/no-settings.ini";
-  const std::string avi = AviFile({});
-  const std::string read_only = dir.Write("tree/a.avi", avi);
-  const std::string writable = dir.Write("tree/b.avi", avi);
-  const std::string vanished = dir.Write("tree/c.avi", avi);
+  const std::string read_only = dir.Write("tree/a.avi", AviFile({}));
+  const std::string writable = dir.Write("tree/b.avi", AviFile({}));
+  const std::string vanished = dir.Write("tree/c.avi", AviFile({}));
   const std::string list = dir.path() + "/list.csv";
   ASSERT_EQ(Cli({"-q", "-s", settings, "-o", list, dir.path() + "/tree"}).exit_code, 0);
+  for (const std::string& path : {read_only, writable, vanished}) {
+    ASSERT_EQ(WriteInfoTagsToFile(path, {std::string("since"), {}, {}}).outcome, InfoTagOutcome::kWritten);
+  }
+  const std::string avi = ReadWholeFile(read_only);
   ASSERT_EQ(chmod(read_only.c_str(), 0444), 0);
   fs::remove(vanished);
 
@@ -81,8 +85,7 @@ TEST(WriteFaultCli, WriteTagsGoesOnPastFilesThatRefuse) {
   EXPECT_EQ(result.err.find("b.avi"), std::string::npos) << result.err;
   EXPECT_EQ(ReadWholeFile(read_only), avi);
   EXPECT_FALSE(fs::exists(vanished));
-  const AviTail tail = LocateAviTail(writable);
-  EXPECT_TRUE(tail.has_info_list);
+  EXPECT_EQ(ReadWholeFile(writable), AviFile({}));  // the list's empty tags took the new ones out
 }
 
 }  // namespace

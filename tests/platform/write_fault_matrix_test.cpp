@@ -136,7 +136,7 @@ TEST(WriteFaultMatrix, NothingIsLostAndEveryFailureIsReported) {
         // The walk goes on: the second file takes its tags.
         EXPECT_EQ(reports[1].outcome, InfoTagOutcome::kWritten);
         EXPECT_FALSE(ListIsChecked(1));
-        EXPECT_EQ(LocateAviTail(reports[1].path).info_tags.title, "<title of b.avi>");
+        EXPECT_EQ(LocateAviTail(reports[1].path).info_list.tags.title, "<title of b.avi>");
         auto after = Snapshot(dir.path());
         std::erase_if(after, [&](const auto& entry) { return entry.first == reports[1].path; });
         auto expected = before;

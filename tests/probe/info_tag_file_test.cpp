@@ -43,12 +43,16 @@ TEST_F(InfoTagFileTest, ListFollowsIndexAndWritingAgainReplacesIt) {
             WithRiffSize(kAvi + "LIST\x1c\0\0\0INFOISBJ\x04\0\0\0abc\0ICOP\x03\0\0\0xy\0\0"s));
   ASSERT_EQ(WriteInfoTagsToFile(path, Edit("2nd", "", "")).outcome, InfoTagOutcome::kWritten);
   EXPECT_EQ(ReadWholeFile(path), WithRiffSize(kAvi + RenderInfoList({"2nd", "", ""})));
-  // All three empty: the earlier list is gone and the file ends with the emptied list header.
+  // All three empty: the list is gone and the file ends with idx1 again, as it was.
   ASSERT_EQ(WriteInfoTagsToFile(path, Edit("", "", "")).outcome, InfoTagOutcome::kWritten);
-  EXPECT_EQ(ReadWholeFile(path), WithRiffSize(kAvi + "LIST\0\0\0\0"s));
-  // The emptied header is replaced in turn, not followed by a second list.
+  EXPECT_EQ(ReadWholeFile(path), kAvi);
+  // The eight-byte emptied list of earlier versions is replaced in turn, and removed by empty texts.
+  dir.Write("movie.avi", WithRiffSize(kAvi + "LIST\0\0\0\0"s));
   ASSERT_EQ(WriteInfoTagsToFile(path, Edit("t", "", "")).outcome, InfoTagOutcome::kWritten);
   EXPECT_EQ(ReadWholeFile(path), WithRiffSize(kAvi + RenderInfoList({"t", "", ""})));
+  dir.Write("movie.avi", WithRiffSize(kAvi + "LIST\0\0\0\0"s));
+  ASSERT_EQ(WriteInfoTagsToFile(path, Edit("", "", "")).outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(path), kAvi);
 }
 
 TEST_F(InfoTagFileTest, ChunksAfterTheIndexSurvive) {
@@ -87,7 +91,7 @@ TEST_F(InfoTagFileTest, FilesThatCannotTakeAListStayByteForByte) {
       {"TailPastTheMemoryLimit",
        RiffForm("AVI ", kHeaders + kMovi + kIndex + Chunk("JUNK", std::string(kMaxKeptAfterIndex, 'j'))),
        InfoTagOutcome::kTooLarge},
-      {"RiffSizePastEof", riff_size_past_eof, InfoTagOutcome::kNotAtFileEnd},
+      {"RiffSizePastEof", riff_size_past_eof, InfoTagOutcome::kCutShort},
       // A large AVI continues in further RIFF chunks; a list after idx1 would land inside its data.
       {"second RIFF", kAvi + RiffForm("AVIX", ListChunk("movi", Chunk("00dc", "more"))),
        InfoTagOutcome::kNotAtFileEnd},

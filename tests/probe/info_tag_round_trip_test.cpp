@@ -14,7 +14,7 @@ extern "C" {
 #include "probe/info_tag_file.h"
 #include "probe/media_info.h"
 #include "probe/riff_media.h"
-#include "scan/tag_scan.h"
+#include "probe/tag_scan.h"
 #include "support/media_fields.h"
 #include "support/temp_dir.h"
 
@@ -81,7 +81,6 @@ std::string StreamDigest(const std::string& path) {
 }
 
 TEST(InfoTagRoundTrip, TagsComeBackAndTheStreamsReadTheSame) {
-  av_log_set_level(AV_LOG_QUIET);  // the emptied list header draws a warning, as any reader may give
   TempDir dir;
   const std::string path = dir.path() + "/movie.avi";
   std::filesystem::copy_file(kRealAvi, path);
@@ -113,9 +112,8 @@ TEST(InfoTagRoundTrip, TagsComeBackAndTheStreamsReadTheSame) {
     EXPECT_EQ(StreamDigest(path), streams);
     EXPECT_EQ(RiffMediaFields(path), fields);
   }
-  // Emptied at last: only the RIFF size changed, and the emptied list header follows idx1.
-  const std::string original = ReadWholeFile(kRealAvi);
-  EXPECT_EQ(ReadWholeFile(path).substr(8), original.substr(8) + std::string("LIST\0\0\0\0", 8));
+  // Emptied at last: the file is byte for byte the one ffmpeg wrote.
+  EXPECT_EQ(ReadWholeFile(path), ReadWholeFile(kRealAvi));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "scan/tag_scan.h"
+#include "probe/tag_scan.h"
 
 #include <gtest/gtest.h>
 
