@@ -46,4 +46,41 @@ TEST(WriteTagsCli, EditedCsvTagsReachTheFilesAndAFreshListShowsThem) {
       std::string::npos);
 }
 
+// The usual round trip with the folder named again after the edited list: its fresh rows show what the
+// files hold, so they write nothing and the edits stand. --dry-run first says what would change.
+TEST(WriteTagsCli, FreshRowsNeverUndoTheEditsAndDryRunChangesNothing) {
+  TempDir dir;
+  const std::string settings = dir.Write("dorirovo.ini", "[Customize]\r\nVolLabel=0\r\n");
+  const std::string a = dir.Write("tree/a.avi", AviFile({}));
+  const std::string b = dir.Write("tree/b.avi", AviFile({}));
+  const std::string tree = dir.path() + "/tree";
+  const auto cli = [](const std::vector<std::string>& arguments) {
+    return RunProgram(TESSAROLL_CLI_PATH, arguments);
+  };
+  const std::string list = dir.path() + "/list.csv";
+  ASSERT_EQ(cli({"-q", "-s", settings, "-o", list, tree}).exit_code, 0);
+  std::string csv = ReadWholeFile(list);
+  const size_t row_a = csv.find("\"a.avi\"");
+  ASSERT_NE(row_a, std::string::npos) << csv;
+  // The title is the fifth cell: after the file name and the three sizes.
+  size_t title = row_a;
+  for (int cell = 0; cell < 4; ++cell) title = csv.find("\",\"", title) + 3;
+  ASSERT_EQ(csv.compare(title, 3, "\",\""), 0);
+  csv.insert(title, "New");
+  const std::string edited = dir.Write("edited.csv", csv);
+
+  ProgramResult dry = cli({"-q", "-s", settings, "-i", edited, "--write-tags", "--dry-run", tree});
+  EXPECT_EQ(dry.exit_code, 0) << dry.err;
+  EXPECT_EQ(dry.out, a + ": title: \"\" -> \"New\"\n" + b + ": the file already holds these tags\n" + a +
+                         ": the file already holds these tags\n" + b + ": the file already holds these tags\n");
+  EXPECT_EQ(ReadWholeFile(a), AviFile({}));
+
+  ProgramResult written = cli({"-q", "-s", settings, "-i", edited, "--write-tags", tree});
+  EXPECT_EQ(written.exit_code, 0) << written.err;
+  EXPECT_EQ(written.err, "");
+  ASSERT_EQ(cli({"-q", "-s", settings, "-o", dir.path() + "/again.csv", tree}).exit_code, 0);
+  EXPECT_NE(ReadWholeFile(dir.path() + "/again.csv").find("\"New\""), std::string::npos);
+  EXPECT_EQ(ReadWholeFile(b), AviFile({}));
+}
+
 }  // namespace

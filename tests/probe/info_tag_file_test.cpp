@@ -1,13 +1,18 @@
 #include "probe/info_tag_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdint>
+#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "platform/file_write.h"
 #include "probe/avi_tail.h"
+#include "probe/tag_scan.h"
 #include "support/riff_builder.h"
 #include "support/temp_dir.h"
 
@@ -25,6 +30,8 @@ std::string WithRiffSize(std::string bytes) {
   bytes.replace(4, 4, Le32(static_cast<uint32_t>(bytes.size() - 8)));
   return bytes;
 }
+
+std::string g_appended_path;
 
 InfoTagEdit Edit(const std::string& title, const std::string& creator, const std::string& comment) {
   return InfoTagEdit{title, creator, comment};
@@ -173,6 +180,121 @@ TEST_F(InfoTagFileTest, FailurePartWayLeavesTheFileAsItWas) {
       EXPECT_EQ(ReadWholeFile(path), tagged);
     }
   }
+}
+
+// Lists of other programs after idx1: their other sub-chunks stay, byte for byte and in order.
+TEST_F(InfoTagFileTest, OtherProgramsSubChunksSurviveEveryWrite) {
+  const std::string other = Chunk("INAM", "Name\0"s) + Chunk("IART", "Artist\0"s) + Chunk("ICRD", "2001\0"s);
+  const std::string path =
+      dir.Write("movie.avi", WithRiffSize(kAvi + ListChunk("INFO", other + Chunk("ISBJ", "old\0"s))));
+  ASSERT_EQ(WriteInfoTagsToFile(path, Edit("new", "me", "")).outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(path), WithRiffSize(kAvi + RenderInfoList({"new", "me", ""}, other)));
+  // Empty texts leave the other sub-chunks in a list of their own.
+  ASSERT_EQ(WriteInfoTagsToFile(path, Edit("", "", "")).outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(path), WithRiffSize(kAvi + ListChunk("INFO", other)));
+  // A list whose sub-chunk runs past its end is not ours to rewrite.
+  const std::string damaged = WithRiffSize(kAvi + ListChunk("INFO", RawChunk("IART", 40, "Art")));
+  dir.Write("movie.avi", damaged);
+  EXPECT_EQ(WriteInfoTagsToFile(path, Edit("t", "", "")).outcome, InfoTagOutcome::kDamagedInfoList);
+  EXPECT_EQ(ReadWholeFile(path), damaged);
+}
+
+// A listing reads the tags from the file's last 1024 bytes: texts that would not come back whole there
+// are refused with the file untouched, and the longest that fit come back exactly.
+TEST_F(InfoTagFileTest, WritesAreRefusedUnlessAListingReadsThemBack) {
+  AviSpec spec;
+  spec.movie_bytes = 4000;  // longer than the scanned bytes, so that only the list can be seen
+  const std::string avi = AviFile(spec);
+  const struct {
+    const char* name;
+    std::string after_index;
+    InfoTags tags;
+    bool accepted;
+  } cases[] = {
+      // Title alone: 8 + 1016 bytes fill the scanned bytes; one byte more adds a pad byte.
+      {"longest title", "", {std::string(1015, 't'), "", ""}, true},
+      {"title one byte longer", "", {std::string(1016, 't'), "", ""}, false},
+      {"three texts filling the scanned bytes",
+       "",
+       {std::string(300, 't'), std::string(395, 'c'), std::string(300, 'm')},
+       true},
+      {"three texts one byte over",
+       "",
+       {std::string(300, 't'), std::string(396, 'c'), std::string(300, 'm')},
+       false},
+      // The list goes before chunks that follow idx1; a short one leaves it in sight, a long one not.
+      {"short chunk after the index", Chunk("JUNK", "pad!"), {"t", "c", "m"}, true},
+      {"long chunk after the index", Chunk("JUNK", std::string(1100, 'j')), {"t", "", ""}, false},
+      // A tag name inside a kept chunk would be read instead of the written one.
+      {"tag name in a kept chunk", Chunk("JUNK", "ISBJ\x02\0\0\0x\0"s), {"t", "", ""}, false},
+      // Removing every tag is always seen, whatever follows.
+      {"no tags before a long chunk", Chunk("JUNK", std::string(1100, 'j')), {"", "", ""}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string bytes = WithRiffSize(avi + c.after_index);
+    const std::string path = dir.Write("long.avi", bytes);
+    const InfoTagResult result =
+        WriteInfoTagsToFile(path, Edit(c.tags.title, c.tags.creator, c.tags.comment));
+    if (!c.accepted) {
+      EXPECT_EQ(result.outcome, InfoTagOutcome::kNotReadBack);
+      EXPECT_EQ(ReadWholeFile(path), bytes);
+      continue;
+    }
+    ASSERT_EQ(result.outcome, InfoTagOutcome::kWritten);
+    const std::string written = ReadWholeFile(path);
+    const TagValues listed = ScanTags(std::string_view(written).substr(written.size() - kTagScanBytes));
+    EXPECT_EQ(listed.title, c.tags.title);
+    EXPECT_EQ(listed.creator, c.tags.creator);
+    EXPECT_EQ(listed.comment, c.tags.comment);
+  }
+}
+
+void AppendToMovie() {
+  std::ofstream(g_appended_path, std::ios::app) << "appended";
+}
+
+// Another program appends to the file while the tags go in: what it wrote stays, nothing is cut off.
+TEST_F(InfoTagFileTest, BytesAppendedMeanwhileAreNeverCutOff) {
+  const std::string tagged = WithRiffSize(kAvi + RenderInfoList({std::string(200, 'o'), "", ""}));
+  g_appended_path = dir.Write("movie.avi", tagged);
+  SetBeforeLengthCheckHookForTesting(AppendToMovie);
+  const InfoTagResult result = WriteInfoTagsToFile(g_appended_path, Edit("short", "", ""));
+  SetBeforeLengthCheckHookForTesting(nullptr);
+  EXPECT_EQ(result.outcome, InfoTagOutcome::kChangedMeanwhile);
+  EXPECT_EQ(ReadWholeFile(g_appended_path), tagged + "appended");
+}
+
+// Backup and sync tools go by the modification time: a write that does not happen leaves it alone.
+TEST_F(InfoTagFileTest, ModificationTimeChangesOnlyWithAWrite) {
+  const std::string path = dir.Write("movie.avi", kAvi);
+  const timespec past[2] = {{1000000000, 0}, {1000000000, 0}};
+  const auto modified = [&] {
+    struct stat st {};
+    stat(path.c_str(), &st);
+    return st.st_mtim.tv_sec;
+  };
+  const auto reset = [&] { utimensat(AT_FDCWD, path.c_str(), past, 0); };
+  reset();
+  EXPECT_EQ(WriteInfoTagsToFile(path, Edit(std::string(2000, 't'), "", "")).outcome,
+            InfoTagOutcome::kNotReadBack);
+  EXPECT_EQ(modified(), 1000000000);
+  InjectWriteFaultForTesting(1, 2, EIO);
+  EXPECT_EQ(WriteInfoTagsToFile(path, Edit("t", "", "")).outcome, InfoTagOutcome::kWriteRefused);
+  EXPECT_EQ(modified(), 1000000000);
+  EXPECT_EQ(ReadWholeFile(path), kAvi);
+  InfoTagWriteOptions keep;
+  keep.keep_modified_time = true;
+  EXPECT_EQ(WriteInfoTagsToFile(path, Edit("t", "", ""), keep).outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(modified(), 1000000000);
+  EXPECT_EQ(WriteInfoTagsToFile(path, Edit("u", "", "")).outcome, InfoTagOutcome::kWritten);
+  EXPECT_NE(modified(), 1000000000);
+  // Only what changed: a file that already shows the texts is not written at all.
+  reset();
+  InfoTagWriteOptions only_changed;
+  only_changed.only_changed = true;
+  EXPECT_EQ(WriteInfoTagsToFile(path, Edit("u", "", ""), only_changed).outcome, InfoTagOutcome::kUnchanged);
+  EXPECT_EQ(modified(), 1000000000);
 }
 
 }  // namespace

@@ -16,9 +16,12 @@ extern "C" {
 #include "probe/riff_media.h"
 #include "probe/tag_scan.h"
 #include "support/media_fields.h"
+#include "support/riff_builder.h"
 #include "support/temp_dir.h"
 
 namespace {
+
+using namespace std::string_literals;
 
 // A real AVI made by ffmpeg (tests/data/README): hdrl, JUNK, movi, idx1.
 const std::string kRealAvi = std::string(TESSAROLL_SOURCE_DIR) + "/tests/data/msmpeg4v2_pcm.avi";
@@ -114,6 +117,53 @@ TEST(InfoTagRoundTrip, TagsComeBackAndTheStreamsReadTheSame) {
   }
   // Emptied at last: the file is byte for byte the one ffmpeg wrote.
   EXPECT_EQ(ReadWholeFile(path), ReadWholeFile(kRealAvi));
+}
+
+std::string MetadataValue(const std::string& path, const char* key) {
+  AVFormatContext* context = nullptr;
+  if (avformat_open_input(&context, path.c_str(), nullptr, nullptr) != 0) return "cannot open";
+  const AVDictionaryEntry* entry = av_dict_get(context->metadata, key, nullptr, 0);
+  std::string value = entry ? entry->value : "";
+  avformat_close_input(&context);
+  return value;
+}
+
+// The real file with what other programs leave after its index: an INFO list of their own, a chunk.
+TEST(InfoTagRoundTrip, OtherProgramsTagsAndChunksSurviveAndOnlyTheTailChanges) {
+  TempDir dir;
+  const std::string original = ReadWholeFile(kRealAvi);
+  const std::string other_list = ListChunk("INFO", Chunk("INAM", "Name\0"s) + Chunk("IART", "Artist\0"s));
+  const struct {
+    const char* name;
+    std::string after_index;
+    std::string kept;  // what follows our list afterwards
+  } cases[] = {
+      {"their INFO list", other_list, ""},
+      {"a chunk after the index", Chunk("JUNK", "padding!"), Chunk("JUNK", "padding!")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string bytes = original + c.after_index;
+    bytes.replace(4, 4, Le32(static_cast<uint32_t>(bytes.size() - 8)));
+    const std::string path = dir.Write("movie.avi", bytes);
+    const std::string streams = StreamDigest(path);
+    ASSERT_EQ(WriteInfoTagsToFile(path, InfoTagEdit{"My title"s, "Me"s, "Nice"s}).outcome,
+              InfoTagOutcome::kWritten);
+    const TagValues read = ScanTailTags(ReadWholeFile(path));
+    EXPECT_EQ(read.title, "My title");
+    EXPECT_EQ(read.creator, "Me");
+    EXPECT_EQ(read.comment, "Nice");
+    EXPECT_EQ(DemuxerTags(path).title, "My title");
+    if (c.kept.empty()) {
+      EXPECT_EQ(MetadataValue(path, "title"), "Name");
+      EXPECT_EQ(MetadataValue(path, "artist"), "Artist");
+    }
+    EXPECT_EQ(StreamDigest(path), streams);
+    // Only the RIFF size and the bytes after idx1 changed.
+    const std::string written = ReadWholeFile(path);
+    EXPECT_EQ(written.compare(8, original.size() - 8, original, 8), 0);
+    EXPECT_TRUE(written.ends_with(c.kept));
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "probe/info_tag_writer.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -129,6 +130,35 @@ TEST_F(InfoTagWriterTest, HiddenTagColumnKeepsTheFileText) {
   AddRow("movie.avi", {});
   ASSERT_EQ(WriteInfoTags().at(0).outcome, InfoTagOutcome::kWritten);
   EXPECT_EQ(ReadWholeFile(path), Tagged({}));
+}
+
+// Two rows reaching one file (a hard link, a symbolic link, a line twice in a list): when they agree the
+// file is written once; when they do not, neither wins silently.
+TEST_F(InfoTagWriterTest, RowsReachingOneFileAgreeOrAreBothRefused) {
+  const std::string path = dir.Write("movie.avi", kAvi);
+  ASSERT_EQ(link(path.c_str(), (dir.path() + "/hard.avi").c_str()), 0);
+  ASSERT_EQ(symlink(path.c_str(), (dir.path() + "/soft.avi").c_str()), 0);
+  const std::string other = dir.Write("other.avi", kAvi);
+  AddRow("movie.avi", {"one", "", ""});
+  AddRow("hard.avi", {"two", "", ""});
+  AddRow("other.avi", {"fine", "", ""});
+  AddRow("soft.avi", {"one", "", ""});
+  std::vector<InfoTagRowReport> reports = WriteInfoTags();
+  ASSERT_EQ(reports.size(), 4u);
+  for (int row : {0, 1, 3}) {
+    EXPECT_EQ(reports[row].outcome, InfoTagOutcome::kSameFile);
+    EXPECT_TRUE(ListIsChecked(row));
+  }
+  EXPECT_EQ(reports[2].outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(path), kAvi);
+  EXPECT_EQ(ReadWholeFile(other), Tagged({"fine", "", ""}));
+
+  ListSetCell(1, ColumnPosition(kColTitle), "one");
+  reports = WriteInfoTags();
+  ASSERT_EQ(reports.size(), 3u);
+  for (const InfoTagRowReport& report : reports) EXPECT_EQ(report.outcome, InfoTagOutcome::kWritten);
+  EXPECT_EQ(ReadWholeFile(path), Tagged({"one", "", ""}));
+  EXPECT_EQ(ListIsChecked(0) || ListIsChecked(1) || ListIsChecked(3), false);
 }
 
 }  // namespace
