@@ -5,7 +5,6 @@
 #include <numeric>
 #include <utility>
 
-#include "list/key_index.h"
 
 namespace {
 
@@ -27,8 +26,6 @@ struct Store {
   // No row above this one is selected; lets walks over the selection skip the unselected top.
   size_t selection_floor = 0;
   // Rebuilt on demand after changes other than appending.
-  KeyIndex key_index;
-  bool key_index_valid = true;
 };
 
 Store& TheStore() {
@@ -53,14 +50,6 @@ ListColumn* ColumnAt(int position) {
 template <typename... Args>
 void Notify(const std::function<void(Args...)>& observer, Args... args) {
   if (observer) observer(args...);
-}
-
-void RebuildKeyIndex(Store& store) {
-  std::vector<int32_t> keys;
-  keys.reserve(store.rows.size());
-  for (const Row& row : store.rows) keys.push_back(row.key);
-  store.key_index.Rebuild(keys);
-  store.key_index_valid = true;
 }
 
 }  // namespace
@@ -98,11 +87,6 @@ void ListInsertRow(int position, int32_t key, const std::string& file_name) {
   added.key = key;
   added.cells.push_back(file_name);
   store.rows.insert(store.rows.begin() + row, std::move(added));
-  if (row == count) {
-    if (store.key_index_valid) store.key_index.Append(key, row);
-  } else {
-    store.key_index_valid = false;
-  }
   // The floor stays valid: the new row is unselected and every row above it keeps its state.
   Notify(store.events.after_insert, row);
 }
@@ -114,7 +98,6 @@ void ListDeleteRow(int row) {
   if (store.rows[row].selected) --store.selected_count;
   store.rows.erase(store.rows.begin() + row);
   if (static_cast<size_t>(row) < store.selection_floor) --store.selection_floor;
-  store.key_index_valid = false;
   Notify(store.events.after_remove, row);
 }
 
@@ -124,8 +107,6 @@ void ListDeleteAll() {
   store.rows.clear();
   store.selected_count = 0;
   store.selection_floor = 0;
-  store.key_index.Clear();
-  store.key_index_valid = true;
   Notify(store.events.after_reset);
 }
 
@@ -169,12 +150,6 @@ void ListSetChecked(int row, bool checked) {
   Notify(TheStore().events.state_changed, row);
 }
 
-int ListFindRowByKey(int32_t key) {
-  Store& store = TheStore();
-  if (!store.key_index_valid) RebuildKeyIndex(store);
-  return store.key_index.Find(key);
-}
-
 int32_t ListRowKey(int row) {
   return RowExists(row) ? TheStore().rows[row].key : 0;
 }
@@ -192,18 +167,15 @@ void ListSort(const ListComparator& compare, int position) {
   Store& store = TheStore();
   std::vector<size_t> order(store.rows.size());
   std::iota(order.begin(), order.end(), size_t{0});
-  // The keys side by side: reaching into each row for its key would cost a cache miss per comparison.
-  std::vector<int32_t> keys(store.rows.size());
-  for (size_t row = 0; row < keys.size(); ++row) keys[row] = store.rows[row].key;
-  // Sorting an index keeps the rows in place while the comparator runs (it may look them up).
-  std::stable_sort(order.begin(), order.end(),
-                   [&](size_t a, size_t b) { return compare(keys[a], keys[b], position) < 0; });
+  // Sorting an index keeps the rows in place while the comparator runs (it reads them).
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    return compare(static_cast<int>(a), static_cast<int>(b), position) < 0;
+  });
   Notify(store.events.before_reset);
   std::deque<Row> sorted;
   for (size_t from : order) sorted.push_back(std::move(store.rows[from]));
   store.rows = std::move(sorted);
   store.selection_floor = 0;
-  store.key_index_valid = false;
   Notify(store.events.after_reset);
 }
 

@@ -26,7 +26,6 @@ void ListSetSelected(int row, bool selected);
 bool ListIsChecked(int row);
 void ListSetChecked(int row, bool checked);
 
-int ListFindRowByKey(int32_t key);  // first row from the top with that key, -1 when none
 int32_t ListRowKey(int row);
 
 // The file-system path of the row's file (bytes as the file system has them), kept out of the cells so
@@ -34,9 +33,10 @@ int32_t ListRowKey(int row);
 std::string ListRowPath(int row);
 void ListSetRowPath(int row, const std::string& path);
 
-using ListComparator = std::function<int(int32_t key1, int32_t key2, int position)>;
-// Stable sort of the rows by the comparator. The rows stay in their old order until the sort is done,
-// so a comparator that looks rows up (ListFindRowByKey, ListGetCell) sees the list as it was.
+using ListComparator = std::function<int(int row1, int row2, int position)>;
+// Stable sort of the rows by the comparator, which is given the rows' indices before the sort: the rows
+// stay in their old order until the sort is done, so a comparator that reads them (ListGetCell) sees the
+// list as it was. Rows are compared by themselves, never by their keys, which rows may share.
 void ListSort(const ListComparator& compare, int position);
 
 // The columns present, by display position. Position 0 (the file name) always holds a cell, even

@@ -64,8 +64,8 @@ std::string_view CellText(int row, int position) {
 }
 
 // The cell as a 256-byte reader sees it, without copying.
-std::string_view SortText(int32_t key, int position) {
-  std::string_view text = CellText(ListFindRowByKey(key), position).substr(0, 255);
+std::string_view SortText(int row, int position) {
+  std::string_view text = CellText(row, position).substr(0, 255);
   if (position == 0 && State().file_name_mode == kSortExtension) {
     text.remove_prefix(text.size() - std::min<size_t>(text.size(), 3));
   }
@@ -93,9 +93,9 @@ void SetFileNameSortMode(int mode) {
   State().file_name_mode = mode;
 }
 
-int CompareRows(int32_t key1, int32_t key2, int position) {
-  const std::string_view text1 = SortText(key1, position);
-  const std::string_view text2 = SortText(key2, position);
+int CompareRows(int row1, int row2, int position) {
+  const std::string_view text1 = SortText(row1, position);
+  const std::string_view text2 = SortText(row2, position);
   const ColumnTexts* texts = g_column_texts;
   const bool by_value =
       texts && texts->position == position ? texts->by_value : HoldsNumbers(ColumnAtPosition(position));

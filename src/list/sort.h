@@ -19,10 +19,10 @@ constexpr int kSortExtension = 1;
 int FileNameSortMode();
 void SetFileNameSortMode(int mode);
 
-// The comparator of the main list for the column at a display position: each key stands for the first
-// row with that key. Letter case is ignored; sizes, rates, frame rate, picture size and playing time
-// compare their numbers by value. The result is negated unless the position's direction is ascending.
-int CompareRows(int32_t key1, int32_t key2, int position);
+// The comparator of the main list for the column at a display position, given two rows. Letter case is
+// ignored; sizes, rates, frame rate, picture size and playing time compare their numbers by value. The
+// result is negated unless the position's direction is ascending.
+int CompareRows(int row1, int row2, int position);
 
 // Flips the position's direction and sorts the rows by CompareRows. Positions outside the table
 // change nothing.

@@ -16,8 +16,8 @@ namespace {
 
 using ListTableModelTest = WindowTest;
 
-int DescendingKeys(int32_t key1, int32_t key2, int) {
-  return key2 - key1;
+int DescendingKeys(int row1, int row2, int) {
+  return ListRowKey(row2) - ListRowKey(row1);
 }
 
 TEST_F(ListTableModelTest, MirrorsEveryStoreChange) {

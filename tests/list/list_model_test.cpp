@@ -75,40 +75,6 @@ TEST_F(ListModel, InsertPlacesRowsAndKeepsTheirData) {
   EXPECT_FALSE(ListIsChecked(1));
   ListDeleteAll();
   EXPECT_EQ(ListRowCount(), 0);
-  EXPECT_EQ(ListFindRowByKey(12), -1);
-}
-
-TEST_F(ListModel, FindRowByKeyReturnsTheUpperOfSharedKeys) {
-  ListInsertRow(0, 1, "a");
-  ListInsertRow(1, 2, "b");
-  ListInsertRow(2, 2, "c");
-  EXPECT_EQ(ListFindRowByKey(2), 1);
-  EXPECT_EQ(ListFindRowByKey(3), -1);
-  ListInsertRow(0, 2, "top");  // a new upper row with that key
-  EXPECT_EQ(ListFindRowByKey(2), 0);
-  EXPECT_EQ(ListFindRowByKey(1), 1);
-  ListDeleteRow(0);
-  ListDeleteRow(1);
-  EXPECT_EQ(ListFindRowByKey(2), 1);
-  EXPECT_EQ(ListFindRowByKey(1), 0);
-}
-
-TEST_F(ListModel, FindRowByKeyWithKeysOutOfRowOrder) {
-  // Appended rows whose keys are not the row numbers, repeated, negative or far apart.
-  const int32_t keys[] = {1, 0, 1, -5, 1000000, 2, -5, 2147483647, 3, 1000000};
-  for (int row = 0; row < 10; ++row) ListInsertRow(row, keys[row], std::to_string(row));
-  const struct {
-    int32_t key;
-    int row;
-  } expected[] = {{1, 0}, {0, 1}, {-5, 3}, {1000000, 4}, {2, 5}, {2147483647, 7}, {3, 8}, {4, -1}, {-1, -1}};
-  for (int pass = 0; pass < 2; ++pass) {
-    for (const auto& e : expected) {
-      SCOPED_TRACE(testing::Message() << "pass " << pass << " key " << e.key);
-      EXPECT_EQ(ListFindRowByKey(e.key), e.row);
-    }
-    ListInsertRow(ListRowCount(), 0, "appended");  // the second pass looks up after a rebuild
-    ListSort([](int32_t, int32_t, int) { return 0; }, 0);
-  }
 }
 
 TEST_F(ListModel, SelectionWalksAndDeletesFollowTheRows) {
@@ -146,10 +112,10 @@ TEST_F(ListModel, SortIsStableAndComparatorSeesTheOldOrder) {
   ListSetSelected(0, true);
   int seen_position = -1;
   ListSort(
-      [&](int32_t k1, int32_t k2, int position) {
+      [&](int row1, int row2, int position) {
         seen_position = position;
-        // During the sort every key still finds the row it had before.
-        return ListGetCell(ListFindRowByKey(k1), 0).compare(ListGetCell(ListFindRowByKey(k2), 0));
+        // During the sort every row is still where it was.
+        return ListGetCell(row1, 0).compare(ListGetCell(row2, 0));
       },
       2);
   EXPECT_EQ(seen_position, 2);
@@ -158,7 +124,7 @@ TEST_F(ListModel, SortIsStableAndComparatorSeesTheOldOrder) {
   EXPECT_EQ(ListRowKey(1), 3);
   EXPECT_TRUE(ListIsChecked(1));
   EXPECT_EQ(ListNextSelected(-1), 3);
-  EXPECT_EQ(ListFindRowByKey(0), 3);
+  EXPECT_EQ(ListRowKey(3), 0);
 }
 
 TEST_F(ListModel, ColumnsReportHeadersAndWidths) {
@@ -197,7 +163,7 @@ TEST_F(ListModel, EventsComeBeforeAndAfterEachChange) {
   ListSetChecked(0, true);
   ListSetChecked(0, true);  // no change, no event
   ListSetSelected(0, true);
-  ListSort([](int32_t, int32_t, int) { return 0; }, 0);
+  ListSort([](int, int, int) { return 0; }, 0);
   ListSetColumnWidth(1, 90);
   ListSetColumnWidth(1, 90);  // unchanged
   ListSetColumnWidth(1, kListFitToContents);
@@ -211,12 +177,12 @@ TEST_F(ListModel, EventsComeBeforeAndAfterEachChange) {
                                            "after_insert 0:1", "before_reset:1", "after_reset:0"}));
 }
 
-// 100,000 rows as a large scan makes them: appending, sorting with key look-ups, walking the
+// 100,000 rows as a large scan makes them: appending, sorting by key, walking the
 // selection and deleting the selected top half row by row must stay well away from quadratic time.
 TEST_F(ListModel, LargeListStaysLinear) {
   const int kRows = 100000;
   for (int i = 0; i < kRows; ++i) ListInsertRow(i, i, std::to_string(i));
-  ListSort([](int32_t k1, int32_t k2, int) { return ListFindRowByKey(k2) - ListFindRowByKey(k1); }, 0);
+  ListSort([](int row1, int row2, int) { return ListRowKey(row2) - ListRowKey(row1); }, 0);
   EXPECT_EQ(ListRowKey(0), kRows - 1);
   for (int row = 0; row < kRows / 2; ++row) ListSetSelected(row, true);
   int walked = 0;
@@ -224,8 +190,7 @@ TEST_F(ListModel, LargeListStaysLinear) {
   EXPECT_EQ(walked, kRows / 2);
   for (int row; (row = ListNextSelected(-1)) != -1;) ListDeleteRow(row);
   EXPECT_EQ(ListRowCount(), kRows / 2);
-  EXPECT_EQ(ListFindRowByKey(kRows - 1), -1);
-  EXPECT_EQ(ListFindRowByKey(0), kRows / 2 - 1);
+  EXPECT_EQ(ListRowKey(kRows / 2 - 1), 0);
 }
 
 }  // namespace
