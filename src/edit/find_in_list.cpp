@@ -37,10 +37,14 @@ const std::array<FindCategory, 6>& ColumnCategories() {
 constexpr std::array<ColumnNo, 5> kAllCategoryColumns{kColTitle, kColGenre, kColCreator, kColComment,
                                                       kColFolder};
 
+// A match starts at a character: half-width ﾌ (0xCC) is no match for the trail byte of 夏 (0x89 0xCC).
 bool CellContains(int row, int position, const std::string& text) {
   std::string_view cell = ListCellView(row, position);
   if (cell.size() > kFindCellBytes) cell = cell.substr(0, kFindCellBytes);
-  return cell.find(text) != std::string_view::npos;
+  for (size_t i = 0; i + text.size() <= cell.size(); i += Cp932CharLength(cell, i)) {
+    if (cell.compare(i, text.size(), text) == 0) return true;
+  }
+  return false;
 }
 
 }  // namespace

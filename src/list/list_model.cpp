@@ -5,7 +5,6 @@
 #include <numeric>
 #include <utility>
 
-
 namespace {
 
 struct Row {

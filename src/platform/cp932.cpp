@@ -15,6 +15,14 @@ size_t Utf8SequenceLength(unsigned char b) {
   return 1;
 }
 
+bool IsLeadByte(unsigned char b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+bool IsTrailByte(unsigned char b) {
+  return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+
 size_t Cp932SequenceLength(unsigned char b) {
   return ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) ? 2 : 1;
 }
@@ -70,4 +78,8 @@ bool Cp932CanHold(std::string_view utf8) {
   bool lossless = true;
   std::string bytes = Convert("CP932", "UTF-8", utf8, Utf8SequenceLength, &lossless);
   return lossless && Convert("UTF-8", "CP932", bytes, Cp932SequenceLength, nullptr) == utf8;
+}
+
+size_t Cp932CharLength(std::string_view text, size_t i) {
+  return IsLeadByte(text[i]) && i + 1 < text.size() && IsTrailByte(text[i + 1]) ? 2 : 1;
 }

@@ -10,5 +10,8 @@ std::string Utf8ToCp932(std::string_view utf8);
 // Bytes that are not valid CP932 become "?".
 std::string Cp932ToUtf8(std::string_view cp932);
 
+// Bytes in the CP932 character starting at text[i]: 2 for a lead byte followed by a trail byte, else 1.
+size_t Cp932CharLength(std::string_view text, size_t i);
+
 // True when every character of the UTF-8 text survives the round trip through CP932.
 bool Cp932CanHold(std::string_view utf8);

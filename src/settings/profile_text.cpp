@@ -2,20 +2,9 @@
 
 #include <cstddef>
 
+#include "platform/cp932.h"
+
 namespace {
-
-bool IsLeadByte(unsigned char b) {
-  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-bool IsTrailByte(unsigned char b) {
-  return b >= 0x40 && b <= 0xFC && b != 0x7F;
-}
-
-// Bytes in the character starting at text[i]: 2 for a lead byte with its trail byte, else 1. A trail byte
-// may look like "]" or an ASCII letter, so names and brackets are examined character by character.
-size_t CharLength(std::string_view text, size_t i) {
-  return IsLeadByte(text[i]) && i + 1 < text.size() && IsTrailByte(text[i + 1]) ? 2 : 1;
-}
 
 // No CP932 trail byte falls in this range, so trimming never splits a character.
 bool IsBlank(char c) {
@@ -37,7 +26,7 @@ char AsciiLower(char c) {
 bool NamesMatch(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size();) {
-    size_t n = CharLength(a, i);
+    size_t n = Cp932CharLength(a, i);
     if (n == 2) {
       if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
     } else if (AsciiLower(a[i]) != AsciiLower(b[i])) {
@@ -60,7 +49,7 @@ struct ParsedLine {
 size_t LastCloseBracket(std::string_view text) {
   size_t found = std::string_view::npos;
   for (size_t i = 0; i < text.size();) {
-    size_t n = CharLength(text, i);
+    size_t n = Cp932CharLength(text, i);
     if (n == 1 && text[i] == ']') found = i;
     i += n;
   }

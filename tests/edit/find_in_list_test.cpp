@@ -79,13 +79,17 @@ TEST_F(FindInListTest, StartRowAndDirection) {
 TEST_F(FindInListTest, CaseSensitiveByteSearch) {
   AddRows(3);
   Put(0, kColComment, "movie.avi");
-  Put(1, kColComment, Utf8ToCp932("アイ"));  // 83 41 83 43: "A" is a trail byte
+  Put(1, kColComment, Utf8ToCp932("アイ夏の旅行"));  // 83 41 83 43 89 CC...: "A" and ﾌ are trail bytes
   Put(2, kColComment, std::string(511, 'x') + "tail");
   const int comment = ColumnPosition(kColComment);
   EXPECT_EQ(FindInColumn("AVI", comment, -1, kFindDown), -1);
   EXPECT_EQ(FindInColumn("avi", comment, -1, kFindDown), 0);
-  EXPECT_EQ(FindInColumn("A", comment, -1, kFindDown), 1);
-  EXPECT_EQ(FindInColumn("\x41\x83", comment, -1, kFindDown), 1);  // across the character boundary
+  // A match starts at a character, never at the second byte of one.
+  EXPECT_EQ(FindInColumn("A", comment, -1, kFindDown), -1);
+  EXPECT_EQ(FindInColumn("\x41\x83", comment, -1, kFindDown), -1);
+  EXPECT_EQ(FindInColumn(Utf8ToCp932("ﾌ"), comment, -1, kFindDown), -1);
+  EXPECT_EQ(FindInColumn(Utf8ToCp932("イ夏"), comment, -1, kFindDown), 1);
+  EXPECT_EQ(FindInColumn(Utf8ToCp932("旅行"), comment, -1, kFindDown), 1);
   // Only the first 511 bytes of a cell are searched.
   EXPECT_EQ(FindInColumn("xtail", comment, -1, kFindDown), -1);
   EXPECT_EQ(FindInColumn("xxx", comment, -1, kFindDown), 2);
