@@ -1,6 +1,9 @@
 #include "scan/playback_check.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 
 #include "list/cell_compare.h"
@@ -9,6 +12,7 @@
 #include "list/row_file_path.h"
 #include "list/sort.h"
 #include "platform/cp932.h"
+#include "platform/regular_file.h"
 #include "probe/media_info.h"
 #include "probe/probe_media_file.h"
 
@@ -48,9 +52,19 @@ CheckMarks MarksForCheckResult(int check_result) {
 }
 
 CheckRow CheckListRow(int list_row) {
-  const CheckMarks marks = MarksForCheckResult(ProbeMediaFile(RowFilePath(list_row), true));
-  return {ListGetCell(list_row, ColumnPosition(kColFileName), 256), marks.video, marks.audio,
-          MediaInfo().video_format, MediaInfo().audio_format};
+  const std::string name = ListGetCell(list_row, ColumnPosition(kColFileName), 256);
+  const std::string path = RowFilePath(list_row);
+  // The probe gives a file it cannot read no findings, which would read as "nothing missing".
+  const int fd = OpenRegularFile(path);
+  if (fd < 0) {
+    static const std::string kNo = Utf8ToCp932("×");
+    static const std::string kMissing = Utf8ToCp932("ﾌｧｲﾙがありません");
+    static const std::string kUnreadable = Utf8ToCp932("ﾌｧｲﾙを読めません");
+    return {name, kNo, kNo, errno == ENOENT || errno == ENOTDIR ? kMissing : kUnreadable, ""};
+  }
+  close(fd);
+  const CheckMarks marks = MarksForCheckResult(ProbeMediaFile(path, true));
+  return {name, marks.video, marks.audio, MediaInfo().video_format, MediaInfo().audio_format};
 }
 
 void SortCheckRows(std::vector<CheckRow>& rows, int column) {

@@ -22,8 +22,8 @@ struct CheckMarks {
 CheckMarks MarksForCheckResult(int check_result);
 
 // Probes the list row's file in check mode and returns its check row. The file is the path kept with
-// the row, else its folder path and file name cells joined; a file that cannot be read gives two "○"
-// and empty codec names.
+// the row, else its folder path and file name cells joined; a file that is missing or cannot be read
+// gives two "×", and "ﾌｧｲﾙがありません" or "ﾌｧｲﾙを読めません" for the video codec name.
 CheckRow CheckListRow(int list_row);
 
 // Flips the column's entry of the sort direction table shared with the main list, then sorts the rows

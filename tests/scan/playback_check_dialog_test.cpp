@@ -80,9 +80,10 @@ TEST_F(PlaybackCheckDialogTest, MarksSortAndLog) {
   AddFile("a.avi", AviFile(avi));  // MPEG-4 V3 video, PCM audio
   PlaybackCheckDialog dialog(window_.get());
   Button(dialog, "1")->click();
-  EXPECT_EQ(Column(dialog, 1), (QStringList{QStringLiteral("○"), QStringLiteral("　"), QStringLiteral("○")}));
-  EXPECT_EQ(Column(dialog, 2), (QStringList{QStringLiteral("○"), QStringLiteral("○"), QStringLiteral("○")}));
-  EXPECT_EQ(Column(dialog, 3), (QStringList{QString(), QString(), QStringLiteral("MPEG4 V3")}));
+  EXPECT_EQ(Column(dialog, 1), (QStringList{QStringLiteral("×"), QStringLiteral("　"), QStringLiteral("○")}));
+  EXPECT_EQ(Column(dialog, 2), (QStringList{QStringLiteral("×"), QStringLiteral("○"), QStringLiteral("○")}));
+  EXPECT_EQ(Column(dialog, 3),
+            (QStringList{QStringLiteral("ﾌｧｲﾙがありません"), QString(), QStringLiteral("MPEG4 V3")}));
 
   dialog.findChild<QTreeWidget*>("100")->header()->sectionClicked(0);
   EXPECT_EQ(Column(dialog, 0), (QStringList{"a.avi", "b.wav", "missing.avi"}));
@@ -92,10 +93,10 @@ TEST_F(PlaybackCheckDialogTest, MarksSortAndLog) {
   Button(dialog, "3")->click();
   EXPECT_EQ(chooser_titles_, QStringList{QStringLiteral("名前をつけて保存")});
   EXPECT_EQ(ReadWholeFile(out.path() + "/check.txt"),
-            Utf8ToCp932("ファイル名  映像 音声 映像codec 音声codec\r\n"
-                        "a.avi        ○   ○  MPEG4 V3  PCM\r\n"
-                        "b.wav        　   ○            PCM\r\n"
-                        "missing.avi  ○   ○            \r\n"));
+            Utf8ToCp932("ファイル名  映像 音声 映像codec        音声codec\r\n"
+                        "a.avi        ○   ○  MPEG4 V3         PCM\r\n"
+                        "b.wav        　   ○                   PCM\r\n"
+                        "missing.avi  ×   ×  ﾌｧｲﾙがありません \r\n"));
   EXPECT_TRUE(messages_.empty());
 
   // A cancelled chooser writes nothing; a log that cannot be created is reported.

@@ -101,9 +101,13 @@ TEST(PlaybackCheckTest, RowsFromTheListFiles) {
   ListSetRowPath(1, data + "/pcm_u8_8k.wav");
   ListInsertRow(2, 2, "gone.avi");
   ListSetCell(2, ColumnPosition(kColFolder), "/nonexistent/folder");
+  ListInsertRow(3, 3, "unreadable.avi");
+  ListSetRowPath(3, "/dev/null");
   EXPECT_EQ(CheckListRow(0), (CheckRow{"msmpeg4v2_pcm.avi", kYes, kYes, "MPEG4 V2", "PCM"}));
   EXPECT_EQ(CheckListRow(1), (CheckRow{"pcm_u8_8k.wav", kNone, kYes, "", "PCM"}));
-  EXPECT_EQ(CheckListRow(2), (CheckRow{"gone.avi", kYes, kYes, "", ""}));
+  // What cannot be played is never shown as playable.
+  EXPECT_EQ(CheckListRow(2), (CheckRow{"gone.avi", kNo, kNo, Utf8ToCp932("ﾌｧｲﾙがありません"), ""}));
+  EXPECT_EQ(CheckListRow(3), (CheckRow{"unreadable.avi", kNo, kNo, Utf8ToCp932("ﾌｧｲﾙを読めません"), ""}));
   ShowOnlyColumns({});
 }
 
