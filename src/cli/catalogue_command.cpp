@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -72,8 +73,13 @@ bool WriteOutput(const CliOptions& options) {
   ListFileResult result =
       WriteListFile(options.output, ListFileKindOfName(options.output), options.append, ReadHtmlOptions());
   if (result.ok) return true;
+  // A FIFO, device or folder is refused with EINVAL or EISDIR before anything is opened.
+  const char* reason =
+      result.what == "open" && (result.error_number == EINVAL || result.error_number == EISDIR)
+          ? "not a regular file"
+          : std::strerror(result.error_number);
   std::fprintf(stderr, "tessaroll-cli: cannot write %s (%s: %s)\n", options.output.c_str(),
-               result.what.c_str(), std::strerror(result.error_number));
+               result.what.c_str(), reason);
   return false;
 }
 

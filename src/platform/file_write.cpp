@@ -12,6 +12,7 @@
 
 #include "platform/patch_journal.h"
 #include "platform/regular_file.h"
+#include "platform/replaced_file.h"
 
 namespace {
 
@@ -63,7 +64,8 @@ WriteResult Failure(const char* what) {
 // Writes prefix + bytes into a fresh temporary file beside path and renames it over path.
 WriteResult WriteThroughTemporary(const std::string& path, std::string_view prefix, std::string_view bytes,
                                   mode_t mode) {
-  std::string temporary = path + ".tmp-XXXXXX";
+  RemoveLeftoverTemporaries(path);
+  std::string temporary = TemporaryPattern(path);
   int fd = mkstemp(temporary.data());
   if (fd < 0) return Failure("create");
   bool written = WriteAll(fd, prefix, 0, false) && WriteAll(fd, bytes, 0, false) && fsync(fd) == 0 &&
@@ -106,27 +108,37 @@ bool RefusedAsReadOnly(const std::string& path) {
   return false;
 }
 
+// A FIFO, device or folder at the path is never replaced by a file, nor read (which could wait for ever).
+bool RefusedAsNotRegular(const std::string& path) {
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return false;
+  errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+  return true;
+}
+
 }  // namespace
 
 WriteResult ReplaceFileContents(const std::string& path, std::string_view bytes) {
-  if (RefusedAsReadOnly(path)) return Failure("open");
-  return WriteThroughTemporary(path, {}, bytes, ModeFor(path));
+  const std::string target = FollowLinks(path);
+  if (RefusedAsNotRegular(target) || RefusedAsReadOnly(target)) return Failure("open");
+  return WriteThroughTemporary(target, {}, bytes, ModeFor(target));
 }
 
 WriteResult AppendFileContents(const std::string& path, std::string_view bytes) {
-  if (RefusedAsReadOnly(path)) return Failure("open");
+  const std::string target = FollowLinks(path);
+  if (RefusedAsNotRegular(target) || RefusedAsReadOnly(target)) return Failure("open");
   std::string old;
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  uint64_t length = 0;
+  const int fd = OpenRegularFile(target, &length);
   if (fd >= 0) {
-    struct stat st {};
-    bool read_ok = fstat(fd, &st) == 0 && ReadExactlyAt(fd, 0, static_cast<size_t>(st.st_size), old);
-    int saved_errno = errno;
+    const bool read_ok = ReadExactlyAt(fd, 0, static_cast<size_t>(length), old);
+    const int saved_errno = errno;
     close(fd);
     if (!read_ok) return WriteResult{false, saved_errno, "read"};
   } else if (errno != ENOENT) {
     return Failure("open");
   }
-  return WriteThroughTemporary(path, old, bytes, ModeFor(path));
+  return WriteThroughTemporary(target, old, bytes, ModeFor(target));
 }
 
 namespace {

@@ -25,11 +25,13 @@ struct FileVersion {
 bool FileVersionOf(int fd, FileVersion& version);
 
 // Replaces the file's content with bytes: a temporary file beside it is written, flushed and renamed over
-// the target. On failure the target is as it was and the temporary file is gone.
+// the target. On failure the target is as it was and the temporary file is gone. A symbolic link is
+// followed: its target is replaced and the link stays. Anything but a regular file (a FIFO, a device, a
+// folder) is refused. Temporary files that an earlier write killed part-way left behind are removed.
 WriteResult ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 // Appends bytes to the file (creating it when missing), all or nothing: on failure the file keeps its
-// old bytes and length.
+// old bytes and length. Links, other kinds of file and leftovers as for ReplaceFileContents.
 WriteResult AppendFileContents(const std::string& path, std::string_view bytes);
 
 struct FilePatch {

@@ -30,6 +30,8 @@ TEST(WriteFaultCli, ListOutputThatCannotBeWritten) {
   ASSERT_EQ(chmod(read_only.c_str(), 0444), 0);
   const std::string folder = dir.path() + "/folder.csv";
   fs::create_directory(folder);
+  const std::string fifo = dir.path() + "/fifo.txt";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
   const struct {
     const char* what;
     std::vector<std::string> options;
@@ -39,6 +41,9 @@ TEST(WriteFaultCli, ListOutputThatCannotBeWritten) {
       {"read-only append", {"-o", read_only, "--append"}, read_only},
       {"vanished folder", {"-o", dir.path() + "/gone/list.htm"}, dir.path() + "/gone/list.htm"},
       {"name taken by a folder", {"-o", folder}, folder},
+      // Reading the old rows of a FIFO would wait for ever; replacing it would lose it.
+      {"FIFO append", {"-o", fifo, "--append"}, fifo},
+      {"FIFO", {"-o", fifo}, fifo},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -58,7 +63,7 @@ TEST(WriteFaultCli, ListOutputThatCannotBeWritten) {
   // No temporary file was left anywhere.
   size_t entries = 0;
   for (auto it = fs::recursive_directory_iterator(dir.path()); it != fs::end(it); ++it) ++entries;
-  EXPECT_EQ(entries, 4u);  // tree, tree/a.avi, read-only.txt, folder.csv
+  EXPECT_EQ(entries, 5u);  // tree, tree/a.avi, read-only.txt, folder.csv, fifo.txt
 }
 
 // A list made earlier names three AVI files, whose tags have changed since; one has since been made

@@ -139,10 +139,43 @@ TEST_F(FileWriteTest, PatchLeavesAFileChangedSinceItWasReadAlone) {
   EXPECT_EQ(ReadWholeFile(path), "RIFFSIZEbody");
 }
 
-TEST_F(FileWriteTest, SpecialFilesAreNotPatched) {
+// A FIFO or device where a list goes is refused at once: never replaced by a file, never waited on.
+TEST_F(FileWriteTest, SpecialFilesAreNeitherPatchedReplacedNorAppendedTo) {
   std::string fifo = dir.path() + "/x.avi";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
   EXPECT_FALSE(PatchFileInPlace(fifo, {{0, "RIFF"}}, 4).ok);
+  for (const std::string& path : {fifo, std::string("/dev/null")}) {
+    EXPECT_EQ(ReplaceFileContents(path, "list").error_number, EINVAL);
+    EXPECT_EQ(AppendFileContents(path, "list").error_number, EINVAL);
+  }
+  struct stat st {};
+  ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+// Saving over a link writes its target; names near the length limit still save; what a killed save
+// left behind goes at the next save of that list.
+TEST_F(FileWriteTest, LinksLongNamesAndLeftoversOfKilledSaves) {
+  const std::string target = dir.Write("lists/real.csv", "old");
+  const std::string link = dir.path() + "/link.csv";
+  ASSERT_EQ(symlink("lists/real.csv", link.c_str()), 0);
+  EXPECT_TRUE(ReplaceFileContents(link, "new").ok);
+  EXPECT_TRUE(AppendFileContents(link, "+").ok);
+  EXPECT_EQ(ReadWholeFile(target), "new+");
+  struct stat st {};
+  ASSERT_EQ(lstat(link.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+
+  const std::string long_name = dir.path() + "/" + std::string(240, 'n') + "\xe6\x98\xa0\xe7\x94\xbb.csv";
+  EXPECT_TRUE(ReplaceFileContents(long_name, "long").ok);
+  EXPECT_EQ(ReadWholeFile(long_name), "long");
+
+  const std::string leftover = dir.Write("lists/real.csv.tmp-Ab12Cd", "half a list");
+  const std::string other = dir.Write("lists/other.csv.tmp-Ab12Cd", "another list's");
+  EXPECT_TRUE(ReplaceFileContents(target, "again").ok);
+  EXPECT_FALSE(std::filesystem::exists(leftover));
+  EXPECT_TRUE(std::filesystem::exists(other));
+  ExpectNoStrayFiles(3);  // lists, link.csv and the long name
 }
 
 }  // namespace
