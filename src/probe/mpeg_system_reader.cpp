@@ -6,6 +6,7 @@
 
 #include "probe/media_info.h"
 #include "probe/mpeg_headers.h"
+#include "probe/mpeg_timestamps.h"
 #include "probe/play_time.h"
 #include "probe/sequential_file_reader.h"
 
@@ -72,7 +73,9 @@ void ReadMpegSystemWith(MediaFile& file, const std::string& path, const MpegRead
   if (!options.get_play_time) return;
   int64_t seconds = 0;
   if (options.play_time_shown) {
-    seconds = PlayingSeconds(path, options.playing_length_ms);
+    // The stream's own time stamps answer at the cost of two reads; a full probe only where they cannot.
+    const std::optional<int64_t> stamped_ms = MpegTimestampLengthMs(file, headers);
+    seconds = stamped_ms ? *stamped_ms / 1000 : PlayingSeconds(path, options.playing_length_ms);
     info.video_rate = VideoRateText(file_length, seconds, headers.audio);
   }
   FormatPlayTime(seconds);
