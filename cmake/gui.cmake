@@ -1,5 +1,5 @@
 # The window program: the only target that finds Qt.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
 file(GLOB_RECURSE GUI_SOURCES CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/src/app/*.cpp

@@ -1,5 +1,5 @@
 #pragma once
-// Byte-oriented text helpers shared by the list Parts. Lengths and positions count bytes, so a
+// Byte-oriented text helpers shared by the list code. Lengths and positions count bytes, so a
 // double-byte CP932 character counts two and may be split. Arguments outside the text are clamped:
 // only the bytes that exist are returned, never more.
 #include <string>
