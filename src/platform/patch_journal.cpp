@@ -96,20 +96,6 @@ bool Parse(std::string_view bytes, PatchUndo& undo) {
   return reader.offset() == body.size() - kMagic.size();
 }
 
-bool WriteAll(int fd, std::string_view bytes, uint64_t offset) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      if (n == 0) errno = EIO;
-      return false;
-    }
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
 // A new or removed record only lasts a power loss once its folder is synced too.
 bool SyncFolder(const std::string& folder) {
   const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -202,7 +188,7 @@ bool PatchJournal::Record(const PatchUndo& undo) {
   fd_ = open(draft.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (fd_ < 0) return false;
   record_path_ = draft;
-  if (flock(fd_, LOCK_EX) != 0 || !WriteAll(fd_, Serialize(undo), 0) || fsync(fd_) != 0) return Fail();
+  if (flock(fd_, LOCK_EX) != 0 || !WriteExactlyAt(fd_, 0, Serialize(undo)) || fsync(fd_) != 0) return Fail();
   // An edit of the same file still holds a record, or left one that could not be undone yet: the file
   // is not edited again until that one is settled.
   const std::string record_path = folder + "/" + name;
@@ -233,7 +219,7 @@ void PatchJournal::Remove() {
 
 bool ApplyPatchUndo(int fd, const PatchUndo& undo, uint64_t length, bool restore_times) {
   for (const SavedBytes& saved : undo.saved) {
-    if (!WriteAll(fd, saved.bytes, saved.offset)) return false;
+    if (!WriteExactlyAt(fd, saved.offset, saved.bytes)) return false;
   }
   if (ftruncate(fd, static_cast<off_t>(length)) != 0) return false;
   if (restore_times) {

@@ -22,11 +22,14 @@ int OpenRegularFile(const std::string& path, uint64_t* length) {
   return fd;
 }
 
-bool ReadExactlyAt(int fd, uint64_t offset, size_t size, std::string& out) {
-  out.resize(size);
+namespace {
+
+// Repeats a partial read or write until size bytes are through: EINTR tries again, no progress is EIO.
+template <typename Step>
+bool AllBytes(size_t size, Step step) {
   size_t done = 0;
   while (done < size) {
-    const ssize_t n = pread(fd, out.data() + done, size - done, static_cast<off_t>(offset + done));
+    const ssize_t n = step(done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       if (n == 0) errno = EIO;
@@ -35,4 +38,19 @@ bool ReadExactlyAt(int fd, uint64_t offset, size_t size, std::string& out) {
     done += static_cast<size_t>(n);
   }
   return true;
+}
+
+}  // namespace
+
+bool ReadExactlyAt(int fd, uint64_t offset, size_t size, std::string& out) {
+  out.resize(size);
+  return AllBytes(size, [&](size_t done) {
+    return pread(fd, out.data() + done, size - done, static_cast<off_t>(offset + done));
+  });
+}
+
+bool WriteExactlyAt(int fd, uint64_t offset, std::string_view bytes) {
+  return AllBytes(bytes.size(), [&](size_t done) {
+    return pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
+  });
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // A read-only descriptor of path when it is a regular file (a symbolic link is followed), else -1 with
 // errno set: the open's own errno, EISDIR for a folder, EINVAL for any other kind. The open never
@@ -14,3 +15,7 @@ int OpenRegularFile(const std::string& path, uint64_t* length = nullptr);
 // Exactly size bytes of the descriptor's file from offset into out; false with errno set when they
 // cannot all be read (EIO when the file ends before).
 bool ReadExactlyAt(int fd, uint64_t offset, size_t size, std::string& out);
+
+// All of bytes into the descriptor's file from offset; false with errno set when they cannot all be
+// written.
+bool WriteExactlyAt(int fd, uint64_t offset, std::string_view bytes);
