@@ -18,6 +18,15 @@ ensure_packages() {
   fi
 }
 
+# check_formatting: every tracked C++ file is as clang-format with the repository's .clang-format leaves
+# it; names the files that are not.
+check_formatting() {
+  local files
+  mapfile -t files < <(cd "$ROOT" && git ls-files '*.cpp' '*.h')
+  (cd "$ROOT" && clang-format --dry-run --Werror "${files[@]}") ||
+    { echo "Formatting differs from .clang-format (clang-format -i the files above)" >&2; return 1; }
+}
+
 # build_project [DIR [CMAKE_ARGS...]]: configures DIR (default $BUILD_DIR) once with the given
 # arguments, then builds it.
 build_project() {

@@ -5,4 +5,6 @@ MediaInfoRecord& MediaInfo() {
   return record;
 }
 
-void ClearMediaInfo() { MediaInfo() = MediaInfoRecord{}; }
+void ClearMediaInfo() {
+  MediaInfo() = MediaInfoRecord{};
+}

@@ -12,9 +12,9 @@
 #include "probe/media_file.h"
 #include "probe/media_info.h"
 #include "probe/probe_media_file.h"
+#include "probe/tag_scan.h"
 #include "scan/scan_progress.h"
 #include "scan/size_cells.h"
-#include "probe/tag_scan.h"
 #include "settings/settings.h"
 
 namespace {

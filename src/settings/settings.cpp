@@ -103,4 +103,6 @@ void UseSettingsFile(const std::string& path) {
   g_path_fixed_for_testing = !path.empty();
 }
 
-void UseSettingsFileForTesting(const std::string& path) { UseSettingsFile(path); }
+void UseSettingsFileForTesting(const std::string& path) {
+  UseSettingsFile(path);
+}

@@ -72,7 +72,8 @@ TEST(WriteTagsCli, FreshRowsNeverUndoTheEditsAndDryRunChangesNothing) {
   ProgramResult dry = cli({"-q", "-s", settings, "-i", edited, "--write-tags", "--dry-run", tree});
   EXPECT_EQ(dry.exit_code, 0) << dry.err;
   EXPECT_EQ(dry.out, a + ": title: \"\" -> \"New\"\n" + b + ": the file already holds these tags\n" + a +
-                         ": the file already holds these tags\n" + b + ": the file already holds these tags\n");
+                         ": the file already holds these tags\n" + b +
+                         ": the file already holds these tags\n");
   EXPECT_EQ(ReadWholeFile(a), AviFile({}));
 
   ProgramResult written = cli({"-q", "-s", settings, "-i", edited, "--write-tags", tree});

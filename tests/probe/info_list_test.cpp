@@ -53,8 +53,9 @@ TEST(InfoList, ParseKeepsOtherSubChunksAndTellsDamage) {
   EXPECT_EQ(list.tags.title, "t");
   EXPECT_EQ(list.other_sub_chunks, "IART\x02\0\0\0a\0ISFT\x03\0\0\0lv\0\0"s);
   // Sub-chunk size past the end: the text is the bytes that exist, and the list is not whole.
-  list = ParseInfoList("INFOISBJ\xff\xff\xff\xff"
-                       "abc"s);
+  list = ParseInfoList(
+      "INFOISBJ\xff\xff\xff\xff"
+      "abc"s);
   EXPECT_EQ(list.tags.title, "abc");
   EXPECT_FALSE(list.whole);
   // Missing zero byte, then a truncated header: the walk stops without reading past the end.

@@ -5,10 +5,10 @@
 #include <QTest>
 
 #include "app/menu_state.h"
+#include "app/window_fixture.h"
 #include "res/accel.h"
 #include "res/command_ids.h"
 #include "res/menus.h"
-#include "window_fixture.h"
 
 namespace {
 
