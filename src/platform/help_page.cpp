@@ -5,19 +5,11 @@
 #include <filesystem>
 #include <system_error>
 
-namespace {
-
-std::filesystem::path ExecutableFolder() {
-  std::error_code error;
-  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::path() : exe.parent_path();
-}
-
-}  // namespace
+#include "platform/known_folders.h"
 
 std::string HelpPagePath() {
   const std::filesystem::path candidates[] = {
-      ExecutableFolder() / "../share/doc/tessaroll/help/index.html",
+      std::filesystem::path(ExecutableFolder()) / "../share/doc/tessaroll/help/index.html",
       std::filesystem::path(TESSAROLL_SOURCE_DIR) / "data/help/index.html",
   };
   for (const std::filesystem::path& candidate : candidates) {

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/home_folder.h"
+#include "platform/known_folders.h"
 #include "platform/regular_file.h"
 
 namespace {

@@ -22,9 +22,3 @@ std::string SettingsFileLocation(const std::string& executable_folder, const std
   if (!home.empty()) return (fs::path(home) / ".config" / "tessaroll" / kSettingsFileName).string();
   return beside_program.string();
 }
-
-std::string ExecutableFolder() {
-  std::error_code error;
-  std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::string() : executable.parent_path().string();
-}
