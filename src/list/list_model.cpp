@@ -3,28 +3,56 @@
 #include <algorithm>
 #include <deque>
 #include <numeric>
+#include <unordered_map>
 #include <utility>
+
+#include "list/row_cells.h"
 
 namespace {
 
 struct Row {
-  std::vector<std::string> cells;  // by display position; missing trailing cells read as empty
-  std::string path;
+  RowCells cells;  // by display position
+  // The path as its folder, kept once in the store for all the rows of that folder, and the rest.
+  uint32_t folder = 0;
+  std::string path_rest;
   int32_t key = 0;
   bool checked = false;
   bool selected = false;
+};
+
+// The folders of the rows' paths, each kept once: the rows of a scan share a few folders. Entry 0 is the
+// empty folder of a path without one.
+class FolderTable {
+ public:
+  FolderTable() = default;
+  // The entries point into the map's own keys, which a move keeps in place and a copy would not.
+  FolderTable(const FolderTable&) = delete;
+  FolderTable& operator=(const FolderTable&) = delete;
+  FolderTable(FolderTable&&) = default;
+  FolderTable& operator=(FolderTable&&) = default;
+
+  uint32_t Intern(const std::string& folder) {
+    const auto [found, added] = ids_.try_emplace(folder, static_cast<uint32_t>(folders_.size()));
+    if (added) folders_.push_back(&found->first);
+    return found->second;
+  }
+  const std::string& Folder(uint32_t id) const { return *folders_[id]; }
+
+ private:
+  std::unordered_map<std::string, uint32_t> ids_{{std::string(), 0}};
+  std::vector<const std::string*> folders_{&ids_.begin()->first};
 };
 
 struct Store {
   // A deque keeps "delete the first selected row" loops linear: removing near either end is cheap,
   // while indexing stays constant-time.
   std::deque<Row> rows;
+  FolderTable folders;
   std::vector<ListColumn> columns;
   ListEvents events;
   int selected_count = 0;
   // No row above this one is selected; lets walks over the selection skip the unselected top.
   size_t selection_floor = 0;
-  // Rebuilt on demand after changes other than appending.
 };
 
 Store& TheStore() {
@@ -59,9 +87,7 @@ int ListRowCount() {
 
 std::string_view ListCellView(int row, int position) {
   if (!RowExists(row) || !PositionExists(position)) return {};
-  const std::vector<std::string>& cells = TheStore().rows[row].cells;
-  if (static_cast<size_t>(position) >= cells.size()) return {};
-  return cells[position];
+  return TheStore().rows[row].cells.Get(position);
 }
 
 std::string ListGetCell(int row, int position, size_t capacity) {
@@ -71,9 +97,7 @@ std::string ListGetCell(int row, int position, size_t capacity) {
 
 void ListSetCell(int row, int position, const std::string& text) {
   if (!RowExists(row) || !PositionExists(position)) return;
-  std::vector<std::string>& cells = TheStore().rows[row].cells;
-  if (static_cast<size_t>(position) >= cells.size()) cells.resize(position + 1);
-  cells[position] = text;
+  TheStore().rows[row].cells.Set(position, text);
   Notify(TheStore().events.cell_changed, row, position);
 }
 
@@ -84,7 +108,7 @@ void ListInsertRow(int position, int32_t key, const std::string& file_name) {
   Notify(store.events.before_insert, row);
   Row added;
   added.key = key;
-  added.cells.push_back(file_name);
+  added.cells.Set(0, file_name);
   store.rows.insert(store.rows.begin() + row, std::move(added));
   // The floor stays valid: the new row is unselected and every row above it keeps its state.
   Notify(store.events.after_insert, row);
@@ -104,6 +128,7 @@ void ListDeleteAll() {
   Store& store = TheStore();
   Notify(store.events.before_reset);
   store.rows.clear();
+  store.folders = FolderTable();
   store.selected_count = 0;
   store.selection_floor = 0;
   Notify(store.events.after_reset);
@@ -154,11 +179,18 @@ int32_t ListRowKey(int row) {
 }
 
 std::string ListRowPath(int row) {
-  return RowExists(row) ? TheStore().rows[row].path : std::string();
+  if (!RowExists(row)) return {};
+  const Row& target = TheStore().rows[row];
+  return TheStore().folders.Folder(target.folder) + target.path_rest;
 }
 
 void ListSetRowPath(int row, const std::string& path) {
-  if (RowExists(row)) TheStore().rows[row].path = path;
+  if (!RowExists(row)) return;
+  Row& target = TheStore().rows[row];
+  const size_t slash = path.rfind('/');
+  const size_t folder_end = slash == std::string::npos ? 0 : slash + 1;
+  target.folder = TheStore().folders.Intern(path.substr(0, folder_end));
+  target.path_rest = path.substr(folder_end);
 }
 
 void ListSort(const ListComparator& compare, int position) {

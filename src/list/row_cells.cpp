@@ -1,0 +1,23 @@
+#include "list/row_cells.h"
+
+std::string_view RowCells::Get(int position) const {
+  if (position < 0 || position >= count_) return {};
+  const uint32_t start = position == 0 ? 0 : ends_[position - 1];
+  return std::string_view(bytes_).substr(start, ends_[position] - start);
+}
+
+void RowCells::Set(int position, std::string_view text) {
+  if (position < 0 || position >= kMaxCells) return;
+  while (count_ <= position) {
+    ends_[count_] = count_ == 0 ? 0 : ends_[count_ - 1];
+    ++count_;
+  }
+  const uint32_t start = position == 0 ? 0 : ends_[position - 1];
+  const uint32_t old_size = ends_[position] - start;
+  bytes_.replace(start, old_size, text);
+  const int64_t change = static_cast<int64_t>(text.size()) - old_size;
+  for (int later = position; later < count_; ++later)
+    ends_[later] = static_cast<uint32_t>(ends_[later] + change);
+  // A row that has grown and shrunk again gives back what it no longer needs.
+  if (bytes_.capacity() > 2 * bytes_.size() + 64) bytes_.shrink_to_fit();
+}

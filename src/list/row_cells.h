@@ -1,0 +1,23 @@
+#pragma once
+// The cells of one list row in a single block of bytes: a large list holds hundreds of thousands of
+// rows, and a separate string per cell would cost an allocation and its overhead for each of them.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class RowCells {
+ public:
+  // Positions 0 to kMaxCells - 1: the seventeen fixed columns.
+  static constexpr int kMaxCells = 17;
+
+  // The cell at the position; empty for one never set or out of range.
+  std::string_view Get(int position) const;
+  // Sets the cell at the position (0 to kMaxCells - 1; others are ignored).
+  void Set(int position, std::string_view text);
+
+ private:
+  std::string bytes_;                       // the cells one after another
+  std::array<uint32_t, kMaxCells> ends_{};  // where each cell ends in bytes_
+  uint8_t count_ = 0;                       // cells held; later ones read as empty
+};
