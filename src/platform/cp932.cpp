@@ -83,3 +83,15 @@ bool Cp932CanHold(std::string_view utf8) {
 size_t Cp932CharLength(std::string_view text, size_t i) {
   return IsLeadByte(text[i]) && i + 1 < text.size() && IsTrailByte(text[i + 1]) ? 2 : 1;
 }
+
+bool IsUtf8Text(std::string_view bytes) {
+  bool lossless = true;
+  Convert("UTF-16LE", "UTF-8", bytes, Utf8SequenceLength, &lossless);
+  return lossless;
+}
+
+bool IsCp932Text(std::string_view bytes) {
+  bool lossless = true;
+  Convert("UTF-8", "CP932", bytes, Cp932SequenceLength, &lossless);
+  return lossless;
+}

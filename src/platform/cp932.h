@@ -15,3 +15,8 @@ size_t Cp932CharLength(std::string_view text, size_t i);
 
 // True when every character of the UTF-8 text survives the round trip through CP932.
 bool Cp932CanHold(std::string_view utf8);
+
+// True when the bytes are well-formed text in that encoding (no byte needs replacing by "?"); ASCII
+// is both.
+bool IsUtf8Text(std::string_view bytes);
+bool IsCp932Text(std::string_view bytes);
