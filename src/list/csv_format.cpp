@@ -59,3 +59,15 @@ std::vector<std::string> SplitCsvFields(std::string_view line) {
   if (!line.empty() && line.front() == '"') return SplitQuoted(line);
   return SplitPlain(line);
 }
+
+bool SplitCsvLine(std::string_view text, size_t& offset, std::string_view& line,
+                  std::vector<std::string>& fields) {
+  if (offset >= text.size()) return true;
+  size_t end = text.find('\n', offset);
+  if (end == std::string_view::npos) end = text.size();
+  line = text.substr(offset, end - offset);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  offset = end + 1;
+  fields = SplitCsvFields(line);
+  return false;
+}

@@ -16,3 +16,10 @@ std::string RenderCsvList(const ListFileTable& table);
 // separates fields unless an ASCII digit stands right before or after it. There is always at least one
 // field; an empty line gives one empty field.
 std::vector<std::string> SplitCsvFields(std::string_view line);
+
+// Reads the line of the text that starts at offset and moves offset past its line end: LF ends a line,
+// neither it nor a CR just before it is part of the line, and the last line needs none. Sets line to it and
+// fields to its fields (SplitCsvFields). Returns true, leaving line and fields unchanged, at the end of the
+// text.
+bool SplitCsvLine(std::string_view text, size_t& offset, std::string_view& line,
+                  std::vector<std::string>& fields);

@@ -3,20 +3,24 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
 
 #include "list/columns.h"
-#include "list/csv_format.h"
+#include "list/csv_encoding.h"
+#include "list/csv_lines.h"
 #include "list/list_model.h"
 #include "platform/cp932.h"
 #include "platform/regular_file.h"
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
+bool ReadWholeListFile(const std::string& path, std::string& bytes) {
+  uint64_t length = 0;
+  const int fd = OpenRegularFile(path, &length);
+  if (fd < 0) return false;
+  const bool read = ReadExactlyAt(fd, 0, static_cast<size_t>(length), bytes);
+  close(fd);
+  return read;
+}
 
 char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -40,45 +44,32 @@ std::string FileLabelOfHeader(const std::string& list_header) {
 
 }  // namespace
 
-bool SplitCsvLine(std::FILE* file, std::vector<std::string>& fields) {
-  char* buffer = nullptr;
-  size_t capacity = 0;
-  ssize_t length = getline(&buffer, &capacity, file);
-  std::unique_ptr<char, decltype(&std::free)> owned(buffer, &std::free);
-  if (length < 0) return true;
-  std::string_view line(buffer, static_cast<size_t>(length));
-  if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  fields = SplitCsvFields(line);
-  return false;
-}
-
-CsvReadCode ReadCsvListFile(const std::string& path) {
-  const int fd = OpenRegularFile(path);
-  if (fd < 0) return kCsvCategoryCountMismatch;
-  std::unique_ptr<std::FILE, FileCloser> file(fdopen(fd, "rb"));
-  if (!file) {
-    close(fd);
-    return kCsvCategoryCountMismatch;
-  }
-  std::vector<std::string> fields;
-  if (SplitCsvLine(file.get(), fields)) return kCsvCategoryCountMismatch;
+CsvReadCode ReadCsvListFile(const std::string& path, std::vector<int>* misaligned_lines) {
+  std::string bytes;
+  if (!ReadWholeListFile(path, bytes)) return kCsvCategoryCountMismatch;
+  const std::vector<CsvLine> lines = ReadCsvLines(CsvTextAsCp932(bytes));
+  if (lines.empty()) return kCsvCategoryCountMismatch;
+  const std::vector<std::string>& header = lines.front().fields;
   int columns = ListColumnCount();
-  if (static_cast<int>(fields.size()) != columns) return kCsvCategoryCountMismatch;
+  if (static_cast<int>(header.size()) != columns) return kCsvCategoryCountMismatch;
   for (int position = 0; position < columns; ++position) {
-    if (!EqualIgnoringAsciiCase(fields[position], FileLabelOfHeader(ListColumnHeader(position)))) {
+    if (!EqualIgnoringAsciiCase(header[position], FileLabelOfHeader(ListColumnHeader(position)))) {
       return kCsvCategoryItemMismatch;
     }
   }
-  std::vector<std::vector<std::string>> lines;
-  while (!SplitCsvLine(file.get(), fields)) lines.push_back(std::move(fields));
-  // Line n goes to row n with key n. Inserting from the last line up, each at the top, gives the same
-  // rows without moving the rows already in the list once per line.
-  for (int32_t line_no = static_cast<int32_t>(lines.size()) - 1; line_no >= 0; --line_no) {
-    const std::vector<std::string>& line = lines[line_no];
-    ListInsertRow(0, line_no, line[0]);
-    int last = std::min(static_cast<int>(line.size()), columns);
-    for (int position = 1; position < last; ++position) ListSetCell(0, position, line[position]);
+  // Data line n goes to row n with key n. Inserting from the last line up, each at the top, gives the
+  // same rows without moving the rows already in the list once per line.
+  for (int32_t line_no = static_cast<int32_t>(lines.size()) - 2; line_no >= 0; --line_no) {
+    const CsvLine& line = lines[line_no + 1];
+    ListInsertRow(0, line_no, line.fields[0]);
+    int last = std::min(static_cast<int>(line.fields.size()), columns);
+    for (int position = 1; position < last; ++position) ListSetCell(0, position, line.fields[position]);
+    ListSetRowMisaligned(0, line.misaligned);
+  }
+  if (misaligned_lines) {
+    for (const CsvLine& line : lines) {
+      if (line.misaligned) misaligned_lines->push_back(line.line_no);
+    }
   }
   return kCsvLoaded;
 }

@@ -1,13 +1,7 @@
 #pragma once
 // Loading a CSV list file back into the row store.
-#include <cstdio>
 #include <string>
 #include <vector>
-
-// Reads the next line of a list file opened for reading and splits it (SplitCsvFields). CR LF and LF
-// both end a line and are not part of it; a line is read whole, however long. Returns true, leaving
-// fields unchanged, when no further line could be read.
-bool SplitCsvLine(std::FILE* file, std::vector<std::string>& fields);
 
 enum CsvReadCode {
   kCsvLoaded = 0,
@@ -15,11 +9,13 @@ enum CsvReadCode {
   kCsvCategoryItemMismatch = 2,   // a header field is not the file label of the column shown there
 };
 
-// Checks that the header line names the shown columns in display order (ASCII letters compared without
-// case), then inserts one row per data line at the top, in file order, with row keys 0, 1, 2...; a
-// short line leaves its last cells empty, an empty line gives an empty row, fields beyond the last
-// column are dropped. A refused file adds nothing.
-CsvReadCode ReadCsvListFile(const std::string& path);
+// Reads the file (CsvTextAsCp932, ReadCsvLines), checks that the header line names the shown columns in
+// display order (ASCII letters compared without case), then inserts one row per data line at the top,
+// in file order, with row keys 0, 1, 2...; a short line leaves its last cells empty, an empty line gives
+// an empty row, fields beyond the last column are dropped. The rows of misaligned lines are marked
+// (ListSetRowMisaligned) and their file line numbers added to misaligned_lines when it is given. A
+// refused file adds nothing.
+CsvReadCode ReadCsvListFile(const std::string& path, std::vector<int>* misaligned_lines = nullptr);
 
 // The message box caption and text of a refusal, CP932: "CSVﾃﾞｰﾀ読み込み失敗 [ｶﾃｺﾞﾘ数不一致]" (code 1)
 // or "[ｶﾃｺﾞﾘ項目不一致]" (code 2) with the "...読み込みに失敗しました ｴﾗｰｺｰﾄﾞ%d" text.

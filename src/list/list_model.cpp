@@ -18,6 +18,7 @@ struct Row {
   int32_t key = 0;
   bool checked = false;
   bool selected = false;
+  bool misaligned = false;
 };
 
 // The folders of the rows' paths, each kept once: the rows of a scan share a few folders. Entry 0 is the
@@ -191,6 +192,14 @@ void ListSetRowPath(int row, const std::string& path) {
   const size_t folder_end = slash == std::string::npos ? 0 : slash + 1;
   target.folder = TheStore().folders.Intern(path.substr(0, folder_end));
   target.path_rest = path.substr(folder_end);
+}
+
+bool ListRowMisaligned(int row) {
+  return RowExists(row) && TheStore().rows[row].misaligned;
+}
+
+void ListSetRowMisaligned(int row, bool misaligned) {
+  if (RowExists(row)) TheStore().rows[row].misaligned = misaligned;
 }
 
 void ListSort(const ListComparator& compare, int position) {

@@ -33,6 +33,11 @@ int32_t ListRowKey(int row);
 std::string ListRowPath(int row);
 void ListSetRowPath(int row, const std::string& path);
 
+// Marks a row loaded from a list file line whose fields did not line up with the header: its cells
+// may have moved, so it never names a file. New rows are unmarked.
+bool ListRowMisaligned(int row);
+void ListSetRowMisaligned(int row, bool misaligned);
+
 using ListComparator = std::function<int(int row1, int row2, int position)>;
 // Stable sort of the rows by the comparator, which is given the rows' indices before the sort: the rows
 // stay in their old order until the sort is done, so a comparator that reads them (ListGetCell) sees the

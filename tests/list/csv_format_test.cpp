@@ -52,4 +52,23 @@ TEST(SplitCsvFields, PlainLinesKeepCommasBesideDigits) {
   }
 }
 
+TEST(SplitCsvLine, ReadsLineByLineToTheEnd) {
+  const std::string text = "\"a\",\"b\"\r\nc\n\n\"d\"";
+  size_t offset = 0;
+  std::string_view line;
+  Fields fields;
+  const struct {
+    const char* line;
+    Fields fields;
+  } expected[] = {{"\"a\",\"b\"", {"a", "b"}}, {"c", {"c"}}, {"", {""}}, {"\"d\"", {"d"}}};
+  for (const auto& e : expected) {  // CR LF and LF end lines; the last line needs no line end
+    SCOPED_TRACE(e.line);
+    ASSERT_FALSE(SplitCsvLine(text, offset, line, fields));
+    EXPECT_EQ(line, e.line);
+    EXPECT_EQ(fields, e.fields);
+  }
+  EXPECT_TRUE(SplitCsvLine(text, offset, line, fields));
+  EXPECT_EQ(fields, Fields{"d"});
+}
+
 }  // namespace

@@ -98,22 +98,6 @@ TEST_F(CsvReaderTest, LongLinesStayOneRow) {
   EXPECT_EQ(Row(1), "1|b.avi||");
 }
 
-TEST_F(CsvReaderTest, SplitCsvLineReportsTheEnd) {
-  std::string path = dir_.Write("lines.csv", "\"a\",\"b\"\r\nc\n\"d\"");
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  ASSERT_NE(file, nullptr);
-  std::vector<std::string> fields;
-  EXPECT_FALSE(SplitCsvLine(file, fields));
-  EXPECT_EQ(fields, (std::vector<std::string>{"a", "b"}));
-  EXPECT_FALSE(SplitCsvLine(file, fields));
-  EXPECT_EQ(fields, (std::vector<std::string>{"c"}));
-  EXPECT_FALSE(SplitCsvLine(file, fields));  // the last line needs no line end
-  EXPECT_EQ(fields, (std::vector<std::string>{"d"}));
-  EXPECT_TRUE(SplitCsvLine(file, fields));
-  EXPECT_EQ(fields, (std::vector<std::string>{"d"}));
-  std::fclose(file);
-}
-
 TEST(CsvReadErrorText, CaptionAndTextCarryTheCode) {
   EXPECT_EQ(Cp932ToUtf8(CsvReadErrorCaption(kCsvCategoryCountMismatch)),
             "CSVﾃﾞｰﾀ読み込み失敗 [ｶﾃｺﾞﾘ数不一致]");
