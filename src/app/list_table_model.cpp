@@ -118,8 +118,9 @@ QMimeData* ListTableModel::mimeData(const QModelIndexList& indexes) const {
     if (checkIndex(index, CheckIndexOption::IndexIsValid)) rows.insert(index.row());
   }
   QList<QUrl> urls;
+  RowFileResolver files;
   for (int row : rows) {
-    const std::string path = RowFilePath(row);
+    const std::string path = files.Resolve(row).path;
     if (!path.empty()) urls.append(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path))));
   }
   if (urls.isEmpty()) return nullptr;

@@ -14,10 +14,12 @@
 
 namespace {
 
-// The cells are kept whole, and the row's path with them, so a cut and paste loses nothing.
+// The cells are kept whole, and the row's path and misalignment mark with them, so a cut and paste
+// loses nothing and never lets a misaligned row reach a file.
 struct RowClipboard {
   std::vector<std::string> cells;
   std::string path;
+  bool misaligned = false;
 };
 
 void ShowFailedTagWrites(const std::vector<InfoTagRowReport>& reports) {
@@ -49,6 +51,7 @@ void CopyToClipboard(int row) {
     clipboard.cells.push_back(ListGetCell(row, position, std::string::npos));
   }
   clipboard.path = ListRowPath(row);
+  clipboard.misaligned = ListRowMisaligned(row);
 }
 
 // Past this many selected rows the view is reset once rather than told of each removal.
@@ -85,6 +88,7 @@ void PasteRow() {
     ListSetCell(row, position, clipboard.cells[position]);
   }
   ListSetRowPath(row, clipboard.path);
+  ListSetRowMisaligned(row, clipboard.misaligned);
   ShowRowCount();
 }
 

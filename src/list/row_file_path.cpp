@@ -3,12 +3,77 @@
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "platform/cp932.h"
+#include "platform/dir_listing.h"
 
-std::string RowFilePath(int row) {
-  std::string path = ListRowPath(row);
-  if (!path.empty()) return path;
+namespace {
+
+// Past this many look-alike folders at one level a path is taken as ambiguous rather than walked on.
+constexpr size_t kMostCandidateFolders = 64;
+
+// The folder cell's components; "/" never occurs inside a CP932 character, so splitting bytes is safe.
+std::vector<std::string> FolderComponents(const std::string& folder) {
+  std::vector<std::string> components;
+  for (size_t start = 0; start <= folder.size();) {
+    size_t slash = folder.find('/', start);
+    if (slash == std::string::npos) slash = folder.size();
+    if (slash > start) components.push_back(folder.substr(start, slash - start));
+    start = slash + 1;
+  }
+  return components;
+}
+
+}  // namespace
+
+const std::multimap<std::string, std::string>& RowFileResolver::Entries(const std::string& folder) {
+  auto [listing, added] = listings_.try_emplace(folder);
+  if (added) {
+    std::vector<DirEntry> entries;
+    ListFolder(folder, entries);
+    for (DirEntry& entry : entries) listing->second.emplace(Utf8ToCp932(entry.name), std::move(entry.name));
+  }
+  return listing->second;
+}
+
+std::vector<std::string> RowFileResolver::Matches(const std::vector<std::string>& folders,
+                                                  const std::string& component) {
+  std::vector<std::string> paths;
+  for (const std::string& folder : folders) {
+    // "." and ".." are no entries of a listing; they name what they always name.
+    if (component == "." || component == "..") {
+      paths.push_back(JoinPath(folder, component));
+      continue;
+    }
+    auto [first, last] = Entries(folder).equal_range(component);
+    for (auto match = first; match != last; ++match) paths.push_back(JoinPath(folder, match->second));
+  }
+  return paths;
+}
+
+RowFile RowFileResolver::Resolve(int row) {
+  if (ListRowMisaligned(row)) return {RowFileStatus::kMisaligned, {}};
+  std::string kept = ListRowPath(row);
+  if (!kept.empty()) return {RowFileStatus::kResolved, std::move(kept)};
   const int folder_position = ColumnPosition(kColFolder);
   if (folder_position < 0) return {};
-  return Cp932ToUtf8(ListGetCell(row, folder_position, std::string::npos)) + "/" +
-         Cp932ToUtf8(ListGetCell(row, ColumnPosition(kColFileName), std::string::npos));
+  const std::string folder = ListGetCell(row, folder_position, std::string::npos);
+  const std::string name = ListGetCell(row, ColumnPosition(kColFileName), std::string::npos);
+  if (folder.empty() || name.empty() || name == "." || name == "..") return {};
+  std::vector<std::string> candidates{folder.front() == '/' ? "/" : "."};
+  for (const std::string& component : FolderComponents(folder)) {
+    candidates = Matches(candidates, component);
+    if (candidates.empty()) return {};
+    if (candidates.size() > kMostCandidateFolders) return {RowFileStatus::kAmbiguous, {}};
+  }
+  std::vector<std::string> files = Matches(candidates, name);
+  if (files.empty()) return {};
+  if (files.size() > 1) return {RowFileStatus::kAmbiguous, {}};
+  return {RowFileStatus::kResolved, std::move(files.front())};
+}
+
+RowFile ResolveRowFile(int row) {
+  return RowFileResolver().Resolve(row);
+}
+
+std::string RowFilePath(int row) {
+  return ResolveRowFile(row).path;
 }

@@ -51,19 +51,23 @@ CheckMarks MarksForCheckResult(int check_result) {
   }
 }
 
-CheckRow CheckListRow(int list_row) {
+CheckRow CheckListRow(int list_row, RowFileResolver& files) {
   const std::string name = ListGetCell(list_row, ColumnPosition(kColFileName), 256);
-  const std::string path = RowFilePath(list_row);
+  static const std::string kNo = Utf8ToCp932("×");
+  const RowFile file = files.Resolve(list_row);
+  if (file.status == RowFileStatus::kAmbiguous || file.status == RowFileStatus::kMisaligned) {
+    static const std::string kUndecided = Utf8ToCp932("ﾌｧｲﾙを決められません");
+    return {name, kNo, kNo, kUndecided, ""};
+  }
   // The probe gives a file it cannot read no findings, which would read as "nothing missing".
-  const int fd = OpenRegularFile(path);
+  const int fd = OpenRegularFile(file.path);
   if (fd < 0) {
-    static const std::string kNo = Utf8ToCp932("×");
     static const std::string kMissing = Utf8ToCp932("ﾌｧｲﾙがありません");
     static const std::string kUnreadable = Utf8ToCp932("ﾌｧｲﾙを読めません");
     return {name, kNo, kNo, errno == ENOENT || errno == ENOTDIR ? kMissing : kUnreadable, ""};
   }
   close(fd);
-  const CheckMarks marks = MarksForCheckResult(ProbeMediaFile(path, true));
+  const CheckMarks marks = MarksForCheckResult(ProbeMediaFile(file.path, true));
   return {name, marks.video, marks.audio, MediaInfo().video_format, MediaInfo().audio_format};
 }
 

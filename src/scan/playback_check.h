@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "list/row_file_path.h"
 #include "platform/file_write.h"
 
 // Columns: file name, video mark, audio mark, video format, audio format (CP932).
@@ -21,10 +22,11 @@ struct CheckMarks {
 };
 CheckMarks MarksForCheckResult(int check_result);
 
-// Probes the list row's file in check mode and returns its check row. The file is the path kept with
-// the row, else its folder path and file name cells joined; a file that is missing or cannot be read
-// gives two "×", and "ﾌｧｲﾙがありません" or "ﾌｧｲﾙを読めません" for the video codec name.
-CheckRow CheckListRow(int list_row);
+// Probes the list row's file (RowFileResolver) in check mode and returns its check row. A file that is
+// missing or cannot be read gives two "×", and "ﾌｧｲﾙがありません" or "ﾌｧｲﾙを読めません" for the video
+// codec name; a row whose cells fit several files, or whose list file line was misaligned, two "×" and
+// "ﾌｧｲﾙを決められません".
+CheckRow CheckListRow(int list_row, RowFileResolver& files);
 
 // Flips the column's entry of the sort direction table shared with the main list, then sorts the rows
 // stably by that column's texts, ASCII letter case ignored, descending when the new direction is.

@@ -85,7 +85,8 @@ PlaybackCheckDialog::PlaybackCheckDialog(QWidget* owner) : QDialog(owner, kClosa
 }
 
 void PlaybackCheckDialog::startCheck() {
-  for (int row = 0, count = ListRowCount(); row < count; ++row) rows_.push_back(CheckListRow(row));
+  RowFileResolver files;
+  for (int row = 0, count = ListRowCount(); row < count; ++row) rows_.push_back(CheckListRow(row, files));
   showRows();
   findChild<QPushButton*>("3")->setEnabled(true);
   findChild<QPushButton*>("1")->setEnabled(false);

@@ -114,13 +114,16 @@ TEST_F(ListTableModelTest, HundredThousandRowsSortThroughTheView) {
   EXPECT_EQ(model->data(model->index(99999, 1), Qt::DisplayRole).toString(), "99999,123");
 }
 
-// Two selected rows drag out as their two files, one by its kept path, one by its folder and name cells;
-// the list stays as it was, and files dropped on the list still reach the window.
+// Two selected rows drag out as their two files, one by its kept path, one by its folder and name cells,
+// which name an existing file; the list stays as it was, and files dropped on the list still reach the
+// window.
 TEST_F(ListTableModelTest, SelectedRowsDragOutAsTheirFiles) {
   StartWindow();
   AddRows(3);
   ListSetRowPath(0, "/srv/m/日本 語.avi");
-  ListSetCell(2, ColumnPosition(kColFolder), Utf8ToCp932("/srv/映像"));
+  TempDir movies;
+  const std::string listed = movies.Write("映像/a2", "x");
+  ListSetCell(2, ColumnPosition(kColFolder), Utf8ToCp932(movies.path() + "/映像"));
   QTableView* view = window_->listView();
   ListTableModel* model = window_->listModel();
   for (int row : {0, 2}) {
@@ -130,8 +133,8 @@ TEST_F(ListTableModelTest, SelectedRowsDragOutAsTheirFiles) {
   const std::unique_ptr<QMimeData> data(model->mimeData(view->selectionModel()->selectedIndexes()));
   ASSERT_NE(data, nullptr);
   EXPECT_TRUE(data->hasFormat("text/uri-list"));
-  EXPECT_EQ(data->urls(),
-            (QList<QUrl>{QUrl::fromLocalFile("/srv/m/日本 語.avi"), QUrl::fromLocalFile("/srv/映像/a2")}));
+  EXPECT_EQ(data->urls(), (QList<QUrl>{QUrl::fromLocalFile("/srv/m/日本 語.avi"),
+                                       QUrl::fromLocalFile(QString::fromStdString(listed))}));
   EXPECT_EQ(model->rowCount(), 3);
   EXPECT_EQ(ListSelectedCount(), 2);
 

@@ -103,11 +103,18 @@ TEST(PlaybackCheckTest, RowsFromTheListFiles) {
   ListSetCell(2, ColumnPosition(kColFolder), "/nonexistent/folder");
   ListInsertRow(3, 3, "unreadable.avi");
   ListSetRowPath(3, "/dev/null");
-  EXPECT_EQ(CheckListRow(0), (CheckRow{"msmpeg4v2_pcm.avi", kYes, kYes, "MPEG4 V2", "PCM"}));
-  EXPECT_EQ(CheckListRow(1), (CheckRow{"pcm_u8_8k.wav", kNone, kYes, "", "PCM"}));
+  ListInsertRow(4, 4, "moved.avi");
+  ListSetRowPath(4, data + "/pcm_u8_8k.wav");
+  ListSetRowMisaligned(4, true);
+  RowFileResolver files;
+  EXPECT_EQ(CheckListRow(0, files), (CheckRow{"msmpeg4v2_pcm.avi", kYes, kYes, "MPEG4 V2", "PCM"}));
+  EXPECT_EQ(CheckListRow(1, files), (CheckRow{"pcm_u8_8k.wav", kNone, kYes, "", "PCM"}));
   // What cannot be played is never shown as playable.
-  EXPECT_EQ(CheckListRow(2), (CheckRow{"gone.avi", kNo, kNo, Utf8ToCp932("ﾌｧｲﾙがありません"), ""}));
-  EXPECT_EQ(CheckListRow(3), (CheckRow{"unreadable.avi", kNo, kNo, Utf8ToCp932("ﾌｧｲﾙを読めません"), ""}));
+  EXPECT_EQ(CheckListRow(2, files), (CheckRow{"gone.avi", kNo, kNo, Utf8ToCp932("ﾌｧｲﾙがありません"), ""}));
+  EXPECT_EQ(CheckListRow(3, files),
+            (CheckRow{"unreadable.avi", kNo, kNo, Utf8ToCp932("ﾌｧｲﾙを読めません"), ""}));
+  EXPECT_EQ(CheckListRow(4, files),
+            (CheckRow{"moved.avi", kNo, kNo, Utf8ToCp932("ﾌｧｲﾙを決められません"), ""}));
   ShowOnlyColumns({});
 }
 
