@@ -9,6 +9,7 @@
 #include "list/html_list.h"
 #include "list/list_model.h"
 #include "list/txt_list.h"
+#include "platform/cp932.h"
 #include "platform/file_write.h"
 
 namespace {
@@ -60,8 +61,13 @@ std::string ToCrLfLineEnds(std::string_view text) {
   return out;
 }
 
-ListFileResult WriteListFile(const std::string& path, ListFileKind kind, bool append,
-                             const HtmlOptions& html) {
+std::string EncodeListText(std::string cp932, ListFileEncoding encoding) {
+  if (encoding == ListFileEncoding::kCp932) return cp932;
+  return "\xEF\xBB\xBF" + Cp932ToUtf8(cp932);
+}
+
+ListFileResult WriteListFile(const std::string& path, ListFileKind kind, bool append, const HtmlOptions& html,
+                             ListFileEncoding encoding) {
   ListFileResult result;
   result.path = path;
   ListFileTable table = ListFileTableFromList();
@@ -72,6 +78,7 @@ ListFileResult WriteListFile(const std::string& path, ListFileKind kind, bool ap
       break;
     case kListFileCsv:
       text = RenderCsvList(table);
+      result.unreadable_cells = FindUnreadableCsvCells(table, text);
       break;
     case kListFileHtml:
       text = RenderHtmlList(table, html);
@@ -82,7 +89,7 @@ ListFileResult WriteListFile(const std::string& path, ListFileKind kind, bool ap
       result.what = "format";
       return result;
   }
-  std::string bytes = ToCrLfLineEnds(text);
+  std::string bytes = EncodeListText(ToCrLfLineEnds(text), encoding);
   WriteResult written = append ? AppendFileContents(path, bytes) : ReplaceFileContents(path, bytes);
   result.ok = written.ok;
   result.error_number = written.error_number;

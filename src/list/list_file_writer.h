@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "list/csv_round_trip.h"
 #include "list/list_file_kind.h"
 #include "list/list_file_table.h"
 #include "settings/html_options.h"
@@ -19,6 +20,13 @@ struct ListFileResult {
   int error_number = 0;  // errno of the failing step
   std::string what;      // the failing step: "create", "write", "rename", "format"...
   std::string path;      // the list file
+  // CSV: the cells the file cannot carry unambiguously (FindUnreadableCsvCells); written all the same.
+  std::vector<CsvUnreadableCell> unreadable_cells;
+};
+
+enum class ListFileEncoding {
+  kCp932,        // the program's own bytes
+  kUtf8WithBom,  // converted to UTF-8 after a byte order mark, for spreadsheet programs
 };
 
 // Writes the list in the given format. Without append the file is replaced; with append the bytes go
@@ -26,4 +34,8 @@ struct ListFileResult {
 // used only for HTML. A failure is returned, never shown, and leaves any existing file byte for byte
 // as it was; a kind other than the three formats writes nothing and fails with EINVAL.
 ListFileResult WriteListFile(const std::string& path, ListFileKind kind, bool append,
-                             const HtmlOptions& html = HtmlOptions());
+                             const HtmlOptions& html = HtmlOptions(),
+                             ListFileEncoding encoding = ListFileEncoding::kCp932);
+
+// The text in the encoding: CP932 as it is, or UTF-8 after a byte order mark.
+std::string EncodeListText(std::string cp932, ListFileEncoding encoding);
