@@ -4,9 +4,11 @@
 #include <QToolButton>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 #include "app/choosers.h"
 #include "app/list_commands_state.h"
+#include "app/list_file_warnings.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
 #include "app/prompts.h"
@@ -65,27 +67,32 @@ void OpenListFile() {
   if (ChooseListFileToOpen() != 0) return;
   const std::string path = ChooserPath();
   Settings().LoadPath = Utf8ToCp932(PathFolder(path));
-  CurrentListFile() = path;
-  TitleForListFile(path);
   if (LastThreeAre(path, "TXT")) {
+    CurrentListFile() = path;
     TitleForListFile(path, true);
     ApplyMenuStateCode(kCmdOverwriteSave, kMenuEnable);
     if (MainWin()) MainWin()->toolButton(kCmdSaveAs)->setEnabled(true);
     return;
   }
-  if (!LastThreeAre(path, "CSV")) return;
-  const CsvReadCode code = ReadCsvListFile(path);
-  if (code == kCsvLoaded) {
-    ApplyMenuStateCode(kCmdEditEntry, kMenuEnable);
-    ApplyMenuStateCode(kCmdOverwriteSave, kMenuEnable);
-    EnableListCommands();
+  // A refused CSV file never becomes the current list file: an overwrite save would replace it.
+  const bool csv = LastThreeAre(path, "CSV");
+  std::vector<int> misaligned_lines;
+  const CsvReadCode code = csv ? ReadCsvListFile(path, &misaligned_lines) : kCsvLoaded;
+  if (code != kCsvLoaded) {
+    MessageBoxRequest request;
+    request.icon = QMessageBox::Critical;
+    request.caption = ToQString(CsvReadErrorCaption(code));
+    request.text = ToQString(CsvReadErrorText(code));
+    RunMessageBox(request);
     return;
   }
-  MessageBoxRequest request;
-  request.icon = QMessageBox::Critical;
-  request.caption = ToQString(CsvReadErrorCaption(code));
-  request.text = ToQString(CsvReadErrorText(code));
-  RunMessageBox(request);
+  CurrentListFile() = path;
+  TitleForListFile(path);
+  if (!csv) return;
+  ApplyMenuStateCode(kCmdEditEntry, kMenuEnable);
+  ApplyMenuStateCode(kCmdOverwriteSave, kMenuEnable);
+  EnableListCommands();
+  ShowMisalignedCsvLines(misaligned_lines);
 }
 
 void SaveListAs() {
@@ -99,6 +106,7 @@ void SaveListAs() {
   // An HTML list is written, or the save stopped, in the HTML options dialog.
   const std::optional<ListFileResult> result =
       kind == kListFileHtml ? RunHtmlOptionsDialog() : WriteListFile(path, kind, false);
+  if (result) ShowUnreadableCsvCells(result->unreadable_cells);
   if (result && !result->ok) {
     ShowSaveFailure(*result);
     return;
@@ -117,5 +125,6 @@ void OverwriteSave() {
   if (kind == kListFileHtml) ChooserPath() = path;
   const std::optional<ListFileResult> result =
       kind == kListFileHtml ? RunHtmlOptionsDialog() : WriteListFile(path, kind, kind == kListFileTxt);
+  if (result) ShowUnreadableCsvCells(result->unreadable_cells);
   if (result && !result->ok) ShowSaveFailure(*result);
 }

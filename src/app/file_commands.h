@@ -5,16 +5,20 @@
 // toolbar buttons, and titles the window "Tessaroll - <NewFile.csv>".
 void NewList();
 
-// Chooses a file: a CSV file is read into the list (a refused one is reported in a message box), a TXT
-// file becomes the target of later appends; either becomes the current list file.
+// Chooses a file: a CSV file is read into the list, a TXT file becomes the target of later appends;
+// either becomes the current list file and titles the window. A refused CSV file is reported in a
+// message box and leaves the title and the current list file as they were; a loaded one whose lines
+// did not all line up with the header names those lines in a warning box.
 void OpenListFile();
 
 // Chooses a file and writes the list as TXT or CSV by the name's last three characters; for "HTM" and
 // ".html" opens the HTML options dialog, which writes the HTML list or stops the save (the file still
 // becomes the current list file). A name of another kind, or a failed write, is reported in a message
-// box and changes neither the title nor the current list file.
+// box and changes neither the title nor the current list file. CSV cells that will not read back as
+// they are are named in a warning box; the list is saved all the same.
 void SaveListAs();
 
 // Writes the list to the current list file: appended to a TXT file, replacing a CSV file; an HTML file
-// through the HTML options dialog. A failed write is reported in a message box.
+// through the HTML options dialog. A failed write is reported in a message box, CSV cells that will not
+// read back as they are in a warning box.
 void OverwriteSave();
