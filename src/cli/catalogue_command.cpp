@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "cli/cli_text.h"
 #include "list/csv_reader.h"
@@ -52,9 +53,19 @@ class TerminalProgress {
   bool active_;
 };
 
+void Warn(const CliOptions& options, const std::string& path, const std::string& what) {
+  std::fputs(("tessaroll-cli: " + TerminalPath(path, options.utf8) + ": " + what + "\n").c_str(), stderr);
+}
+
 bool ImportCsvFiles(const CliOptions& options) {
   for (const std::string& path : options.imports) {
-    CsvReadCode code = ReadCsvListFile(path);
+    std::vector<int> misaligned_lines;
+    CsvReadCode code = ReadCsvListFile(path, &misaligned_lines);
+    for (int line_no : misaligned_lines) {
+      Warn(options, path,
+           "line " + std::to_string(line_no) +
+               ": its fields do not line up with the header; its row will never reach a file");
+    }
     if (code == kCsvLoaded) continue;
     std::string message = "tessaroll-cli: " + TerminalPath(path, options.utf8) + ": " +
                           TerminalText(CsvReadErrorCaption(code), options.utf8) + ": " +
@@ -66,12 +77,20 @@ bool ImportCsvFiles(const CliOptions& options) {
 }
 
 bool WriteOutput(const CliOptions& options) {
+  const ListFileEncoding encoding = options.bom ? ListFileEncoding::kUtf8WithBom : ListFileEncoding::kCp932;
   if (options.output.empty()) {
-    Print(TerminalText(ToCrLfLineEnds(RenderTxtList(ListFileTableFromList(), true)), options.utf8));
+    const std::string text = ToCrLfLineEnds(RenderTxtList(ListFileTableFromList(), true));
+    Print(options.bom ? EncodeListText(text, encoding) : TerminalText(text, options.utf8));
     return true;
   }
-  ListFileResult result =
-      WriteListFile(options.output, ListFileKindOfName(options.output), options.append, ReadHtmlOptions());
+  ListFileResult result = WriteListFile(options.output, ListFileKindOfName(options.output), options.append,
+                                        ReadHtmlOptions(), encoding);
+  for (const CsvUnreadableCell& cell : result.unreadable_cells) {
+    Warn(options, options.output,
+         "line " + std::to_string(cell.line_no) + ", " +
+             TerminalText(ListColumnHeader(cell.position), options.utf8) +
+             ": the cell holds \",\" or a line break and will not read back as it is (saved all the same)");
+  }
   if (result.ok) return true;
   // A FIFO, device or folder is refused with EINVAL or EISDIR before anything is opened.
   const char* reason =

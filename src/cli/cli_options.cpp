@@ -20,6 +20,7 @@ constexpr Flag kFlags[] = {
     {"--status", &CliOptions::status},   {"--quiet", &CliOptions::quiet},
     {"-q", &CliOptions::quiet},          {"--write-tags", &CliOptions::write_tags},
     {"--dry-run", &CliOptions::dry_run}, {"--keep-mtime", &CliOptions::keep_mtime},
+    {"--bom", &CliOptions::bom},
 };
 
 enum class ValueOption { kNone, kSettings, kImport, kOutput };
@@ -84,6 +85,10 @@ bool IsCsvName(std::string_view name) {
 }
 
 bool Check(const CliOptions& options, std::string& error) {
+  if (options.bom && (!options.utf8 || options.append || options.probe || options.write_tags)) {
+    error = "--bom marks a UTF-8 list: it needs --utf8 and takes no --append, --probe or --write-tags";
+    return false;
+  }
   if (options.write_tags && (options.probe || !options.output.empty() || options.append || options.status)) {
     error =
         "--write-tags writes tags into AVI files, not a list: it takes no --probe, -o, --append or --status";

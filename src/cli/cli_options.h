@@ -9,6 +9,7 @@ struct CliOptions {
   bool probe = false;       // --probe: one line per file from the media probe
   bool check = false;       // --check: the probe asks the installed decoders too
   bool utf8 = false;        // --utf8: print UTF-8 instead of CP932
+  bool bom = false;         // --bom: with --utf8, the list in UTF-8 after a byte order mark
   bool append = false;      // --append: add the data rows to the TXT output file
   bool status = false;      // --status: the four status bar texts after the list
   bool quiet = false;       // -q: no progress on standard error
@@ -27,7 +28,7 @@ struct CliOptions {
 // forms, after "=". "--" ends the options; later arguments are paths even when they start with "-".
 // Usage errors: an unknown option or a missing value; --check without --probe; --probe without a path
 // or with list options; --write-tags with list output options or with --probe; --dry-run or --keep-mtime
-// without --write-tags; an output name that is not a
-// list file name (TXT, CSV, HTM, .html); --append without a TXT output; an import that is not a CSV file;
-// neither a path nor an import.
+// without --write-tags; --bom without --utf8, or with --append, --probe or --write-tags; an output name
+// that is not a list file name (TXT, CSV, HTM, .html); --append without a TXT output; an import that is
+// not a CSV file; neither a path nor an import.
 bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& error);

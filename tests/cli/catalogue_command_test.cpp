@@ -73,6 +73,18 @@ TEST_F(CatalogueCommandTest, CsvComesBackByteForByte) {
   EXPECT_NE(ReadWholeFile(Out("list.csv")).find("1,234,567"), std::string::npos);
 }
 
+// --bom marks a UTF-8 list for spreadsheet programs; the reader takes such a file back as it was.
+TEST_F(CatalogueCommandTest, BomStartsUtf8ListsAndTheyLoadBack) {
+  EXPECT_EQ(Cli({"-s", settings, "--utf8", "--bom", tree}).out,
+            "\xEF\xBB\xBF" + Cli({"-s", settings, "--utf8", tree}).out);
+  ASSERT_EQ(Cli({"-s", settings, "-o", Out("sjis.csv"), tree}).exit_code, 0);
+  ASSERT_EQ(Cli({"-s", settings, "--utf8", "--bom", "-o", Out("utf8.csv"), tree}).exit_code, 0);
+  const std::string sjis = ReadWholeFile(Out("sjis.csv"));
+  EXPECT_EQ(ReadWholeFile(Out("utf8.csv")), "\xEF\xBB\xBF" + Cp932ToUtf8(sjis));
+  ASSERT_EQ(Cli({"-s", settings, "-i", Out("utf8.csv"), "-o", Out("again.csv")}).exit_code, 0);
+  EXPECT_EQ(ReadWholeFile(Out("again.csv")), sjis);
+}
+
 TEST_F(CatalogueCommandTest, CsvOfOtherColumnsIsRefused) {
   ASSERT_EQ(Cli({"-s", settings, "-o", Out("list.csv"), tree}).exit_code, 0);
   // Every column shown now: the header has another number of fields (code 1).
@@ -135,6 +147,8 @@ TEST_F(CatalogueCommandTest, FailuresAndUsageErrors) {
       {"-s", settings},
       {"--probe", "-o", Out("l.csv"), tree},
       {"--status", "--check", tree},
+      {"--bom", tree},
+      {"--utf8", "--bom", "--append", "-o", Out("l.txt"), tree},
   };
   for (const std::vector<std::string>& arguments : usage_errors) {
     ProgramResult result = Cli(arguments);
