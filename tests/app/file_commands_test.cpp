@@ -91,17 +91,52 @@ TEST_F(FileCommandsTest, OpeningCsvAddsItsRowsAndEnablesTheListCommands) {
   EXPECT_EQ(window_->statusPart(0)->text(), "Non Scanning...");  // an open does not refresh the totals
 }
 
-TEST_F(FileCommandsTest, CsvOfOtherColumnsIsRefusedWithItsCode) {
+// A refused file never becomes the current list file, so an overwrite save cannot replace it.
+TEST_F(FileCommandsTest, CsvOfOtherColumnsIsRefusedWithItsCodeAndStaysTheUsersFile) {
   StartWindow();
-  const std::string csv = dir_.Write("other.csv", "\"a\",\"b\"\r\n\"x\",\"y\"\r\n");
+  AddRows(1);
+  const std::string mine = dir_.path() + "/mine.csv";
+  Answer(mine);
+  HandleCommand(kCmdSaveAs);
+  const std::string other_text = "\"a\",\"b\"\r\n\"x\",\"y\"\r\n";
+  const std::string csv = dir_.Write("other.csv", other_text);
   Answer(csv);
   HandleCommand(kCmdOpenList);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].icon, QMessageBox::Critical);
   EXPECT_EQ(messages_[0].caption, "CSVﾃﾞｰﾀ読み込み失敗 [ｶﾃｺﾞﾘ数不一致]");
   EXPECT_TRUE(messages_[0].text.endsWith("ｴﾗｰｺｰﾄﾞ1"));
-  EXPECT_EQ(ListRowCount(), 0);
-  EXPECT_EQ(ReadMenuStateCode(kCmdCut), kMenuGreyed);
+  EXPECT_EQ(ListRowCount(), 1);
+  EXPECT_EQ(window_->windowTitle(), "Tessaroll - <mine.csv>");
+  EXPECT_EQ(CurrentListFile(), mine);
+  HandleCommand(kCmdOverwriteSave);
+  EXPECT_EQ(ReadWholeFile(csv), other_text);
+}
+
+// Lines that do not line up are named after loading; cells a CSV file cannot carry after saving.
+TEST_F(FileCommandsTest, MisalignedLinesAndUnreadableCellsAreNamedInOneBoxEach) {
+  StartWindow("[Customize]\r\nFileSizeBT=0\r\nFileSizeMB=0\r\nFileSizeKB=0\r\n");
+  AddRows(3);
+  ListSetCell(1, 0, "holiday.avi\",\"x.avi");
+  ListSetCell(2, ColumnPosition(kColTitle), "two\nlines");
+  const std::string csv = dir_.path() + "/list.csv";
+  Answer(csv);
+  HandleCommand(kCmdSaveAs);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].icon, QMessageBox::Warning);
+  EXPECT_EQ(messages_[0].caption, "CSVﾃﾞｰﾀ書き込み警告");
+  EXPECT_TRUE(messages_[0].text.endsWith("\n3行目 ﾌｧｲﾙ名\n4行目 ﾀｲﾄﾙ")) << messages_[0].text.toStdString();
+  EXPECT_EQ(window_->windowTitle(), "Tessaroll - <list.csv>");  // saved all the same
+
+  HandleCommand(kCmdNewList);
+  Answer(csv);
+  HandleCommand(kCmdOpenList);
+  ASSERT_EQ(messages_.size(), 2u);
+  EXPECT_EQ(messages_[1].caption, "CSVﾃﾞｰﾀ読み込み警告");
+  EXPECT_TRUE(messages_[1].text.endsWith("\n3行目\n4行目\n5行目")) << messages_[1].text.toStdString();
+  ASSERT_EQ(ListRowCount(), 4);
+  EXPECT_EQ(ListRowMisaligned(0), false);
+  EXPECT_EQ(ListRowMisaligned(1), true);
 }
 
 TEST_F(FileCommandsTest, OpeningTextMakesItTheAppendTarget) {

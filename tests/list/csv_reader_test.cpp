@@ -98,6 +98,36 @@ TEST_F(CsvReaderTest, LongLinesStayOneRow) {
   EXPECT_EQ(Row(1), "1|b.avi||");
 }
 
+// The same list as the designed writer writes it and as spreadsheet programs save it.
+TEST_F(CsvReaderTest, ShiftJisAndUtf8FilesLoadTheSameCells) {
+  ShowOnlyColumns({kColSizeBytes, kColTitle});
+  const std::string utf8 =
+      "\"ファイル名\",\"サイズ(Byte)\",\"タイトル\"\r\n\"波〜.avi\",\"1,234\",\"題, 2\"\r\n";
+  const std::string minimal = "ファイル名,サイズ(Byte),タイトル\n波～.avi,\"1,234\",\"題, 2\"\n";
+  const std::string expected = "0|" + Utf8ToCp932("波～.avi") + "|1,234|" + Utf8ToCp932("題, 2");
+  for (const std::string& bytes : {Utf8ToCp932(utf8), utf8, "\xEF\xBB\xBF" + utf8, minimal}) {
+    SCOPED_TRACE(bytes);
+    ASSERT_EQ(ReadCsvListFile(dir_.Write("list.csv", bytes)), kCsvLoaded);
+    ASSERT_EQ(ListRowCount(), 1);
+    EXPECT_EQ(Row(0), expected);
+    ListDeleteAll();
+  }
+}
+
+// Lines whose fields do not line up are loaded as designed, their rows marked and their lines named.
+TEST_F(CsvReaderTest, MisalignedLinesAreMarkedAndNamed) {
+  ShowOnlyColumns({kColTitle});
+  const std::string path = dir_.Write(
+      "list.csv", Utf8ToCp932("\"ファイル名\",\"タイトル\"\r\n") +
+                      "\"a.avi\",\"x\",\"y\"\r\n\"b.avi\",\"t\"\r\n\"c.avi\",\"two\r\nlines\"\r\n");
+  std::vector<int> misaligned;
+  ASSERT_EQ(ReadCsvListFile(path, &misaligned), kCsvLoaded);
+  EXPECT_EQ(misaligned, (std::vector<int>{2, 4, 5}));
+  ASSERT_EQ(ListRowCount(), 4);
+  EXPECT_EQ(Row(0), "0|a.avi|x");
+  for (int row = 0; row < 4; ++row) EXPECT_EQ(ListRowMisaligned(row), row != 1) << row;
+}
+
 TEST(CsvReadErrorText, CaptionAndTextCarryTheCode) {
   EXPECT_EQ(Cp932ToUtf8(CsvReadErrorCaption(kCsvCategoryCountMismatch)),
             "CSVﾃﾞｰﾀ読み込み失敗 [ｶﾃｺﾞﾘ数不一致]");
