@@ -3,12 +3,15 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 
+# ensure_packages [LIST]: installs the Debian packages of LIST (default scripts/packages.txt) that
+# are missing.
 ensure_packages() {
+  local list=${1:-$ROOT/scripts/packages.txt}
   local missing=()
   while read -r pkg; do
     [[ -z "$pkg" || "$pkg" == \#* ]] && continue
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
-  done < "$ROOT/scripts/packages.txt"
+  done < "$list"
   if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}" >&2
     local sudo=""
