@@ -6,9 +6,20 @@
 
 #include "support/riff_builder.h"
 #include "support/run_program.h"
+#include "support/shown_columns.h"
 #include "support/temp_dir.h"
 
 namespace {
+
+ProgramResult Cli(const std::vector<std::string>& arguments) {
+  return RunProgram(TESSAROLL_CLI_PATH, arguments);
+}
+
+// An AVI whose INFO list after idx1 holds the title.
+std::string AviTitled(const std::string& title) {
+  return RiffForm("AVI ", AviHeaderList({}) + ListChunk("movi", "") + Chunk("idx1", "") +
+                              ListChunk("INFO", Chunk("ISBJ", title + '\0')));
+}
 
 // The batch command end to end: list to CSV, edit the CSV, write the tags, list the folder again.
 TEST(WriteTagsCli, EditedCsvTagsReachTheFilesAndAFreshListShowsThem) {
@@ -22,9 +33,7 @@ TEST(WriteTagsCli, EditedCsvTagsReachTheFilesAndAFreshListShowsThem) {
   const std::string wav = dir.Write("tree/b.wav", WaveFile({}, 4));
   const std::string fake = dir.Write("tree/c.avi", "RIFF\x04\0\0\0WAVE");
   const std::string tree = dir.path() + "/tree";
-  const auto cli = [](const std::vector<std::string>& arguments) {
-    return RunProgram(TESSAROLL_CLI_PATH, arguments);
-  };
+  const auto cli = Cli;
   ASSERT_EQ(cli({"-s", settings, "-o", dir.path() + "/list.csv", tree}).exit_code, 0);
   std::string csv = ReadWholeFile(dir.path() + "/list.csv");
   const std::string empty_a = "\"a.avi\",\"\",\"\",\"\",\"\"";
@@ -82,6 +91,28 @@ TEST(WriteTagsCli, FreshRowsNeverUndoTheEditsAndDryRunChangesNothing) {
   ASSERT_EQ(cli({"-q", "-s", settings, "-o", dir.path() + "/again.csv", tree}).exit_code, 0);
   EXPECT_NE(ReadWholeFile(dir.path() + "/again.csv").find("\"New\""), std::string::npos);
   EXPECT_EQ(ReadWholeFile(b), AviFile({}));
+}
+
+// A title or a name holding the separator `","` moves the later cells of its line, here the folder
+// onto another folder's name: such a line is named, on saving and on loading, and never reaches a file.
+TEST(WriteTagsCli, ACellHoldingTheSeparatorNeverRedirectsAWrite) {
+  TempDir dir;
+  const std::string settings = dir.Write("dorirovo.ini", ShownColumnsIni({kColTitle, kColFolder}));
+  const std::string decoy = dir.Write("decoy/a.avi", AviFile({}));
+  const std::string titled = dir.Write("tree/a.avi", AviTitled("x\",\"" + dir.path() + "/decoy"));
+  const std::string named = dir.Write("tree/holiday.avi\",\"x.avi", AviFile({}));
+  const std::string before = ReadWholeFile(titled);
+  const std::string list = dir.path() + "/list.csv";
+  ProgramResult saved = Cli({"-s", settings, "-o", list, dir.path() + "/tree"});
+  EXPECT_EQ(saved.exit_code, 0);
+  EXPECT_NE(saved.err.find("line 2, "), std::string::npos) << saved.err;
+  EXPECT_NE(saved.err.find("line 3, "), std::string::npos) << saved.err;
+
+  ProgramResult written = Cli({"-s", settings, "-i", list, "--write-tags"});
+  for (const char* line : {"line 2: ", "line 3: "}) EXPECT_NE(written.err.find(line), std::string::npos);
+  EXPECT_EQ(ReadWholeFile(decoy), AviFile({}));
+  EXPECT_EQ(ReadWholeFile(titled), before);
+  EXPECT_EQ(ReadWholeFile(named), AviFile({}));
 }
 
 }  // namespace
