@@ -1,5 +1,5 @@
 // A list saved by the batch command, edited, passed through LibreOffice Calc (headless, when it is
-// installed) and written back into the AVI files.
+// installed) and written back into the AVI files: exactly the edited tags reach exactly their files.
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ TEST(WriteTagsSpreadsheet, ListThroughCalcWritesExactlyTheEditedTags) {
   spec.movie_bytes = 45000;  // a size of five digits, which Calc shows without its comma
   dir.Write("tree/a.avi", AviFile(spec));
   dir.Write("tree/波〜.avi", AviFile({}));
-  dir.Write("tree/b.avi", AviFile({}));
+  const std::string untouched = dir.Write("tree/b.avi", AviFile({}));
   const std::string list = dir.path() + "/list.csv";
   ASSERT_EQ(Cli({"-s", settings, "-o", list, tree}).exit_code, 0);
   // The user's edits: a title with a comma for a.avi, a creator for the wave-dash name.
@@ -90,6 +90,7 @@ TEST(WriteTagsSpreadsheet, ListThroughCalcWritesExactlyTheEditedTags) {
     EXPECT_EQ(written.err, "");
     ASSERT_EQ(Cli({"-s", tags, "-o", dir.path() + "/again.csv", tree}).exit_code, 0);
     EXPECT_EQ(ReadWholeFile(dir.path() + "/again.csv"), expected);
+    EXPECT_EQ(ReadWholeFile(untouched), AviFile({}));  // no other file changes
   }
 }
 
