@@ -6,6 +6,7 @@
 #include "app/list_table_model.h"
 #include "app/main_window.h"
 #include "app/prompts.h"
+#include "app/qt_text.h"
 #include "app/tag_write_reasons.h"
 #include "list/columns.h"
 #include "list/list_model.h"
@@ -28,7 +29,9 @@ void ShowFailedTagWrites(const std::vector<InfoTagRowReport>& reports) {
   int failed = 0;
   for (const InfoTagRowReport& report : reports) {
     if (!NamedWhenNotWritten(report.outcome) || ++failed > kMostNamed) continue;
-    lines << QStringLiteral("%1: %2").arg(QFile::decodeName(report.path.c_str()), TagWriteReason(report));
+    const QString file =
+        report.path.empty() ? ToQString(report.row_name) : QFile::decodeName(report.path.c_str());
+    lines << QStringLiteral("%1: %2").arg(file, TagWriteReason(report));
   }
   if (failed == 0) return;
   if (failed > kMostNamed) lines << QStringLiteral("ほか%1件").arg(failed - kMostNamed);

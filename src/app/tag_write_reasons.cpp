@@ -44,6 +44,10 @@ QString TagWriteReason(const InfoTagRowReport& report) {
   switch (report.outcome) {
     case InfoTagOutcome::kNotRegularFile:
       return QStringLiteral("通常のﾌｧｲﾙではありません");
+    case InfoTagOutcome::kAmbiguousName:
+      return QStringLiteral("同じ名前に読めるﾌｧｲﾙがﾌｫﾙﾀﾞに複数あります");
+    case InfoTagOutcome::kMisalignedLine:
+      return QStringLiteral("ﾘｽﾄﾌｧｲﾙの行の項目がずれていたため、ﾌｧｲﾙを決められません");
     case InfoTagOutcome::kNotAtFileEnd:
       return QStringLiteral("RIFFﾁｬﾝｸの後にﾃﾞｰﾀがあります (1GBを超えるAVIなど)");
     case InfoTagOutcome::kCutShort:

@@ -42,10 +42,9 @@ int RunWriteTagsCommand(const CliOptions& options) {
   walk.dry_run = options.dry_run;
   int exit_code = 0;
   for (const InfoTagRowReport& report : WriteInfoTags(walk)) {
-    // Rows loaded without their folder column have no path to name.
-    const std::string file =
-        report.path.empty() ? TerminalText(ListGetCell(report.row, 0), options.utf8) + " (no folder path)"
-                            : TerminalPath(report.path, options.utf8);
+    // A row that reaches no file for sure is named by its cells.
+    const std::string file = report.path.empty() ? TerminalText(report.row_name, options.utf8)
+                                                 : TerminalPath(report.path, options.utf8);
     const bool done =
         report.outcome == InfoTagOutcome::kWritten || report.outcome == InfoTagOutcome::kUnchanged;
     if (!done && report.outcome != InfoTagOutcome::kNotAviName) exit_code = 1;

@@ -73,7 +73,3 @@ RowFile RowFileResolver::Resolve(int row) {
 RowFile ResolveRowFile(int row) {
   return RowFileResolver().Resolve(row);
 }
-
-std::string RowFilePath(int row) {
-  return ResolveRowFile(row).path;
-}

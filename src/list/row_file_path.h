@@ -38,6 +38,3 @@ class RowFileResolver {
 
 // One row with a resolver of its own.
 RowFile ResolveRowFile(int row);
-
-// The path of the row's file when it resolves, else empty.
-std::string RowFilePath(int row);

@@ -136,6 +136,10 @@ const char* InfoTagOutcomeText(InfoTagOutcome outcome) {
       return "no such file";
     case InfoTagOutcome::kNotRegularFile:
       return "not a regular file";
+    case InfoTagOutcome::kAmbiguousName:
+      return "several files in the folder have names that read as the row's name";
+    case InfoTagOutcome::kMisalignedLine:
+      return "its list file line did not line up with the header, so it names no file for sure";
     case InfoTagOutcome::kNotAviName:
       return "not an .avi name";
     case InfoTagOutcome::kNotRiffAvi:

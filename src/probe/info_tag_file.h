@@ -12,6 +12,8 @@ enum class InfoTagOutcome {
   kWritten,
   kUnchanged,         // the file already shows these texts; nothing was written
   kMissingFile,       // nothing at the path
+  kAmbiguousName,     // several files of the row's folder have names that read as the row's
+  kMisalignedLine,    // the row's list file line did not line up with its header; it reaches no file
   kNotRegularFile,    // a folder, FIFO, device...
   kNotAviName,        // the name does not end in i or I
   kNotRiffAvi,        // not a RIFF "AVI " file

@@ -29,15 +29,30 @@ struct RowWrite {
   std::pair<uint64_t, uint64_t> file_id{};  // device and inode
 };
 
+InfoTagOutcome UnresolvedOutcome(RowFileStatus status) {
+  switch (status) {
+    case RowFileStatus::kAmbiguous:
+      return InfoTagOutcome::kAmbiguousName;
+    case RowFileStatus::kMisaligned:
+      return InfoTagOutcome::kMisalignedLine;
+    default:
+      return InfoTagOutcome::kMissingFile;
+  }
+}
+
 // Everything that can be told of a row's write before any file changes.
-RowWrite PlanRow(int row, const InfoTagWalkOptions& options) {
+RowWrite PlanRow(int row, const InfoTagWalkOptions& options, RowFileResolver& files) {
   RowWrite planned;
   InfoTagRowReport& report = planned.report;
   report.row = row;
-  report.path = RowFilePath(row);
+  const RowFile file = files.Resolve(row);
+  report.path = file.path;
+  const std::optional<std::string> folder = ShownCell(row, kColFolder, std::string::npos);
+  const std::string name = ListGetCell(row, 0, std::string::npos);
+  report.row_name = folder ? *folder + "/" + name : name;
   const std::string& path = report.path;
-  if (path.empty()) {
-    report.outcome = InfoTagOutcome::kMissingFile;
+  if (file.status != RowFileStatus::kResolved) {
+    report.outcome = UnresolvedOutcome(file.status);
     return planned;
   }
   if (path.back() != 'i' && path.back() != 'I') {
@@ -90,8 +105,9 @@ void SettleSharedFiles(std::vector<RowWrite>& rows, std::vector<bool>& writes) {
 std::vector<InfoTagRowReport> WriteInfoTags(const InfoTagWalkOptions& options) {
   RecoverInterruptedPatches();
   std::vector<RowWrite> rows;
+  RowFileResolver files;
   for (int row = 0; row < ListRowCount(); ++row) {
-    if (ListIsChecked(row)) rows.push_back(PlanRow(row, options));
+    if (ListIsChecked(row)) rows.push_back(PlanRow(row, options, files));
   }
   std::vector<bool> writes(rows.size(), false);
   SettleSharedFiles(rows, writes);

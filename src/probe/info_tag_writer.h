@@ -7,7 +7,8 @@
 
 struct InfoTagRowReport {
   int row = 0;
-  std::string path;  // as the file system has it
+  std::string path;      // as the file system has it; empty when the row reaches no file for sure
+  std::string row_name;  // the row's folder and file name cells (CP932), naming a row without a path
   InfoTagOutcome outcome = InfoTagOutcome::kWritten;
   int error_number = 0;
   InfoTags shown;    // what a listing of the file showed before (files that can take tags)

@@ -132,6 +132,23 @@ TEST_F(InfoTagWriterTest, HiddenTagColumnKeepsTheFileText) {
   EXPECT_EQ(ReadWholeFile(path), Tagged({}));
 }
 
+// A row loaded from a list whose cells could name two files, or whose line did not line up, writes none.
+TEST_F(InfoTagWriterTest, RowsThatNameNoFileForSureWriteNothing) {
+  const std::string wave_dash = dir.Write("wave\xe3\x80\x9c.avi", kAvi);  // 〜 U+301C
+  const std::string fullwidth = dir.Write("wave\xef\xbd\x9e.avi", kAvi);  // ～ U+FF5E
+  const std::string aligned = dir.Write("aligned.avi", kAvi);
+  AddRow("wave\xe3\x80\x9c.avi", {"t", "", ""}, /*real_path=*/false);  // both read as 0x8160
+  AddRow("aligned.avi", {"t", "", ""}, /*real_path=*/false);
+  ListSetRowMisaligned(1, true);
+  const std::vector<InfoTagRowReport> reports = WriteInfoTags();
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(reports[0].outcome, InfoTagOutcome::kAmbiguousName);
+  EXPECT_EQ(reports[0].row_name, Utf8ToCp932(dir.path()) + "/" + Utf8ToCp932("wave〜.avi"));
+  EXPECT_EQ(reports[1].outcome, InfoTagOutcome::kMisalignedLine);
+  for (const std::string& path : {wave_dash, fullwidth, aligned}) EXPECT_EQ(ReadWholeFile(path), kAvi);
+  EXPECT_TRUE(ListIsChecked(0) && ListIsChecked(1));
+}
+
 // Two rows reaching one file (a hard link, a symbolic link, a line twice in a list): when they agree the
 // file is written once; when they do not, neither wins silently.
 TEST_F(InfoTagWriterTest, RowsReachingOneFileAgreeOrAreBothRefused) {
