@@ -44,6 +44,9 @@ class RiffReader {
   // Walks the top-level chunks from the file start (wherever the position was) to the first RIFF chunk
   // of the form type and enters it (positions at its first sub-chunk).
   bool FindRiff(uint32_t form_type, RiffChunk& riff);
+  // Reads the top-level chunk directly after riff (past its end and pad byte); when it is a RIFF chunk
+  // of the form type, enters it.
+  bool FindNextRiff(const RiffChunk& riff, uint32_t form_type, RiffChunk& next);
   // From the current position, within parent, finds the next chunk with the identifier (lists are
   // skipped whole, never entered) and enters it (positions at its data).
   bool FindChunk(const RiffChunk& parent, uint32_t id, RiffChunk& chunk);
@@ -61,6 +64,10 @@ class RiffReader {
  private:
   // Walks the chunks between the current position and limit; on a match enters it and returns true.
   bool Walk(uint64_t limit, uint32_t id, bool typed, uint32_t type, RiffChunk& found);
+  // Reads the header of the chunk at offset when all of it lies before limit.
+  bool ReadHeader(uint64_t offset, uint64_t limit, RiffChunk& chunk);
+  // Whether the chunk's data starts with the type; if so, moves its data start past it.
+  bool MatchType(RiffChunk& chunk, uint32_t type);
   bool ReadAt(uint64_t offset, void* out, size_t count);
 
   std::optional<MediaFile> owned_;
