@@ -44,12 +44,12 @@ bool RiffReader::MatchType(RiffChunk& chunk, uint32_t type) {
 }
 
 bool RiffReader::Walk(uint64_t limit, uint32_t id, bool typed, uint32_t type, RiffChunk& found) {
+  // A chunk is found by its header and its size taken as stored, even when it runs past the end of the
+  // file (a cut download still has its header lists); only the skip to the next header stops there.
   limit = std::min(limit, file_->size());
   uint64_t offset = position_;
   RiffChunk chunk;
   for (int chunks = 0; chunks < kMaxChunksPerWalk && ReadHeader(offset, limit, chunk); ++chunks) {
-    // Sizes are trusted only as far as the parent and the file reach; past that nothing is reliable.
-    if (chunk.end > limit) return false;
     if (chunk.id == id && (!typed || MatchType(chunk, type))) {
       found = chunk;
       position_ = chunk.data;
@@ -89,8 +89,9 @@ void RiffReader::Leave(const RiffChunk& chunk) {
 }
 
 size_t RiffReader::Read(const RiffChunk& chunk, void* out, size_t count) {
-  if (position_ < chunk.data || position_ >= chunk.end) return 0;
-  count = static_cast<size_t>(std::min<uint64_t>(count, chunk.end - position_));
+  const uint64_t end = std::min(chunk.end, file_->size());
+  if (position_ < chunk.data || position_ >= end) return 0;
+  count = static_cast<size_t>(std::min<uint64_t>(count, end - position_));
   if (!ReadAt(position_, out, count)) return 0;
   position_ += count;
   return count;

@@ -1,7 +1,9 @@
 #pragma once
-// Bounds-checked navigation of RIFF files (AVI, WAVE) on plain file I/O. Every chunk found lies wholly
-// inside its parent and the file: a chunk that claims more bytes than exist ends the search as "not
-// found", so damaged or hostile files give "not found", never an overrun or an endless walk.
+// Bounds-checked navigation of RIFF files (AVI, WAVE) on plain file I/O. A chunk is found by its header,
+// which must lie inside its parent and the file, and keeps the size it states, so the header lists of a
+// cut file are still found; the walk from header to header stops where the next one would lie past the
+// parent's end or the file's, and no read goes past the bytes that exist. Damaged or hostile files give
+// "not found" or short reads, never an overrun or an endless walk.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,7 +24,7 @@ struct RiffChunk {
   uint32_t size = 0;  // the size field as stored: the bytes after the 8-byte header
   uint32_t type = 0;  // the form type of a RIFF chunk or the list type of a LIST; 0 for other chunks
   uint64_t data = 0;  // file offset of the data (after the type for RIFF and LIST)
-  uint64_t end = 0;   // file offset just past the data, the pad byte of an odd size not included
+  uint64_t end = 0;   // offset just past the data as stored (pad byte not included); may lie past the file
 };
 
 class RiffReader {
@@ -56,8 +58,8 @@ class RiffReader {
 
   // Positions after the chunk's end, its pad byte included.
   void Leave(const RiffChunk& chunk);
-  // Reads up to count bytes from the current position, never past the chunk's end; returns how many
-  // were read.
+  // Reads up to count bytes from the current position, never past the chunk's end or the file's;
+  // returns how many were read.
   size_t Read(const RiffChunk& chunk, void* out, size_t count);
   void Seek(uint64_t offset) { position_ = offset; }
 
