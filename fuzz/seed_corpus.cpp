@@ -40,6 +40,13 @@ std::string TaggedAvi() {
 void MediaSeeds(const std::string& target) {
   AviSpec avi;
   Seed(target, "avi", AviFile(avi));
+  // A large AVI goes on in AVIX chunks; an interrupted download ends before its RIFF size says.
+  const std::string avix = RiffForm("AVIX", ListChunk("movi", std::string(16, '\0')));
+  Seed(target, "avi_avix", AviFile(avi) + avix + avix);
+  AviSpec cut = avi;
+  cut.movie_bytes = 64;
+  const std::string whole = AviFile(cut);
+  Seed(target, "avi_cut", whole.substr(0, whole.size() - 40));
   avi.has_audio = false;
   avi.handler = "XVID";
   Seed(target, "avi_video_only", AviFile(avi));
@@ -69,6 +76,8 @@ void TagWriterSeeds() {
   std::string after = tagged + Chunk("JUNK", "kept");
   after.replace(4, 4, Le32(static_cast<uint32_t>(after.size() - 8)));
   Seed("tag_writer_fuzz", "chunk_after_list", after);
+  // An interrupted download: its RIFF size runs past the end of the file.
+  Seed("tag_writer_fuzz", "cut_download", avi.substr(0, avi.size() - 20));
 
   // Damaged sizes that a longer file could make fit: a stream list running past the header list, and
   // a list after idx1 reaching into the pad byte of an odd-sized RIFF chunk.

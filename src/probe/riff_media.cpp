@@ -54,6 +54,21 @@ AviHeaders ReadAviHeaders(RiffReader& reader, const RiffChunk& riff) {
   return headers;
 }
 
+// A file over 1 GiB goes on in RIFF "AVIX" chunks after the first one, and the video rate stands for
+// the whole file, so they count too; bytes after the last one still do not.
+uint64_t AviRiffBytes(RiffReader& reader, const RiffChunk& riff) {
+  // Each chunk holds at most 4 GiB; a file of empty chunks must not make the probe crawl.
+  constexpr int kMaxFollowingChunks = 100000;
+  uint64_t bytes = riff.size;
+  RiffChunk chunk = riff, next;
+  for (int count = 0; count < kMaxFollowingChunks && reader.FindNextRiff(chunk, FourCC("AVIX"), next);
+       ++count) {
+    bytes += 8 + next.size;
+    chunk = next;
+  }
+  return bytes;
+}
+
 std::optional<double> FramesPerSecond(const StreamHeader& video) {
   if (!video.rate || !video.scale || *video.scale == 0) return std::nullopt;
   return static_cast<double>(*video.rate) / *video.scale;
@@ -67,9 +82,9 @@ std::optional<int64_t> PlayingSeconds(const StreamHeader& video) {
   return static_cast<int64_t>(seconds);
 }
 
-std::string VideoRateText(uint32_t riff_size, std::optional<int64_t> seconds, const WaveFormat* audio) {
+std::string VideoRateText(uint64_t riff_bytes, std::optional<int64_t> seconds, const WaveFormat* audio) {
   if (!seconds || *seconds == 0) return "";
-  int64_t kilobytes = riff_size / 1024;
+  const auto kilobytes = static_cast<int64_t>(riff_bytes / 1024);
   char text[64];
   if (Settings().MPG4RATE == 1) {
     // The whole file's kbit per second less exactly what the audio rate shows after its slash.
@@ -97,7 +112,7 @@ int CheckAvi(const AviHeaders& headers, const DecoderQuery& decoders) {
   return result;
 }
 
-void FillAvi(const AviHeaders& headers, uint32_t riff_size) {
+void FillAvi(const AviHeaders& headers, uint64_t riff_bytes) {
   MediaInfoRecord& info = MediaInfo();
   char text[64];
   if (headers.video && headers.video->handler) info.video_format = VideoCodecName(*headers.video->handler);
@@ -110,7 +125,7 @@ void FillAvi(const AviHeaders& headers, uint32_t riff_size) {
   }
   std::optional<int64_t> seconds = headers.video ? PlayingSeconds(*headers.video) : std::nullopt;
   if (headers.has_audio) {
-    info.video_rate = VideoRateText(riff_size, seconds, headers.audio ? &*headers.audio : nullptr);
+    info.video_rate = VideoRateText(riff_bytes, seconds, headers.audio ? &*headers.audio : nullptr);
   }
   if (std::optional<double> fps = headers.video ? FramesPerSecond(*headers.video) : std::nullopt) {
     std::snprintf(text, sizeof text, "%.2f", *fps);
@@ -150,7 +165,7 @@ int ReadRiffMedia(MediaFile& file, bool check_mode, const DecoderQuery& decoders
   RiffChunk riff;
   if (reader.FindRiff(FourCC("AVI "), riff)) {
     AviHeaders headers = ReadAviHeaders(reader, riff);
-    FillAvi(headers, riff.size);
+    FillAvi(headers, AviRiffBytes(reader, riff));
     return check_mode ? CheckAvi(headers, decoders) : 0;
   }
   if (reader.FindRiff(FourCC("WAVE"), riff)) return ReadWave(reader, riff, check_mode, decoders);

@@ -23,30 +23,34 @@ bool RiffReader::ReadAt(uint64_t offset, void* out, size_t count) {
   return true;
 }
 
+bool RiffReader::ReadHeader(uint64_t offset, uint64_t limit, RiffChunk& chunk) {
+  unsigned char header[kHeaderSize];
+  if (offset > limit || limit - offset < kHeaderSize || !ReadAt(offset, header, kHeaderSize)) return false;
+  chunk = RiffChunk{};
+  chunk.id = Le32(header);
+  chunk.size = Le32(header + 4);
+  chunk.data = offset + kHeaderSize;
+  chunk.end = chunk.data + chunk.size;
+  return true;
+}
+
+bool RiffReader::MatchType(RiffChunk& chunk, uint32_t type) {
+  unsigned char bytes[kTypeSize];
+  // A list too small to hold its type matches no type.
+  if (chunk.size < kTypeSize || !ReadAt(chunk.data, bytes, kTypeSize) || Le32(bytes) != type) return false;
+  chunk.type = type;
+  chunk.data += kTypeSize;
+  return true;
+}
+
 bool RiffReader::Walk(uint64_t limit, uint32_t id, bool typed, uint32_t type, RiffChunk& found) {
+  // A chunk is found by its header and its size taken as stored, even when it runs past the end of the
+  // file (a cut download still has its header lists); only the skip to the next header stops there.
   limit = std::min(limit, file_->size());
   uint64_t offset = position_;
-  for (int chunks = 0; chunks < kMaxChunksPerWalk; ++chunks) {
-    unsigned char header[kHeaderSize + kTypeSize];
-    if (offset > limit || limit - offset < kHeaderSize || !ReadAt(offset, header, kHeaderSize)) return false;
-    RiffChunk chunk;
-    chunk.id = Le32(header);
-    chunk.size = Le32(header + 4);
-    chunk.data = offset + kHeaderSize;
-    chunk.end = chunk.data + chunk.size;
-    // Sizes are trusted only as far as the parent and the file reach; past that nothing is reliable.
-    if (chunk.end > limit) return false;
-    if (chunk.id == id && typed) {
-      // A list too small to hold its type matches no type.
-      if (chunk.size >= kTypeSize && ReadAt(chunk.data, header + kHeaderSize, kTypeSize) &&
-          Le32(header + kHeaderSize) == type) {
-        chunk.type = type;
-        chunk.data += kTypeSize;
-        found = chunk;
-        position_ = chunk.data;
-        return true;
-      }
-    } else if (chunk.id == id) {
+  RiffChunk chunk;
+  for (int chunks = 0; chunks < kMaxChunksPerWalk && ReadHeader(offset, limit, chunk); ++chunks) {
+    if (chunk.id == id && (!typed || MatchType(chunk, type))) {
       found = chunk;
       position_ = chunk.data;
       return true;
@@ -59,6 +63,17 @@ bool RiffReader::Walk(uint64_t limit, uint32_t id, bool typed, uint32_t type, Ri
 bool RiffReader::FindRiff(uint32_t form_type, RiffChunk& riff) {
   position_ = 0;
   return Walk(file_->size(), FourCC("RIFF"), true, form_type, riff);
+}
+
+bool RiffReader::FindNextRiff(const RiffChunk& riff, uint32_t form_type, RiffChunk& next) {
+  RiffChunk chunk;
+  if (!ReadHeader(riff.end + (riff.size & 1), file_->size(), chunk) || chunk.id != FourCC("RIFF") ||
+      !MatchType(chunk, form_type)) {
+    return false;
+  }
+  next = chunk;
+  position_ = chunk.data;
+  return true;
 }
 
 bool RiffReader::FindChunk(const RiffChunk& parent, uint32_t id, RiffChunk& chunk) {
@@ -74,8 +89,9 @@ void RiffReader::Leave(const RiffChunk& chunk) {
 }
 
 size_t RiffReader::Read(const RiffChunk& chunk, void* out, size_t count) {
-  if (position_ < chunk.data || position_ >= chunk.end) return 0;
-  count = static_cast<size_t>(std::min<uint64_t>(count, chunk.end - position_));
+  const uint64_t end = std::min(chunk.end, file_->size());
+  if (position_ < chunk.data || position_ >= end) return 0;
+  count = static_cast<size_t>(std::min<uint64_t>(count, end - position_));
   if (!ReadAt(position_, out, count)) return 0;
   position_ += count;
   return count;

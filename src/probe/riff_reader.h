@@ -1,7 +1,9 @@
 #pragma once
-// Bounds-checked navigation of RIFF files (AVI, WAVE) on plain file I/O. Every chunk found lies wholly
-// inside its parent and the file: a chunk that claims more bytes than exist ends the search as "not
-// found", so damaged or hostile files give "not found", never an overrun or an endless walk.
+// Bounds-checked navigation of RIFF files (AVI, WAVE) on plain file I/O. A chunk is found by its header,
+// which must lie inside its parent and the file, and keeps the size it states, so the header lists of a
+// cut file are still found; the walk from header to header stops where the next one would lie past the
+// parent's end or the file's, and no read goes past the bytes that exist. Damaged or hostile files give
+// "not found" or short reads, never an overrun or an endless walk.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,7 +24,7 @@ struct RiffChunk {
   uint32_t size = 0;  // the size field as stored: the bytes after the 8-byte header
   uint32_t type = 0;  // the form type of a RIFF chunk or the list type of a LIST; 0 for other chunks
   uint64_t data = 0;  // file offset of the data (after the type for RIFF and LIST)
-  uint64_t end = 0;   // file offset just past the data, the pad byte of an odd size not included
+  uint64_t end = 0;   // offset just past the data as stored (pad byte not included); may lie past the file
 };
 
 class RiffReader {
@@ -44,6 +46,9 @@ class RiffReader {
   // Walks the top-level chunks from the file start (wherever the position was) to the first RIFF chunk
   // of the form type and enters it (positions at its first sub-chunk).
   bool FindRiff(uint32_t form_type, RiffChunk& riff);
+  // Reads the top-level chunk directly after riff (past its end and pad byte); when it is a RIFF chunk
+  // of the form type, enters it.
+  bool FindNextRiff(const RiffChunk& riff, uint32_t form_type, RiffChunk& next);
   // From the current position, within parent, finds the next chunk with the identifier (lists are
   // skipped whole, never entered) and enters it (positions at its data).
   bool FindChunk(const RiffChunk& parent, uint32_t id, RiffChunk& chunk);
@@ -53,14 +58,18 @@ class RiffReader {
 
   // Positions after the chunk's end, its pad byte included.
   void Leave(const RiffChunk& chunk);
-  // Reads up to count bytes from the current position, never past the chunk's end; returns how many
-  // were read.
+  // Reads up to count bytes from the current position, never past the chunk's end or the file's;
+  // returns how many were read.
   size_t Read(const RiffChunk& chunk, void* out, size_t count);
   void Seek(uint64_t offset) { position_ = offset; }
 
  private:
   // Walks the chunks between the current position and limit; on a match enters it and returns true.
   bool Walk(uint64_t limit, uint32_t id, bool typed, uint32_t type, RiffChunk& found);
+  // Reads the header of the chunk at offset when all of it lies before limit.
+  bool ReadHeader(uint64_t offset, uint64_t limit, RiffChunk& chunk);
+  // Whether the chunk's data starts with the type; if so, moves its data start past it.
+  bool MatchType(RiffChunk& chunk, uint32_t type);
   bool ReadAt(uint64_t offset, void* out, size_t count);
 
   std::optional<MediaFile> owned_;

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/cp932.h"
 #include "support/riff_builder.h"
@@ -52,6 +55,37 @@ TEST(CliProbe, RiffFilesWithInstalledDecoders) {
   // Without --check the result is 0; without --utf8 the texts are CP932.
   EXPECT_EQ(Cli({"--probe", avi}).out,
             Utf8ToCp932(avi + "\tMotion JPEG\t音声なし\t\t\t25.00\t320x240\t00:10\t0\n"));
+}
+
+// Over 1 GiB ffmpeg goes on in a RIFF "AVIX" chunk after the first RIFF chunk: the video rate is the
+// whole file's kbit per second less the audio's. Raw frames copied from /dev/zero take a few seconds.
+TEST(CliProbe, MovieOverOneGibibyteMadeByFfmpeg) {
+  TempDir dir;
+  if (std::filesystem::space(dir.path()).available < (uintmax_t{2} << 30)) {
+    GTEST_SKIP() << "needs 2 GiB free in " << dir.path();
+  }
+  const std::string path = dir.path() + "/big.avi";
+  constexpr double kSeconds = 45, kAudioKbit = 32;
+  ProgramResult made = RunProgram(
+      "ffmpeg",
+      {"-v", "error", "-f",   "rawvideo",  "-pix_fmt", "gray",       "-s",   "1024x1024",
+       "-r", "25",    "-i",   "/dev/zero", "-f",       "lavfi",      "-i",   "anullsrc=r=8000:cl=mono",
+       "-t", "45",    "-c:v", "copy",      "-c:a",     "libmp3lame", "-b:a", "32k",
+       path});
+  ASSERT_EQ(made.exit_code, 0) << made.err;
+  // A missing settings file: MPG4RATE takes its default, 1.
+  ProgramResult result = Cli({"-s", dir.path() + "/none.ini", "--probe", path});
+  std::vector<std::string> fields;
+  for (size_t start = 0, tab; start < result.out.size(); start = tab + 1) {
+    tab = std::min(result.out.find_first_of("\t\n", start), result.out.size());
+    fields.push_back(result.out.substr(start, tab - start));
+  }
+  ASSERT_EQ(fields.size(), 9u) << result.out;
+  const double expected = std::filesystem::file_size(path) / 1024.0 * 8 / kSeconds - kAudioKbit;
+  EXPECT_NEAR(std::stod(fields[3]), expected, expected / 100);
+  EXPECT_EQ(fields[3].substr(fields[3].size() - 4), "kbit");
+  EXPECT_EQ(fields[4], "8.00kHz/32kbit");
+  EXPECT_EQ(fields[7], "00:45");
 }
 
 // A missing file and a FIFO (which must not block) each get their empty line and make the exit code 1.

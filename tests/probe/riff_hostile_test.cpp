@@ -58,22 +58,25 @@ std::string WithAllOnesSize(std::string bytes, const std::string& id) {
 TEST(RiffHostile, AllOnesChunkSizes) {
   TempDir dir;
   const std::string avi = AviFile({});
-  // A size that reaches past its parent ends that walk: what was read before stays. The tag writer
-  // needs the top level and the header list intact, and a tagged file reads as before.
+  // A size that reaches past its parent or the file is taken as stored, so the main header is always
+  // read; only the walk past that chunk ends. The tag writer needs the top level and the header list
+  // intact, and a tagged file reads as before.
+  const std::string no_audio = Utf8ToCp932("音声なし");
   const struct {
     const char* id;
-    bool picture_size_read;
+    std::string audio_format;
     bool tagged;
-  } cases[] = {{"RIFF", false, false},
-               {"LIST", false, false},  // hdrl
-               {"avih", false, false},
-               {"strf", true, false},
-               {"idx1", true, false}};
+  } cases[] = {{"RIFF", "PCM", false},
+               {"LIST", "PCM", false},     // hdrl
+               {"avih", no_audio, false},  // nothing after it can be reached
+               {"strf", no_audio, false},  // the video's: the search for a second stream ends there
+               {"idx1", "PCM", false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.id);
     const std::string bytes = WithAllOnesSize(avi, c.id);
     const Outcome outcome = ProbeAndTag(dir, std::string(c.id) + ".avi", bytes);
-    EXPECT_EQ(outcome.fields[5] == "320x240", c.picture_size_read);
+    EXPECT_EQ(outcome.fields[5], "320x240");
+    EXPECT_EQ(outcome.fields[1], c.audio_format);
     EXPECT_EQ(outcome.tag_outcome == InfoTagOutcome::kWritten, c.tagged);
     EXPECT_EQ(outcome.unchanged, !c.tagged);
     EXPECT_EQ(outcome.fields_after_tagging, outcome.fields);
@@ -99,9 +102,9 @@ TEST(RiffHostile, ListsNestedTenThousandDeep) {
 }
 
 // An odd-sized RIFF chunk and its pad byte, with a stream list after idx1 whose size reaches into that
-// pad byte: outside the RIFF chunk it is not read. After tagging the RIFF chunk must not take the pad
-// byte in, or the list would fit and the file read differently.
-TEST(RiffHostile, StreamListReachingIntoThePadByteStaysUnread) {
+// pad byte: its header lies inside the RIFF chunk, so it is read with the size it states, before and
+// after tagging. The tagged RIFF chunk must still not take the pad byte in.
+TEST(RiffHostile, StreamListReachingIntoThePadByte) {
   TempDir dir;
   AviSpec spec;
   spec.has_audio = false;
@@ -113,7 +116,7 @@ TEST(RiffHostile, StreamListReachingIntoThePadByteStaysUnread) {
   const std::string bytes =
       "RIFF" + Le32(static_cast<uint32_t>(4 + content.size())) + "AVI " + content + '\0';
   const Outcome outcome = ProbeAndTag(dir, "odd.avi", bytes);
-  EXPECT_EQ(outcome.fields[1], Utf8ToCp932("音声なし"));  // the list was not read
+  EXPECT_EQ(outcome.fields[1], "PCM");
   EXPECT_EQ(outcome.tag_outcome, InfoTagOutcome::kWritten);
   EXPECT_EQ(outcome.fields_after_tagging, outcome.fields);
   const std::string after = ReadWholeFile(dir.path() + "/odd.avi");

@@ -68,25 +68,52 @@ TEST_F(RiffMediaDamage, TruncatedFmtChunk) {
   EXPECT_EQ(result, 0);
 }
 
+// A cut file (an interrupted download) keeps its stored sizes: with its header lists whole it gives
+// every fact of the whole file, K from the stored RIFF size included; a cut inside them leaves what
+// needs the missing bytes empty. A search that runs off the end finds nothing.
 TEST_F(RiffMediaDamage, ChunkSizePastEof) {
   TempDir dir;
+  const std::string no_audio = Utf8ToCp932("音声なし");
   AviSpec spec;
-  std::string avi = AviFile(spec);
-  // A RIFF chunk longer than the file is not followed at all.
-  EXPECT_EQ(Probe(dir, avi.substr(0, avi.size() - 1)), Fields(7));
-  // An avih claiming more than its list holds: nothing after it can be located, not even the streams.
+  spec.movie_bytes = 100000;
+  AviSpec one_stream = spec;
+  one_stream.has_audio = false;
+  const std::string avi = AviFile(spec), one = AviFile(one_stream), wave = WaveFile({}, 1764000);
+  const Fields whole = Probe(dir, avi);
+  ASSERT_EQ(whole[2], "61kbit");  // a RIFF size of 100,340 bytes: K = 97 over 10 s, less 16
+  const size_t audio_format = avi.rfind("strf") + 8, video_header = avi.find("strh") + 8;
+  struct Case {
+    const std::string& file;
+    size_t length;
+    Fields expected;
+  };
+  const Case cases[] = {
+      {avi, avi.size() - 1, whole},
+      {avi, avi.size() / 2, whole},
+      {one, one.size() / 2, Probe(dir, one)},
+      {wave, wave.size() / 10, Probe(dir, wave)},  // 00:10 from the stored RIFF size
+      // The audio format cut before wBitsPerSample: no audio figure, so neither rate.
+      {avi, audio_format + 10, {"DivX Low", "PCM", "", "", "25.00", "320x240", "00:10"}},
+      // The video stream header cut before dwLength; nothing follows it.
+      {avi, video_header + 30, {"DivX Low", no_audio, "", "", "25.00", "320x240", ""}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.length);
+    EXPECT_EQ(Probe(dir, c.file.substr(0, c.length)), c.expected);
+  }
+
+  // An avih claiming more than its list holds: it is read, but nothing after it can be located.
   int result = 0;
   std::string hdrl = ListChunk("hdrl", RawChunk("avih", 200, AviMainHeader(320, 240)) +
                                            StreamList(kVideoHeader, "") + StreamList("", WaveFormatData({})));
-  EXPECT_EQ(Probe(dir, RiffForm("AVI ", hdrl), &result),
-            (Fields{"", Utf8ToCp932("音声なし"), "", "", "", "", ""}));
+  EXPECT_EQ(Probe(dir, RiffForm("AVI ", hdrl), &result), (Fields{"", no_audio, "", "", "", "320x240", ""}));
   EXPECT_EQ(result, 5);
-  // The same past the end of the second stream's list: the audio stream exists but says nothing.
+  // The same past the end of the second stream's list: the format is read, named by its stored size.
   hdrl = ListChunk("hdrl", Chunk("avih", AviMainHeader(320, 240)) + StreamList(kVideoHeader, "") +
                                ListChunk("strl", RawChunk("strf", 100, WaveFormatData({}))));
   EXPECT_EQ(Probe(dir, RiffForm("AVI ", hdrl), &result),
-            (Fields{"DivX Low", "", "", "", "25.00", "320x240", "00:10"}));
-  EXPECT_EQ(result, 2);
+            (Fields{"DivX Low", "Unknon", "-16kbit", "44.10kHz/16bit", "25.00", "320x240", "00:10"}));
+  EXPECT_EQ(result, 0);
 }
 
 TEST_F(RiffMediaDamage, MissingHeaderChunks) {

@@ -76,6 +76,38 @@ TEST_F(RiffMediaTest, VideoRateIsFileRateLessTheShownAudioFigure) {
   EXPECT_EQ(ProbeSparse(pcm, 10000 * 1024 + 8, 0)[2], "1000KB");
 }
 
+// A file over 1 GiB goes on in RIFF "AVIX" chunks: K counts each one that directly follows the first
+// RIFF chunk, skipped by its size and pad byte, and never the zero bytes after the last one.
+TEST_F(RiffMediaTest, VideoRateCountsTheAvixChunksThatFollow) {
+  AviSpec spec;  // PCM 16-bit, 10 s
+  spec.audio = Wave(1, 44100, 176400, 16, 16);
+  std::string first = SparseAviHead(spec, 100 * 1024 + 8);  // a stored RIFF size of 100 KB
+  first.resize(100 * 1024 + 8, '\0');
+  const auto avix = [](uint32_t bytes) { return RiffForm("AVIX", std::string(bytes - 12, '\0')); };
+  const std::string after(100 * 1024, '\0');
+  struct Case {
+    const char* name;
+    std::string bytes;
+    Fields rates;  // with MPG4RATE 1 and 0
+  };
+  const Case cases[] = {
+      {"one chunk", first + after, {"64kbit", "10KB"}},
+      {"two chunks", first + avix(200 * 1024) + after, {"224kbit", "30KB"}},
+      // 100 KB, 300 KB and a byte (then its pad byte), 200 KB: 600 KB.
+      {"three chunks", first + avix(300 * 1024 + 1) + avix(200 * 1024) + after, {"464kbit", "60KB"}},
+      {"not directly after", first + Chunk("JUNK", "") + avix(200 * 1024) + after, {"64kbit", "10KB"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (int mpg4rate : {1, 0}) {
+      Settings().MPG4RATE = mpg4rate;
+      const Fields fields = Probe(c.bytes);
+      EXPECT_EQ(fields[2], c.rates[1 - mpg4rate]);
+      EXPECT_EQ(fields[6], "00:10");
+    }
+  }
+}
+
 // Divisions by values read from the file: a figure that cannot be had stays empty, the rest is filled.
 // These files are far below 1 KB, so the video rate is 0 less the audio figure.
 TEST_F(RiffMediaTest, FrameRateAndPlayingTimeIncludingZeroScaleOrRate) {

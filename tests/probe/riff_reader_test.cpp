@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "support/riff_builder.h"
@@ -9,8 +11,9 @@
 
 namespace {
 
+// Asks for more than the chunk holds, to show that a read stops at its end.
 std::string Payload(const RiffChunk& chunk, RiffReader& reader) {
-  std::string bytes(chunk.end - chunk.data + 8, '?');
+  std::string bytes(std::min<uint64_t>(chunk.end - chunk.data, 64) + 8, '?');
   bytes.resize(reader.Read(chunk, bytes.data(), bytes.size()));
   return bytes;
 }
@@ -60,32 +63,45 @@ TEST(RiffReader, ChunkSearchSkipsListsWholeAndFailedSearchKeepsPosition) {
   EXPECT_FALSE(reader.FindRiff(FourCC("WAVE"), riff));
 }
 
-// A size that reaches past the parent or the file must end the search, never be followed.
+// A chunk is found by its header and keeps the size it states, past its parent or the file; reads stop
+// at the file's end, and the walk finds nothing beyond such a chunk.
 TEST(RiffReader, ChunkSizePastEof) {
   TempDir dir;
   RiffChunk riff, chunk;
   {
     RiffReader reader(dir.Write("riff.avi", RawChunk("RIFF", 100, "AVI ")));
-    EXPECT_FALSE(reader.FindRiff(FourCC("AVI "), riff));
-  }
-  {
-    RiffReader reader(dir.Write("a.avi", RiffForm("AVI ", RawChunk("avih", 0xFFFFFFF0u, "abc"))));
     ASSERT_TRUE(reader.FindRiff(FourCC("AVI "), riff));
+    EXPECT_EQ(riff.end, 108u);
     EXPECT_FALSE(reader.FindChunk(riff, FourCC("avih"), chunk));
   }
   {
-    // Inside the file, but past the end of its list: reading it would run into the next chunk.
-    RiffReader reader(dir.Write("b.avi", RiffForm("AVI ", ListChunk("hdrl", RawChunk("avih", 20, "abcde")) +
-                                                              Chunk("JUNK", std::string(20, 'x')))));
+    RiffReader reader(dir.Write("a.avi", RiffForm("AVI ", RawChunk("avih", 0xFFFFFFF0u, "abcd"))));
     ASSERT_TRUE(reader.FindRiff(FourCC("AVI "), riff));
-    RiffChunk hdrl;
-    ASSERT_TRUE(reader.FindList(riff, FourCC("hdrl"), hdrl));
-    EXPECT_FALSE(reader.FindChunk(hdrl, FourCC("avih"), chunk));
+    ASSERT_TRUE(reader.FindChunk(riff, FourCC("avih"), chunk));
+    EXPECT_EQ(chunk.size, 0xFFFFFFF0u);
+    EXPECT_EQ(Payload(chunk, reader), "abcd");  // up to the end of the file
+    reader.Leave(chunk);
+    EXPECT_FALSE(reader.FindChunk(riff, FourCC("abcd"), chunk));
   }
   {
-    // A header cut short at the end of the file.
-    RiffReader reader(dir.Write("c.avi", RiffForm("AVI ", Chunk("idx1", "")).substr(0, 18)));
-    EXPECT_FALSE(reader.FindRiff(FourCC("AVI "), riff));
+    // Inside the file, but past the end of its list: the walk in the list ends there, and the strh
+    // that the stated size covers is not found.
+    const std::string hdrl = ListChunk("hdrl", RawChunk("avih", 20, "abcde") + Chunk("strh", ""));
+    RiffReader reader(dir.Write("b.avi", RiffForm("AVI ", hdrl + Chunk("JUNK", std::string(20, 'x')))));
+    ASSERT_TRUE(reader.FindRiff(FourCC("AVI "), riff));
+    RiffChunk list;
+    ASSERT_TRUE(reader.FindList(riff, FourCC("hdrl"), list));
+    ASSERT_TRUE(reader.FindChunk(list, FourCC("avih"), chunk));
+    reader.Leave(chunk);
+    EXPECT_FALSE(reader.FindChunk(list, FourCC("strh"), chunk));
+  }
+  {
+    // Headers cut short at the end of the file: the RIFF form type, then the first chunk's size.
+    const std::string cut = RiffForm("AVI ", Chunk("idx1", ""));
+    EXPECT_FALSE(RiffReader(dir.Write("c.avi", cut.substr(0, 10))).FindRiff(FourCC("AVI "), riff));
+    RiffReader reader(dir.Write("d.avi", cut.substr(0, 18)));
+    ASSERT_TRUE(reader.FindRiff(FourCC("AVI "), riff));
+    EXPECT_FALSE(reader.FindChunk(riff, FourCC("idx1"), chunk));
   }
 }
 

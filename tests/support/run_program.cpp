@@ -26,7 +26,7 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
   pid_t pid = 0;
-  int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  int spawned = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) return result;
   int status = 0;

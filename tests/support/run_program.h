@@ -9,5 +9,6 @@ struct ProgramResult {
   std::string err;     // standard error
 };
 
-// Runs program with the arguments (no shell, so arguments are passed exactly) and waits for it.
+// Runs program (a path, or a name looked up on PATH) with the arguments (no shell, so arguments are
+// passed exactly) and waits for it.
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& arguments);
