@@ -13,6 +13,7 @@
 #include "app/menu_state.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
+#include "app/save_failure_text.h"
 #include "list/columns.h"
 #include "list/csv_reader.h"
 #include "list/list_file_kind.h"
@@ -35,9 +36,7 @@ void ShowSaveFailure(const ListFileResult& result) {
   MessageBoxRequest request;
   request.icon = QMessageBox::Critical;
   request.caption = QStringLiteral("保存失敗");
-  request.text = QStringLiteral("%1\n%2: %3")
-                     .arg(QFile::decodeName(result.path.c_str()), QString::fromStdString(result.what),
-                          QString::fromLocal8Bit(std::strerror(result.error_number)));
+  request.text = SaveFailureText(result);
   RunMessageBox(request);
 }
 
@@ -106,8 +105,10 @@ void SaveListAs() {
   // An HTML list is written, or the save stopped, in the HTML options dialog.
   const std::optional<ListFileResult> result =
       kind == kListFileHtml ? RunHtmlOptionsDialog() : WriteListFile(path, kind, false);
-  if (result) ShowUnreadableCsvCells(result->unreadable_cells);
-  if (result && !result->ok) {
+  // A stopped HTML save wrote nothing, so the window keeps naming the file it had.
+  if (!result) return;
+  ShowUnreadableCsvCells(result->unreadable_cells);
+  if (!result->ok) {
     ShowSaveFailure(*result);
     return;
   }

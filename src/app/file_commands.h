@@ -12,10 +12,10 @@ void NewList();
 void OpenListFile();
 
 // Chooses a file and writes the list as TXT or CSV by the name's last three characters; for "HTM" and
-// ".html" opens the HTML options dialog, which writes the HTML list or stops the save (the file still
-// becomes the current list file). A name of another kind, or a failed write, is reported in a message
-// box and changes neither the title nor the current list file. CSV cells that will not read back as
-// they are are named in a warning box; the list is saved all the same.
+// ".html" opens the HTML options dialog, which writes the HTML list or stops the save. A stopped save, a
+// name of another kind or a failed write (the last two reported in a message box) changes neither the
+// title nor the current list file. CSV cells that will not read back as they are are named in a warning
+// box; the list is saved all the same.
 void SaveListAs();
 
 // Writes the list to the current list file: appended to a TXT file, replacing a CSV file; an HTML file

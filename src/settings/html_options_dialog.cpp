@@ -165,7 +165,7 @@ void HtmlOptionsDialog::HtmlOptionsCommand(int id) {
   }
   for (const ColorControl& color : kColors) {
     if (color.button != id) continue;
-    colors_.*color.color = ChooseColor(this, ColorChooserOwner::kHtmlOptions);
+    colors_.*color.color = ChooseColor(this, ColorChooserOwner::kHtmlOptions, colors_.*color.color);
     PaintSwatches();
     return;
   }

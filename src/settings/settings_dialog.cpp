@@ -161,13 +161,13 @@ SettingsDialogValues SettingsDialog::CurrentValues() const {
 void SettingsDialog::SettingsDialogCommand(int id) {
   switch (id) {
     case 1004:
-      main_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog);
+      main_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog, main_color_);
       break;
     case 1006:
-      list_fo_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog);
+      list_fo_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog, list_fo_color_);
       break;
     case 1007:
-      list_bk_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog);
+      list_bk_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog, list_bk_color_);
       break;
     case 1036: {
       const std::string folder = browse_scan_folder_();
