@@ -14,6 +14,7 @@
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "app/save_failure_text.h"
+#include "app/unsaved_edits.h"
 #include "list/columns.h"
 #include "list/csv_reader.h"
 #include "list/list_file_kind.h"
@@ -51,6 +52,7 @@ void ShowRefusedName() {
 }  // namespace
 
 void NewList() {
+  if (!ConfirmDiscardEdits()) return;
   ListDeleteAll();
   ResetStatusTexts();
   ShowStatusTexts();
@@ -63,6 +65,7 @@ void NewList() {
 }
 
 void OpenListFile() {
+  if (!ConfirmDiscardEdits()) return;
   if (ChooseListFileToOpen() != 0) return;
   const std::string path = ChooserPath();
   Settings().LoadPath = Utf8ToCp932(PathFolder(path));
@@ -112,6 +115,7 @@ void SaveListAs() {
     ShowSaveFailure(*result);
     return;
   }
+  NoteEditsKept();
   Settings().SavePath = Utf8ToCp932(PathFolder(path));
   CurrentListFile() = path;
   TitleForListFile(path);
@@ -127,5 +131,6 @@ void OverwriteSave() {
   const std::optional<ListFileResult> result =
       kind == kListFileHtml ? RunHtmlOptionsDialog() : WriteListFile(path, kind, kind == kListFileTxt);
   if (result) ShowUnreadableCsvCells(result->unreadable_cells);
+  if (result && result->ok) NoteEditsKept();
   if (result && !result->ok) ShowSaveFailure(*result);
 }

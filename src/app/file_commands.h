@@ -1,6 +1,8 @@
 #pragma once
 // The commands on the list file: new list, open, save as, overwrite save.
 
+// The first two ask before they throw away edits nobody kept (ConfirmDiscardEdits); a save keeps them.
+
 // Empties the list, resets the status texts, greys the commands that need rows and the four list
 // toolbar buttons, and titles the window "Tessaroll - <NewFile.csv>".
 void NewList();

@@ -23,6 +23,7 @@
 #include "app/menu_state.h"
 #include "app/qt_text.h"
 #include "app/scan_commands.h"
+#include "app/unsaved_edits.h"
 #include "app/window_geometry.h"
 #include "app/window_state.h"
 #include "list/status_totals.h"
@@ -154,6 +155,10 @@ bool MainWindow::event(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!ConfirmDiscardEdits()) {
+    event->ignore();
+    return;
+  }
   if (ReadMenuStateCode(kCmdSaveStateAtExit) == kMenuChecked) {
     MeasureWindow(this);
     SaveStateAtExit();

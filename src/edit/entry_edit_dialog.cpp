@@ -9,6 +9,7 @@
 #include "app/dialog_units.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
+#include "app/unsaved_edits.h"
 #include "app/window_geometry.h"
 #include "edit/entry_edit.h"
 #include "list/list_model.h"
@@ -117,7 +118,7 @@ void EntryEditCommand(QDialog* dialog, int command) {
             FieldOf(DialogControl<QLineEdit>(dialog, 1001), DialogControl<QLineEdit>(dialog, 1001)->text()),
             FieldOf(DialogControl<QLineEdit>(dialog, 1009), DialogControl<QLineEdit>(dialog, 1009)->text()),
         };
-        StoreEntryEditFields(row, fields);
+        if (StoreEntryEditFields(row, fields)) NoteEntryEdited();
       }
       dialog->accept();
       break;
