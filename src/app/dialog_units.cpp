@@ -123,3 +123,12 @@ QPushButton* AddTemplateButton(QDialog* dialog, const DialogUnits& units, const 
   units.Place(button, id, rect);
   return button;
 }
+
+void SetTemplateTabOrder(QDialog* dialog, std::initializer_list<int> ids) {
+  QWidget* previous = nullptr;
+  for (int id : ids) {
+    QWidget* control = DialogControl<QWidget>(dialog, id);
+    if (previous) QWidget::setTabOrder(previous, control);
+    previous = control;
+  }
+}

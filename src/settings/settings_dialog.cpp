@@ -102,6 +102,9 @@ void SettingsDialog::CreateControls() {
     push->setDefault(button.id == 1);
     connect(push, &QPushButton::clicked, this, [this, id = button.id] { SettingsDialogCommand(id); });
   }
+  SetTemplateTabOrder(this, {1019, 1020, 1021, 1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031,
+                             1032, 1033, 1034, 1037, 1046, 1035, 1036, 1002, 1000, 1004, 1003, 1001, 1006,
+                             1007, 3, 1, 2});
 }
 
 void SettingsDialog::InitSettingsDialog() {

@@ -16,6 +16,7 @@
 #include "app/colour_chooser.h"
 #include "app/command_set.h"
 #include "app/dialog_units.h"
+#include "app/tab_order.h"
 #include "app/window_fixture.h"
 #include "platform/cp932.h"
 #include "res/command_ids.h"
@@ -137,6 +138,9 @@ TEST_F(SettingsDialogTest, FolderBrowserAndFaceLists) {
   Click(dialog, 1036);
   EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1035)->text(), QStringLiteral("/home/u/動画"));
   EXPECT_EQ(DialogControl<QComboBox>(&dialog, 1003)->currentText(), "No Such Face") << "stored face shown";
+  // Tab follows the layout: each edit then its own 参照 button, the font rows in turn.
+  for (auto [from, to] : {std::pair{1035, "1036"}, {1002, "1000"}, {1000, "1004"}, {1001, "1006"}})
+    EXPECT_EQ(NextByTab(dialog, from), to) << from;
   SettingsDialog again(nullptr, browse_);
   QComboBox* faces = DialogControl<QComboBox>(&again, 1002);
   QSet<QString> unique;
