@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCheckBox>
+#include <QFile>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include "app/dialog_units.h"
 #include "app/list_view.h"
 #include "app/main_window.h"
+#include "app/prompts.h"
 #include "app/qt_text.h"
 #include "app/window_geometry.h"
 #include "app/window_state.h"
@@ -64,6 +66,22 @@ constexpr ControlTemplate kButtons[] = {
     {1007, "参照", {242, 93, 25, 13}},  {3, "ﾘｾｯﾄ", {160, 155, 35, 15}},   {1, "OK", {200, 155, 35, 15}},
     {2, "ｷｬﾝｾﾙ", {240, 155, 35, 15}},
 };
+
+// The auto-scan folder is stored as CP932: a name it cannot hold would be stored with "?" and never
+// found again, so it is refused and the folder field keeps its value.
+bool AutoScanFolderStorable(const std::string& folder) {
+  const QString name = QFile::decodeName(folder.c_str());
+  const QString lacking = CharactersCp932Lacks(name);
+  if (lacking.isEmpty()) return true;
+  MessageBoxRequest request;
+  request.icon = QMessageBox::Warning;
+  request.caption = QStringLiteral("ｵｰﾄｽｷｬﾝﾊﾟｽ設定ｴﾗｰ");
+  request.text = QStringLiteral("%1\nﾌｫﾙﾀﾞ名に保存できない文字 (%2) が含まれています\n"
+                                "ｵｰﾄｽｷｬﾝﾊﾟｽには設定できません")
+                     .arg(name, lacking);
+  RunMessageBox(request);
+  return false;
+}
 
 }  // namespace
 
@@ -174,7 +192,8 @@ void SettingsDialog::SettingsDialogCommand(int id) {
       break;
     case 1036: {
       const std::string folder = browse_scan_folder_();
-      if (folder != "Err") DialogControl<QLineEdit>(this, 1035)->setText(QString::fromStdString(folder));
+      if (folder != "Err" && AutoScanFolderStorable(folder))
+        DialogControl<QLineEdit>(this, 1035)->setText(QString::fromStdString(folder));
       break;
     }
     case 3: {

@@ -16,6 +16,7 @@
 #include "app/colour_chooser.h"
 #include "app/command_set.h"
 #include "app/dialog_units.h"
+#include "app/prompts.h"
 #include "app/tab_order.h"
 #include "app/window_fixture.h"
 #include "platform/cp932.h"
@@ -137,6 +138,19 @@ TEST_F(SettingsDialogTest, FolderBrowserAndFaceLists) {
   browsed_ = "/home/u/動画";
   Click(dialog, 1036);
   EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1035)->text(), QStringLiteral("/home/u/動画"));
+  // A name CP932 cannot hold is refused, naming the folder and its characters; the field keeps its value.
+  std::vector<MessageBoxRequest> messages;
+  SetPromptHandlersForTesting({nullptr, nullptr, [&messages](const MessageBoxRequest& request) {
+                                 messages.push_back(request);
+                                 return QMessageBox::Ok;
+                               }});
+  browsed_ = "/home/u/한국 동画";
+  Click(dialog, 1036);
+  SetPromptHandlersForTesting({});
+  EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1035)->text(), QStringLiteral("/home/u/動画"));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].text.contains(QStringLiteral("/home/u/한국 동画")));
+  EXPECT_TRUE(messages[0].text.contains(QStringLiteral("(한 국 동)")));
   EXPECT_EQ(DialogControl<QComboBox>(&dialog, 1003)->currentText(), "No Such Face") << "stored face shown";
   // Tab follows the layout: each edit then its own 参照 button, the font rows in turn.
   for (auto [from, to] : {std::pair{1035, "1036"}, {1002, "1000"}, {1000, "1004"}, {1001, "1006"}})
