@@ -32,7 +32,7 @@ QStringList NameFilters(const QStringList& labels) {
 // chooser's place then.
 QString OrdinaryFolderOr(const QString& folder) {
   return folder.isEmpty() || IsOrdinaryFolder(QFile::encodeName(folder).toStdString()) ? folder
-                                                                                        : QDir::homePath();
+                                                                                       : QDir::homePath();
 }
 
 QString OrdinaryInitialName(const QString& name) {

@@ -29,8 +29,8 @@ bool ConfirmDiscardEdits() {
   MessageBoxRequest request;
   request.icon = QMessageBox::Question;
   request.caption = QStringLiteral("ｴﾃﾞｨｯﾄ内容の破棄確認");
-  request.text = QStringLiteral(
-      "ﾘｽﾄｴﾃﾞｨｯﾄで変更した情報が保存も書込みもされていません\n変更を破棄してよろしいですか？");
+  request.text =
+      QStringLiteral("ﾘｽﾄｴﾃﾞｨｯﾄで変更した情報が保存も書込みもされていません\n変更を破棄してよろしいですか？");
   request.buttons = QMessageBox::Yes | QMessageBox::No;
   if (RunMessageBox(request) != QMessageBox::Yes) return false;
   g_edited = false;

@@ -7,8 +7,8 @@
 
 #include "app/control_text.h"
 #include "app/dialog_units.h"
-#include "app/prompts.h"
 #include "app/main_window.h"
+#include "app/prompts.h"
 #include "app/qt_text.h"
 #include "app/unsaved_edits.h"
 #include "app/window_geometry.h"

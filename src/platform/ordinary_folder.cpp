@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 16> kPseudoFileSystems = {
-    "proc",   "sysfs",   "devtmpfs", "devpts",    "debugfs",   "tracefs", "securityfs", "cgroup",
-    "cgroup2", "pstore", "bpf",      "configfs",  "fusectl",   "mqueue",  "hugetlbfs",  "binfmt_misc"};
+constexpr std::array<std::string_view, 15> kPseudoFileSystems = {
+    "proc",    "sysfs",  "devtmpfs", "devpts",   "debugfs", "tracefs", "securityfs", "cgroup",
+    "cgroup2", "pstore", "bpf",      "configfs", "fusectl", "mqueue",  "binfmt_misc"};
 
 bool UnderMountPoint(std::string_view path, std::string_view mount_point) {
   if (mount_point == "/") return true;

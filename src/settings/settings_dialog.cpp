@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include <QCheckBox>
-#include <QFile>
 #include <QComboBox>
+#include <QFile>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QPushButton>
@@ -76,8 +76,9 @@ bool AutoScanFolderStorable(const std::string& folder) {
   MessageBoxRequest request;
   request.icon = QMessageBox::Warning;
   request.caption = QStringLiteral("ｵｰﾄｽｷｬﾝﾊﾟｽ設定ｴﾗｰ");
-  request.text = QStringLiteral("%1\nﾌｫﾙﾀﾞ名に保存できない文字 (%2) が含まれています\n"
-                                "ｵｰﾄｽｷｬﾝﾊﾟｽには設定できません")
+  request.text = QStringLiteral(
+                     "%1\nﾌｫﾙﾀﾞ名に保存できない文字 (%2) が含まれています\n"
+                     "ｵｰﾄｽｷｬﾝﾊﾟｽには設定できません")
                      .arg(name, lacking);
   RunMessageBox(request);
   return false;
@@ -120,9 +121,9 @@ void SettingsDialog::CreateControls() {
     push->setDefault(button.id == 1);
     connect(push, &QPushButton::clicked, this, [this, id = button.id] { SettingsDialogCommand(id); });
   }
-  SetTemplateTabOrder(this, {1019, 1020, 1021, 1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031,
-                             1032, 1033, 1034, 1037, 1046, 1035, 1036, 1002, 1000, 1004, 1003, 1001, 1006,
-                             1007, 3, 1, 2});
+  SetTemplateTabOrder(
+      this, {1019, 1020, 1021, 1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032, 1033,
+             1034, 1037, 1046, 1035, 1036, 1002, 1000, 1004, 1003, 1001, 1006, 1007, 3,    1,    2});
 }
 
 void SettingsDialog::InitSettingsDialog() {

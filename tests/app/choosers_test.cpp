@@ -107,8 +107,8 @@ TEST_F(ChoosersTest, RealChooserNeverBlocksOnPseudoFilesAndShowsEachFilterOnce) 
   EXPECT_EQ(ChooseListFileToSave(), 1);
   EXPECT_LT(elapsed.elapsed(), 6000);
   EXPECT_EQ(started_in, QDir::homePath());
-  EXPECT_EQ(shown_filters, (QStringList{"CSVﾌｧｲﾙ(*.csv)", "ﾃｷｽﾄﾌｧｲﾙ(*.txt)", "HTMLﾌｧｲﾙ(*.htm)",
-                                        "すべてのﾌｧｲﾙ(*.*)"}));
+  EXPECT_EQ(shown_filters,
+            (QStringList{"CSVﾌｧｲﾙ(*.csv)", "ﾃｷｽﾄﾌｧｲﾙ(*.txt)", "HTMLﾌｧｲﾙ(*.htm)", "すべてのﾌｧｲﾙ(*.*)"}));
 }
 
 }  // namespace

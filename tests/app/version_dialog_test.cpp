@@ -29,7 +29,8 @@ TEST_F(VersionDialogTest, OnlyOkClosesIt) {
       names_product = label->text().endsWith("不具合情報・機能実装要望は以下へどうぞ");
       // Laid out like the other dialogs: the last line fits its rectangle unwrapped.
       EXPECT_FALSE(label->wordWrap());
-      EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance("不具合情報・機能実装要望は以下へどうぞ"));
+      EXPECT_GE(label->width(),
+                label->fontMetrics().horizontalAdvance("不具合情報・機能実装要望は以下へどうぞ"));
     }
     EXPECT_TRUE(names_product);
     const QFontMetrics metrics(DialogTemplateFont());

@@ -155,8 +155,12 @@ TEST_F(HtmlOptionsDialogTest, RadioGroupsAreCheckedByTheDialog) {
   Click(dialog, 3);
   EXPECT_EQ(ReadSettingInt(kHtmlSetting, "FoStrDrawType", -1), 0);
   // Tab follows the layout: radios group by group, each edit then its own 参照 button.
-  for (auto [from, to] : {std::pair{1026, "1037"}, {1037, "1004"}, {1028, "1005"}, {1009, "1006"},
-                          {1031, "1032"}, {1045, "1038"}})
+  for (auto [from, to] : {std::pair{1026, "1037"},
+                          {1037, "1004"},
+                          {1028, "1005"},
+                          {1009, "1006"},
+                          {1031, "1032"},
+                          {1045, "1038"}})
     EXPECT_EQ(NextByTab(dialog, from), to) << from;
 }
 
