@@ -193,9 +193,9 @@ namespace {
 
 using HtmlSaveCommandTest = CommandTest;
 
-// Save as list.htm goes through the dialog: "保存" writes the page, "保存中止" writes nothing but the
-// file still becomes the current one; overwrite-save opens the dialog on the current file again, and a
-// failed write is reported.
+// Save as list.htm goes through the dialog: "保存中止" writes nothing and keeps the title and current
+// file, "保存" writes the page and makes it the current file; overwrite-save opens the dialog on the
+// current file again, and a failed write is reported.
 TEST_F(HtmlSaveCommandTest, SaveAsAndOverwriteSaveOpenTheDialog) {
   StartWindow();
   AddRows(2);
@@ -213,6 +213,11 @@ TEST_F(HtmlSaveCommandTest, SaveAsAndOverwriteSaveOpenTheDialog) {
   press(2);
   HandleCommand(kCmdSaveAs);
   EXPECT_FALSE(std::filesystem::exists(page));
+  EXPECT_EQ(CurrentListFile(), "");
+  EXPECT_EQ(window_->windowTitle(), "Tessaroll - <NewFile.csv>");
+  Answer(page);
+  press(1);
+  HandleCommand(kCmdSaveAs);
   EXPECT_EQ(CurrentListFile(), page);
   EXPECT_EQ(window_->windowTitle(), "Tessaroll - <list.htm>");
 

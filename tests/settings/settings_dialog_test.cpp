@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QHeaderView>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
@@ -196,8 +198,9 @@ TEST_F(SettingsCommandTest, OkRebuildsFontsAndRecoloursTheList) {
   HandleCommand(kCmdCustomize);
   SetColorChooserForTesting({});
   ASSERT_TRUE(answered);
-  EXPECT_EQ(ListFont().pixelSize(), 10);
-  EXPECT_EQ(window_->listView()->font().pixelSize(), 10);
+  EXPECT_LE(QFontMetrics(ListFont()).height(), 10) << "012: a cell of 10 pixels";
+  EXPECT_EQ(window_->listView()->font(), ListFont());
+  EXPECT_EQ(window_->listView()->horizontalHeader()->font(), ListFont());
   EXPECT_EQ(ToColorReference(window_->listView()->palette().color(QPalette::Base)), 0x336699u);
   EXPECT_EQ(ReadSettingText(kCustomize, "ListBkColor", "-", 32), "0x336699");
   EXPECT_EQ(ReadSettingText(kWindowFonts, "ListFontSize", "-", 8), "012");
