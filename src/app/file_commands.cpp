@@ -1,6 +1,5 @@
 #include "app/file_commands.h"
 
-#include <QFile>
 #include <QToolButton>
 #include <cstring>
 #include <optional>

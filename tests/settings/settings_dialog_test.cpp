@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHeaderView>
-#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
