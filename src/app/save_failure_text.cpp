@@ -13,34 +13,33 @@ QString StepText(const std::string& what) {
   return QStringLiteral("保存できません");
 }
 
+struct Reason {
+  int error_number;
+  const char* text;  // UTF-8
+};
+
+constexpr Reason kReasons[] = {
+    {ENOENT, "保存先のﾌｫﾙﾀﾞがありません"},
+    {ENOTDIR, "保存先のﾌｫﾙﾀﾞがありません"},
+    {EACCES, "このﾌｫﾙﾀﾞへの保存は許可されていません"},
+    {EPERM, "このﾌｫﾙﾀﾞへの保存は許可されていません"},
+    {EROFS, "読み取り専用の場所です"},
+    {ENOSPC, "ﾃﾞｨｽｸがいっぱいです"},
+    {EDQUOT, "ﾃﾞｨｽｸがいっぱいです"},
+    {EFBIG, "ﾌｧｲﾙが大きすぎます"},
+    {ENAMETOOLONG, "ﾌｧｲﾙ名が長すぎます"},
+    {EISDIR, "同じ名前のﾌｫﾙﾀﾞがあります"},
+    {EINVAL, "通常のﾌｧｲﾙではありません"},
+    {ENXIO, "通常のﾌｧｲﾙではありません"},
+    {ENODEV, "通常のﾌｧｲﾙではありません"},
+    {EIO, "ﾃﾞｨｽｸの読み書きに失敗しました"},
+};
+
 QString ReasonText(int error_number) {
-  switch (error_number) {
-    case ENOENT:
-    case ENOTDIR:
-      return QStringLiteral("保存先のﾌｫﾙﾀﾞがありません");
-    case EACCES:
-    case EPERM:
-      return QStringLiteral("このﾌｫﾙﾀﾞへの保存は許可されていません");
-    case EROFS:
-      return QStringLiteral("読み取り専用の場所です");
-    case ENOSPC:
-    case EDQUOT:
-      return QStringLiteral("ﾃﾞｨｽｸがいっぱいです");
-    case EFBIG:
-      return QStringLiteral("ﾌｧｲﾙが大きすぎます");
-    case ENAMETOOLONG:
-      return QStringLiteral("ﾌｧｲﾙ名が長すぎます");
-    case EISDIR:
-      return QStringLiteral("同じ名前のﾌｫﾙﾀﾞがあります");
-    case EINVAL:
-    case ENXIO:
-    case ENODEV:
-      return QStringLiteral("通常のﾌｧｲﾙではありません");
-    case EIO:
-      return QStringLiteral("ﾃﾞｨｽｸの読み書きに失敗しました");
-    default:
-      return QStringLiteral("原因不明のｴﾗｰです (番号 %1)").arg(error_number);
+  for (const Reason& reason : kReasons) {
+    if (reason.error_number == error_number) return QString::fromUtf8(reason.text);
   }
+  return QStringLiteral("原因不明のｴﾗｰです (番号 %1)").arg(error_number);
 }
 
 }  // namespace
