@@ -9,8 +9,7 @@
 
 namespace {
 
-// "All files" keeps its "(*.*)" label, yet matches every name here, with or without a dot.
-const char kAllFiles[] = "すべてのﾌｧｲﾙ(*.*) (*)";
+const char kAllFiles[] = "すべてのﾌｧｲﾙ(*.*)";
 
 QString FolderFromSetting(const std::string& cp932_folder) {
   return QString::fromStdString(Cp932ToUtf8(cp932_folder));

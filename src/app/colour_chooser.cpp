@@ -34,11 +34,11 @@ uint32_t ToColorReference(const QColor& color) {
          static_cast<uint32_t>(color.blue()) << 16;
 }
 
-uint32_t ChooseColor(QWidget* owner, ColorChooserOwner which) {
+uint32_t ChooseColor(QWidget* owner, ColorChooserOwner which, uint32_t current) {
   CustomColors& custom = CustomColorsOf(which);
   const uint32_t start = LastChosenColor();
-  if (TestHandler()) return TakeChooserResult(TestHandler()(start, custom));
-  return TakeChooserResult(RunColorDialog(owner, start, custom));
+  if (TestHandler()) return TakeChooserResult(TestHandler()(start, custom), current);
+  return TakeChooserResult(RunColorDialog(owner, start, custom), current);
 }
 
 void SetColorChooserForTesting(ColorChooserHandler handler) {

@@ -14,9 +14,9 @@ QColor ToQColor(uint32_t color_reference);
 uint32_t ToColorReference(const QColor& color);
 
 // Opens QColorDialog owned by owner on LastChosenColor(), with the owner dialog's sixteen custom colours
-// (taken back afterwards, whatever the user did), and returns the colour its field gets (see
-// TakeChooserResult: after a cancel, the colour the chooser started on).
-uint32_t ChooseColor(QWidget* owner, ColorChooserOwner which);
+// (taken back afterwards, whatever the user did), and returns the colour its field gets: the confirmed
+// colour, or current after a cancel.
+uint32_t ChooseColor(QWidget* owner, ColorChooserOwner which, uint32_t current);
 
 // Tests: answers every chooser instead of the user, given the starting colour and the custom colours;
 // no colour means cancel. An empty handler restores the real chooser.

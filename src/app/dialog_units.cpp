@@ -34,8 +34,12 @@ QString ShownText(const QString& text) {
 // Pixels across the control needs to show its template text whole; 0 for a control without one.
 int TextWidthNeeded(const QWidget* control, const QFontMetrics& metrics) {
   const int margin = 2 * metrics.averageCharWidth();
-  if (const auto* label = qobject_cast<const QLabel*>(control))
-    return metrics.horizontalAdvance(label->buddy() ? ShownText(label->text()) : label->text());
+  if (const auto* label = qobject_cast<const QLabel*>(control)) {
+    int widest = 0;  // a text of several lines needs its widest line
+    for (const QString& line : (label->buddy() ? ShownText(label->text()) : label->text()).split(u'\n'))
+      widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+  }
   if (const auto* group = qobject_cast<const QGroupBox*>(control))
     return metrics.horizontalAdvance(ShownText(group->title())) + margin;
   if (const auto* button = qobject_cast<const QPushButton*>(control))
@@ -118,4 +122,13 @@ QPushButton* AddTemplateButton(QDialog* dialog, const DialogUnits& units, const 
   button->setAutoDefault(false);
   units.Place(button, id, rect);
   return button;
+}
+
+void SetTemplateTabOrder(QDialog* dialog, std::initializer_list<int> ids) {
+  QWidget* previous = nullptr;
+  for (int id : ids) {
+    QWidget* control = DialogControl<QWidget>(dialog, id);
+    if (previous) QWidget::setTabOrder(previous, control);
+    previous = control;
+  }
 }

@@ -76,6 +76,9 @@ void PlaceTemplateTexts(QDialog* dialog, const DialogUnits& units, std::span<con
 QPushButton* AddTemplateButton(QDialog* dialog, const DialogUnits& units, const QString& text, int id,
                                const DialogRect& rect);
 
+// Tab moves through the controls with these ids in this order, as they follow one another in the layout.
+void SetTemplateTabOrder(QDialog* dialog, std::initializer_list<int> ids);
+
 // The control of the dialog with the given template id, or nullptr.
 template <class Control>
 Control* DialogControl(const QWidget* dialog, int id) {

@@ -1,6 +1,5 @@
 #include "app/file_commands.h"
 
-#include <QFile>
 #include <QToolButton>
 #include <cstring>
 #include <optional>
@@ -13,6 +12,8 @@
 #include "app/menu_state.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
+#include "app/save_failure_text.h"
+#include "app/unsaved_edits.h"
 #include "list/columns.h"
 #include "list/csv_reader.h"
 #include "list/list_file_kind.h"
@@ -35,9 +36,7 @@ void ShowSaveFailure(const ListFileResult& result) {
   MessageBoxRequest request;
   request.icon = QMessageBox::Critical;
   request.caption = QStringLiteral("保存失敗");
-  request.text = QStringLiteral("%1\n%2: %3")
-                     .arg(QFile::decodeName(result.path.c_str()), QString::fromStdString(result.what),
-                          QString::fromLocal8Bit(std::strerror(result.error_number)));
+  request.text = SaveFailureText(result);
   RunMessageBox(request);
 }
 
@@ -52,6 +51,7 @@ void ShowRefusedName() {
 }  // namespace
 
 void NewList() {
+  if (!ConfirmDiscardEdits()) return;
   ListDeleteAll();
   ResetStatusTexts();
   ShowStatusTexts();
@@ -64,6 +64,7 @@ void NewList() {
 }
 
 void OpenListFile() {
+  if (!ConfirmDiscardEdits()) return;
   if (ChooseListFileToOpen() != 0) return;
   const std::string path = ChooserPath();
   Settings().LoadPath = Utf8ToCp932(PathFolder(path));
@@ -106,11 +107,14 @@ void SaveListAs() {
   // An HTML list is written, or the save stopped, in the HTML options dialog.
   const std::optional<ListFileResult> result =
       kind == kListFileHtml ? RunHtmlOptionsDialog() : WriteListFile(path, kind, false);
-  if (result) ShowUnreadableCsvCells(result->unreadable_cells);
-  if (result && !result->ok) {
+  // A stopped HTML save wrote nothing, so the window keeps naming the file it had.
+  if (!result) return;
+  ShowUnreadableCsvCells(result->unreadable_cells);
+  if (!result->ok) {
     ShowSaveFailure(*result);
     return;
   }
+  NoteEditsKept();
   Settings().SavePath = Utf8ToCp932(PathFolder(path));
   CurrentListFile() = path;
   TitleForListFile(path);
@@ -126,5 +130,6 @@ void OverwriteSave() {
   const std::optional<ListFileResult> result =
       kind == kListFileHtml ? RunHtmlOptionsDialog() : WriteListFile(path, kind, kind == kListFileTxt);
   if (result) ShowUnreadableCsvCells(result->unreadable_cells);
+  if (result && result->ok) NoteEditsKept();
   if (result && !result->ok) ShowSaveFailure(*result);
 }

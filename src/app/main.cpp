@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/toolkit_translations.h"
 #include "app/window_command_line.h"
 #include "app/window_state.h"
 #include "platform/file_write.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   IgnoreFileSizeLimitSignal();
   RecoverInterruptedPatches();
   QApplication app(argc, argv);
+  LoadToolkitTranslations(app);
   // Desktops without a full-colour icon theme still get the toolbar's freedesktop icons.
   QIcon::setFallbackThemeName(QStringLiteral("Tango"));
   LoadSettings();

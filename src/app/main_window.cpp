@@ -23,6 +23,8 @@
 #include "app/menu_state.h"
 #include "app/qt_text.h"
 #include "app/scan_commands.h"
+#include "app/status_parts.h"
+#include "app/unsaved_edits.h"
 #include "app/window_geometry.h"
 #include "app/window_state.h"
 #include "list/status_totals.h"
@@ -37,40 +39,6 @@
 namespace {
 
 MainWindow* g_main_window = nullptr;
-
-// Right edges of the four status parts, in pixels.
-constexpr int kStatusPartCount = 4;
-constexpr std::array<int, kStatusPartCount> kStatusPartEdges = {190, 300, 413, 480};
-
-// The four parts at fixed places from the left; a window narrower than the parts cuts them off at its
-// right edge instead of squeezing them.
-class StatusParts : public QWidget {
- public:
-  explicit StatusParts(QWidget* parent) : QWidget(parent) {
-    for (QLabel*& label : labels_) {
-      label = new QLabel(this);
-      label->setFrameShape(QFrame::Panel);
-      label->setFrameShadow(QFrame::Sunken);
-    }
-    setMinimumWidth(0);
-    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-  }
-  QLabel* label(int part) const { return labels_[part]; }
-  QSize sizeHint() const override { return {kStatusPartEdges.back(), labels_[0]->sizeHint().height()}; }
-  QSize minimumSizeHint() const override { return {0, labels_[0]->sizeHint().height()}; }
-
- protected:
-  void resizeEvent(QResizeEvent*) override {
-    int left = 0;
-    for (int part = 0; part < kStatusPartCount; ++part) {
-      labels_[part]->setGeometry(left, 0, kStatusPartEdges[part] - left, height());
-      left = kStatusPartEdges[part];
-    }
-  }
-
- private:
-  std::array<QLabel*, kStatusPartCount> labels_{};
-};
 
 // Items that carry a check mark; Qt draws the mark only on checkable actions.
 bool IsCheckMarkItem(const MenuEntry& item) {
@@ -154,6 +122,10 @@ bool MainWindow::event(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!ConfirmDiscardEdits()) {
+    event->ignore();
+    return;
+  }
   if (ReadMenuStateCode(kCmdSaveStateAtExit) == kMenuChecked) {
     MeasureWindow(this);
     SaveStateAtExit();
@@ -255,15 +227,15 @@ void MainWindow::createToolBar() {
 
 void MainWindow::createStatusBar() {
   ResetStatusTexts();
-  auto* parts = new StatusParts(statusBar());
-  statusBar()->addWidget(parts, 1);
-  for (int part = 0; part < kStatusPartCount; ++part) status_parts_[part] = parts->label(part);
+  status_bar_parts_ = new StatusParts(statusBar());
+  statusBar()->addWidget(status_bar_parts_, 1);
+  for (int part = 0; part < kStatusParts; ++part) status_parts_[part] = status_bar_parts_->label(part);
   ShowStatusTexts();
   SetScanProgressSink([this](const std::string& text) { showProgress(text); });
 }
 
 void MainWindow::showStatusText(int part, const std::string& text) {
-  status_parts_.at(part)->setText(ToQString(text));
+  status_bar_parts_->setText(part, ToQString(text));
 }
 
 void MainWindow::showProgress(const std::string& text) {
@@ -280,5 +252,5 @@ void MainWindow::showProgress(const std::string& text) {
 void ShowStatusTexts() {
   if (!MainWin()) return;
   const StatusTexts& texts = CurrentStatusTexts();
-  for (int part = 0; part < kStatusPartCount; ++part) MainWin()->showStatusText(part, texts[part]);
+  for (int part = 0; part < kStatusParts; ++part) MainWin()->showStatusText(part, texts[part]);
 }

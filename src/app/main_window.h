@@ -18,6 +18,7 @@ class QTableView;
 class QToolBar;
 class QToolButton;
 class ListTableModel;
+class StatusParts;
 struct MenuEntry;
 
 class MainWindow : public QMainWindow {
@@ -67,6 +68,7 @@ class MainWindow : public QMainWindow {
   QToolBar* tool_bar_ = nullptr;
   QTableView* list_view_ = nullptr;
   ListTableModel* list_model_ = nullptr;
+  StatusParts* status_bar_parts_ = nullptr;
   std::array<QLabel*, 4> status_parts_{};
   QElapsedTimer progress_painted_;
   std::optional<QSize> unframed_outer_size_;

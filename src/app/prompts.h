@@ -9,7 +9,7 @@
 struct FileChooserRequest {
   bool save = false;  // save chooser (asks before replacing); otherwise open (existing files only)
   QString title;
-  QStringList filters;  // "description (pattern)"; the first is preselected
+  QStringList filters;  // the designed texts, each ending in "(pattern)"; the first is preselected
   QString initial_folder;
   QString initial_name;
   QString default_suffix;
@@ -23,7 +23,8 @@ struct MessageBoxRequest {
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;
 };
 
-// The chosen file's full path, or an empty text when the user cancelled.
+// The chosen file's full path, or an empty text when the user cancelled. A remembered folder that is not
+// an ordinary one (IsOrdinaryFolder) gives way to the home folder.
 QString RunFileChooser(const FileChooserRequest& request);
 // The chosen folder, or an empty text when the user cancelled.
 QString RunFolderBrowser(const QString& title);

@@ -1,5 +1,6 @@
 #include "app/qt_text.h"
 
+#include <QStringList>
 #include <algorithm>
 
 #include "platform/cp932.h"
@@ -13,4 +14,13 @@ QString ToQString(std::string_view cp932) {
 
 std::string FromQString(const QString& text) {
   return Utf8ToCp932(text.toStdString());
+}
+
+QString CharactersCp932Lacks(const QString& text) {
+  QStringList lacking;
+  for (char32_t code_point : text.toUcs4()) {
+    const QString character = QString::fromUcs4(&code_point, 1);
+    if (!Cp932CanHold(character.toStdString()) && !lacking.contains(character)) lacking << character;
+  }
+  return lacking.join(u' ');
 }

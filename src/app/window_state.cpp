@@ -1,6 +1,7 @@
 #include "app/window_state.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
@@ -45,11 +46,18 @@ std::pair<QFont, QFont>& Fonts() {
   return fonts;
 }
 
+// A positive height is the character cell (ascent and descent), as the settings mean it; Qt's pixel size
+// is the smaller em, so the largest em whose cell still fits is taken. A negative one is the em itself.
 QFont MakeWindowFont(const std::string& face, const std::string& size_text) {
   QFont font(ToQString(face));
   font.setWeight(QFont::Normal);
   const int height = static_cast<int>(ParseColorText(size_text));
-  if (height != 0) font.setPixelSize(height < 0 ? -height : height);
+  if (height < 0) font.setPixelSize(-height);
+  if (height <= 0) return font;
+  for (int em = height; em >= 1; --em) {
+    font.setPixelSize(em);
+    if (QFontMetrics(font).height() <= height) break;
+  }
   return font;
 }
 
@@ -99,6 +107,9 @@ void CreateWindowFonts() {
   window->statusBar()->setFont(MainFont());
   if (QTableView* view = window->listView()) {
     view->setFont(ListFont());
+    // The header takes the list font too, set on it directly so that the rule is the same at start-up
+    // and after the settings dialog; its height follows the font.
+    view->horizontalHeader()->setFont(ListFont());
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
   }
 }

@@ -8,9 +8,9 @@ class QFont;
 // by the saved size centred on the primary screen.
 void ApplyWindowSettings();
 
-// Rebuilds the main font (status bar) and the list font (list view) from MainFontType/MainFontSize and
-// ListFontType/ListFontSize. A size is read with automatic base ("012" is 10); 0 leaves the height to
-// the platform.
+// Rebuilds the main font (status bar) and the list font (list view and its header) from
+// MainFontType/MainFontSize and ListFontType/ListFontSize. A size is read with automatic base ("012" is
+// 10) and is the character cell height in pixels; 0 leaves the height to the platform.
 void CreateWindowFonts();
 const QFont& MainFont();
 const QFont& ListFont();

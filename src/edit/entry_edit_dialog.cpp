@@ -8,7 +8,9 @@
 #include "app/control_text.h"
 #include "app/dialog_units.h"
 #include "app/main_window.h"
+#include "app/prompts.h"
 #include "app/qt_text.h"
+#include "app/unsaved_edits.h"
 #include "app/window_geometry.h"
 #include "edit/entry_edit.h"
 #include "list/list_model.h"
@@ -42,6 +44,20 @@ void ShowField(QLineEdit* edit, const std::optional<std::string>& field) {
 std::optional<std::string> FieldOf(QWidget* control, const QString& text) {
   if (!control->isEnabled()) return std::nullopt;
   return ControlText(text, kFieldBytes);
+}
+
+// CP932 would store "?" for some typed characters: the user is told which, and OK waits for a fix.
+bool AllFieldsStorable(QDialog* dialog) {
+  QString typed = DialogControl<QComboBox>(dialog, 1002)->currentText();
+  for (int id : {1000, 1001, 1009}) typed += DialogControl<QLineEdit>(dialog, id)->text();
+  const QString lacking = CharactersCp932Lacks(typed);
+  if (lacking.isEmpty()) return true;
+  MessageBoxRequest request;
+  request.icon = QMessageBox::Warning;
+  request.caption = QStringLiteral("入力文字ｴﾗｰ");
+  request.text = QStringLiteral("次の文字はﾘｽﾄに保存できません\n%1\n別の文字に置き換えて下さい").arg(lacking);
+  RunMessageBox(request);
+  return false;
 }
 
 }  // namespace
@@ -109,6 +125,7 @@ void EntryEditCommand(QDialog* dialog, int command) {
   auto* genre = DialogControl<QComboBox>(dialog, 1002);
   switch (command) {
     case 1: {
+      if (!AllFieldsStorable(dialog)) break;
       const int row = ListNextSelected(-1);
       if (row >= 0) {
         const EntryEditFields fields{
@@ -117,7 +134,7 @@ void EntryEditCommand(QDialog* dialog, int command) {
             FieldOf(DialogControl<QLineEdit>(dialog, 1001), DialogControl<QLineEdit>(dialog, 1001)->text()),
             FieldOf(DialogControl<QLineEdit>(dialog, 1009), DialogControl<QLineEdit>(dialog, 1009)->text()),
         };
-        StoreEntryEditFields(row, fields);
+        if (StoreEntryEditFields(row, fields)) NoteEntryEdited();
       }
       dialog->accept();
       break;

@@ -16,8 +16,9 @@ CustomColors& CustomColorsOf(ColorChooserOwner owner) {
   return owner == ColorChooserOwner::kSettingsDialog ? g_settings_dialog_colors : g_html_options_colors;
 }
 
-uint32_t TakeChooserResult(std::optional<uint32_t> confirmed) {
-  if (confirmed) g_last_chosen = *confirmed;
+uint32_t TakeChooserResult(std::optional<uint32_t> confirmed, uint32_t current) {
+  if (!confirmed) return current;
+  g_last_chosen = *confirmed;
   return g_last_chosen;
 }
 

@@ -17,9 +17,8 @@ uint32_t LastChosenColor();
 CustomColors& CustomColorsOf(ColorChooserOwner owner);
 
 // The colour a chooser gives its field. A confirmed colour becomes the last chosen colour and the result;
-// after a cancel (no colour) the result is the colour the chooser started on, the last chosen colour,
-// not the field's previous colour.
-uint32_t TakeChooserResult(std::optional<uint32_t> confirmed);
+// after a cancel (no colour) the field keeps its current colour.
+uint32_t TakeChooserResult(std::optional<uint32_t> confirmed, uint32_t current);
 
 // Tests: black again everywhere.
 void ResetColorChoiceForTesting();

@@ -119,6 +119,9 @@ void HtmlOptionsDialog::CreateControls() {
     button->setDefault(push.id == 1);
     connect(button, &QPushButton::clicked, this, [this, id = push.id] { HtmlOptionsCommand(id); });
   }
+  SetTemplateTabOrder(
+      this, {1000, 1001, 1024, 1025, 1026, 1037, 1004, 1027, 1028, 1005, 1009, 1006, 1007, 1008, 1029,
+             1030, 1031, 1032, 1034, 1010, 1011, 1016, 1017, 1043, 1044, 1045, 1038, 3,    1,    2});
 }
 
 void HtmlOptionsDialog::InitHtmlOptions() {
@@ -165,7 +168,7 @@ void HtmlOptionsDialog::HtmlOptionsCommand(int id) {
   }
   for (const ColorControl& color : kColors) {
     if (color.button != id) continue;
-    colors_.*color.color = ChooseColor(this, ColorChooserOwner::kHtmlOptions);
+    colors_.*color.color = ChooseColor(this, ColorChooserOwner::kHtmlOptions, colors_.*color.color);
     PaintSwatches();
     return;
   }

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "app/dialog_units.h"
 #include "app/list_view.h"
 #include "app/main_window.h"
+#include "app/prompts.h"
 #include "app/qt_text.h"
 #include "app/window_geometry.h"
 #include "app/window_state.h"
@@ -65,6 +67,23 @@ constexpr ControlTemplate kButtons[] = {
     {2, "ｷｬﾝｾﾙ", {240, 155, 35, 15}},
 };
 
+// The auto-scan folder is stored as CP932: a name it cannot hold would be stored with "?" and never
+// found again, so it is refused and the folder field keeps its value.
+bool AutoScanFolderStorable(const std::string& folder) {
+  const QString name = QFile::decodeName(folder.c_str());
+  const QString lacking = CharactersCp932Lacks(name);
+  if (lacking.isEmpty()) return true;
+  MessageBoxRequest request;
+  request.icon = QMessageBox::Warning;
+  request.caption = QStringLiteral("ｵｰﾄｽｷｬﾝﾊﾟｽ設定ｴﾗｰ");
+  request.text = QStringLiteral(
+                     "%1\nﾌｫﾙﾀﾞ名に保存できない文字 (%2) が含まれています\n"
+                     "ｵｰﾄｽｷｬﾝﾊﾟｽには設定できません")
+                     .arg(name, lacking);
+  RunMessageBox(request);
+  return false;
+}
+
 }  // namespace
 
 SettingsDialog::SettingsDialog(QWidget* owner, std::function<std::string()> browse_scan_folder)
@@ -102,6 +121,9 @@ void SettingsDialog::CreateControls() {
     push->setDefault(button.id == 1);
     connect(push, &QPushButton::clicked, this, [this, id = button.id] { SettingsDialogCommand(id); });
   }
+  SetTemplateTabOrder(
+      this, {1019, 1020, 1021, 1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032, 1033,
+             1034, 1037, 1046, 1035, 1036, 1002, 1000, 1004, 1003, 1001, 1006, 1007, 3,    1,    2});
 }
 
 void SettingsDialog::InitSettingsDialog() {
@@ -161,17 +183,18 @@ SettingsDialogValues SettingsDialog::CurrentValues() const {
 void SettingsDialog::SettingsDialogCommand(int id) {
   switch (id) {
     case 1004:
-      main_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog);
+      main_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog, main_color_);
       break;
     case 1006:
-      list_fo_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog);
+      list_fo_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog, list_fo_color_);
       break;
     case 1007:
-      list_bk_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog);
+      list_bk_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog, list_bk_color_);
       break;
     case 1036: {
       const std::string folder = browse_scan_folder_();
-      if (folder != "Err") DialogControl<QLineEdit>(this, 1035)->setText(QString::fromStdString(folder));
+      if (folder != "Err" && AutoScanFolderStorable(folder))
+        DialogControl<QLineEdit>(this, 1035)->setText(QString::fromStdString(folder));
       break;
     }
     case 3: {

@@ -55,6 +55,9 @@ SettingsDialogValues ReadSettingsDialogValues(const std::vector<std::string>& fa
   for (size_t i = 0; i < kSettingsCheckBoxes.size(); ++i) {
     values.checked[i] = ReadSettingInt(kCustomize, kSettingsCheckBoxes[i].key, 1) == 1;
   }
+  // The two list options show what the program runs with, so OK never switches them on unasked.
+  values.checked[SettingsCheckBoxIndex(1037)] = record.ListClear == 1;
+  values.checked[SettingsCheckBoxIndex(1046)] = record.SizeInfo == 1;
   values.AutoScan = record.AutoScan;
   values.MainFontType = ListedFace(faces, record.MainFontType);
   values.ListFontType = ListedFace(faces, record.ListFontType);

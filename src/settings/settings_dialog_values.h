@@ -27,8 +27,8 @@ struct SettingsDialogValues {
 // The position of a box in kSettingsCheckBoxes, or -1 for any other id.
 int SettingsCheckBoxIndex(int id);
 
-// What the dialog opens with: a box is checked when its key reads as 1 with default 1, so a file without
-// ListClear and SizeInfo (which the program runs with both off) opens with 1037 and 1046 checked. The
+// What the dialog opens with: a column box is checked when its key reads as 1 with default 1; 1037 and
+// 1046 show the record's ListClear and SizeInfo, so a file without them opens with both unchecked. The
 // auto-scan folder, faces and sizes come from the settings record; the colours from Customize (defaults
 // "0", "0", "0xffffff"). A face that is not among faces opens with no selection (empty).
 SettingsDialogValues ReadSettingsDialogValues(const std::vector<std::string>& faces);

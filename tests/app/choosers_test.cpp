@@ -1,4 +1,9 @@
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QTimer>
 
 #include "app/choosers.h"
 #include "app/prompts.h"
@@ -73,6 +78,37 @@ TEST_F(ChoosersTest, FolderBrowserReturnsErrOnCancel) {
   EXPECT_EQ(BrowseScanFolder(), "/");
   answer_ = "/media/動画";
   EXPECT_EQ(BrowseScanFolder(), "/media/動画");
+}
+
+// The real chooser: a remembered folder under /proc starts it in the home folder, and going into /proc
+// (as typing "/proc/" does) lists it without reading files such as /proc/kmsg, which never answer. Each
+// designed filter is shown once, and "all files" matches names without a dot too.
+TEST_F(ChoosersTest, RealChooserNeverBlocksOnPseudoFilesAndShowsEachFilterOnce) {
+  StartWindow("[MainSeting]\r\nSavePath=/proc\r\n");
+  SetPromptHandlersForTesting({});
+  ChooserPath() = "/proc/list.csv";
+  QString started_in;
+  QStringList shown_filters;
+  QTimer::singleShot(0, [&] {
+    auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(chooser, nullptr);
+    started_in = chooser->directory().absolutePath();
+    auto* filter_box = chooser->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    for (int i = 0; filter_box && i < filter_box->count(); ++i) shown_filters << filter_box->itemText(i);
+    chooser->setDirectory(QStringLiteral("/proc"));
+    chooser->selectNameFilter(chooser->nameFilters().last());
+    QElapsedTimer listing;
+    listing.start();
+    while (listing.elapsed() < 1500) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    chooser->reject();
+  });
+  QElapsedTimer elapsed;
+  elapsed.start();
+  EXPECT_EQ(ChooseListFileToSave(), 1);
+  EXPECT_LT(elapsed.elapsed(), 6000);
+  EXPECT_EQ(started_in, QDir::homePath());
+  EXPECT_EQ(shown_filters,
+            (QStringList{"CSVﾌｧｲﾙ(*.csv)", "ﾃｷｽﾄﾌｧｲﾙ(*.txt)", "HTMLﾌｧｲﾙ(*.htm)", "すべてのﾌｧｲﾙ(*.*)"}));
 }
 
 }  // namespace

@@ -52,7 +52,8 @@ TEST_F(FileCommandsTest, RefusedNameSavesNothing) {
   EXPECT_FALSE(std::filesystem::exists(dir_.path() + "/list.doc"));
 }
 
-// A save that fails is reported and changes neither the title nor the current list file.
+// A save that fails is reported in Japanese with its file and reason, and changes neither the title nor
+// the current list file.
 TEST_F(FileCommandsTest, FailedSaveKeepsTitleAndCurrentFile) {
   StartWindow();
   AddRows(1);
@@ -60,6 +61,9 @@ TEST_F(FileCommandsTest, FailedSaveKeepsTitleAndCurrentFile) {
   HandleCommand(kCmdSaveAs);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_TRUE(messages_[0].text.contains("no such folder/list.csv"));
+  EXPECT_TRUE(messages_[0].text.contains("保存先のﾌｫﾙﾀﾞがありません")) << messages_[0].text.toStdString();
+  EXPECT_FALSE(messages_[0].text.contains("No such file"));
+
   EXPECT_EQ(window_->windowTitle(), "Tessaroll - <NewFile.csv>");
   EXPECT_EQ(CurrentListFile(), "");
   EXPECT_EQ(ReadMenuStateCode(kCmdOverwriteSave), kMenuGreyed);

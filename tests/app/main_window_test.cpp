@@ -1,4 +1,7 @@
 #include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
@@ -148,6 +151,40 @@ TEST(KeepWithin, MovesOnlyWhatSticksOut) {
   EXPECT_EQ(KeepWithin(-40, 900, 0, 800), 0) << "too large: the left edge on the area's";
   EXPECT_EQ(KeepWithin(100, 900, 0, 800), 0);
   EXPECT_EQ(KeepWithin(1900, 100, 1920, 1080), 1920) << "second screen";
+}
+
+// The fonts' cell is the designed height; every status text shows whole in its part (a part grows only
+// for a text that does not fit it), and a part the window cuts off shows its text as tooltip.
+TEST_F(MainWindowTest, StatusTextsFitTheirPartsAndCutOnesHaveTooltips) {
+  StartWindow("[WindowFonts]\r\nMainFontSize=12\r\nListFontSize=20\r\n");
+  EXPECT_LE(QFontMetrics(MainFont()).height(), 12);
+  EXPECT_GE(QFontMetrics(MainFont()).height(), 11);
+  EXPECT_LE(QFontMetrics(ListFont()).height(), 20);
+  window_->show();
+  QApplication::processEvents();
+  window_->resize(1200, 300);
+  QApplication::processEvents();
+  const std::string texts[] = {"20000file(s) 123,456,789KB(120563.3MB)", "DiskMax: 258019.5MB",
+                               "DiskFree: 123456.7MB", "Per: 100.0%"};
+  for (int part = 0; part < 4; ++part) window_->showStatusText(part, texts[part]);
+  int left = 0;
+  for (int part = 0; part < 4; ++part) {
+    SCOPED_TRACE(part);
+    const QLabel* label = window_->statusPart(part);
+    const int frame = 2 * label->frameWidth();
+    EXPECT_GE(label->width() - frame, label->fontMetrics().horizontalAdvance(label->text()));
+    EXPECT_EQ(label->x(), left);
+    EXPECT_TRUE(label->toolTip().isEmpty());
+    left = label->geometry().right() + 1;
+  }
+  window_->resize(320, 240);
+  QApplication::processEvents();
+  EXPECT_EQ(window_->statusPart(3)->toolTip(), "Per: 100.0%");
+  EXPECT_TRUE(window_->statusPart(0)->toolTip().isEmpty());
+  // The header shows the list font whole, at start as after the settings dialog.
+  const QHeaderView* header = window_->listView()->horizontalHeader();
+  EXPECT_EQ(header->font(), ListFont());
+  EXPECT_GE(header->height(), QFontMetrics(ListFont()).height());
 }
 
 }  // namespace

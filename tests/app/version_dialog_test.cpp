@@ -5,11 +5,14 @@
 #include <QTimer>
 
 #include "app/command_set.h"
+#include "app/dialog_units.h"
 #include "app/version_dialog.h"
 #include "res/command_ids.h"
 #include "window_fixture.h"
 
 namespace {
+
+const QString kLatinLetters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
 
 using VersionDialogTest = WindowTest;
 
@@ -22,10 +25,16 @@ TEST_F(VersionDialogTest, OnlyOkClosesIt) {
     EXPECT_EQ(dialog->windowTitle(), "ば～じょん情報");
     bool names_product = false;
     for (const QLabel* label : dialog->findChildren<QLabel*>()) {
-      names_product |= label->text().contains("Tessaroll " TESSAROLL_VERSION) &&
-                       label->text().endsWith("不具合情報・機能実装要望は以下へどうぞ");
+      if (!label->text().contains("Tessaroll " TESSAROLL_VERSION)) continue;
+      names_product = label->text().endsWith("不具合情報・機能実装要望は以下へどうぞ");
+      // Laid out like the other dialogs: the last line fits its rectangle unwrapped.
+      EXPECT_FALSE(label->wordWrap());
+      EXPECT_GE(label->width(),
+                label->fontMetrics().horizontalAdvance("不具合情報・機能実装要望は以下へどうぞ"));
     }
     EXPECT_TRUE(names_product);
+    const QFontMetrics metrics(DialogTemplateFont());
+    EXPECT_GE(dialog->width(), 159 * metrics.horizontalAdvance(kLatinLetters) / (4 * kLatinLetters.size()));
     EXPECT_NE(dialog->findChild<QPushButton*>("1050"), nullptr);
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_TRUE(dialog->isVisible());

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "app/unsaved_edits.h"
 #include "app/window_state.h"
 #include "list/list_model.h"
 #include "list/sort.h"
@@ -22,6 +23,7 @@ class WindowTest : public testing::Test {
     LoadSettings();
     ListResetForTesting();
     ResetSortStateForTesting();
+    NoteEditsKept();
     window_ = std::make_unique<MainWindow>();
     ApplyWindowSettings();
   }

@@ -1,3 +1,4 @@
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStatusBar>
@@ -81,13 +82,18 @@ TEST_F(WindowStateTest, FlagsOfZeroUncheckTheirItems) {
 TEST_F(WindowStateTest, FontsComeFromTheSettings) {
   StartWindow();
   EXPECT_EQ(MainFont().family(), "ＭＳ Ｐゴシック");
-  EXPECT_EQ(MainFont().pixelSize(), 12);
-  EXPECT_EQ(ListFont().pixelSize(), 12);
-  EXPECT_EQ(window_->listView()->font().pixelSize(), 12);
-  EXPECT_EQ(window_->statusBar()->font().pixelSize(), 12);
+  // Height 12 is the character cell: the largest em whose cell fits.
+  EXPECT_LE(QFontMetrics(MainFont()).height(), 12);
+  QFont larger = MainFont();
+  larger.setPixelSize(MainFont().pixelSize() + 1);
+  EXPECT_GT(QFontMetrics(larger).height(), 12);
+  EXPECT_EQ(ListFont().pixelSize(), MainFont().pixelSize());
+  EXPECT_EQ(window_->listView()->font(), ListFont());
+  EXPECT_EQ(window_->statusBar()->font(), MainFont());
   window_.reset();
   StartWindow("[WindowFonts]\r\nMainFontSize=012\r\nListFontSize=abc\r\nListFontType=IPAGothic\r\n");
-  EXPECT_EQ(MainFont().pixelSize(), 10);  // octal
+  EXPECT_LE(QFontMetrics(MainFont()).height(), 10);  // octal
+  EXPECT_GE(QFontMetrics(MainFont()).height(), 9);
   EXPECT_EQ(ListFont().family(), "IPAGothic");
   EXPECT_EQ(ListFont().pixelSize(), -1);  // height 0: the platform's choice
 }

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/prompts.h"
 #include "app/qt_text.h"
 #include "list/columns.h"
 #include "list/list_model.h"
@@ -130,6 +131,32 @@ TEST_F(EntryEditDialogTest, OkStoresIntoTheFirstSelectedRowCutAtACharacter) {
   EXPECT_EQ(Cell(0, kColTitle), Utf8ToCp932(QString(127, QChar(0x3042)).toStdString()));
   EXPECT_TRUE(ListIsChecked(0));
   EXPECT_FALSE(ListIsChecked(2));
+}
+
+// Characters CP932 lacks are named before OK stores anything; the dialog stays open for a fix.
+TEST_F(EntryEditDialogTest, OkNamesCharactersTheListCannotStore) {
+  ShowOnlyColumns({kColTitle, kColComment});
+  AddRows({""});
+  std::vector<MessageBoxRequest> messages;
+  SetPromptHandlersForTesting({nullptr, nullptr, [&messages](const MessageBoxRequest& request) {
+                                 messages.push_back(request);
+                                 return QMessageBox::Ok;
+                               }});
+  Open(0);
+  Edit(1000)->setText(QStringLiteral("夏🎬"));
+  Edit(1009)->setText(QStringLiteral("한🎬"));
+  Click(1);
+  EXPECT_EQ(dialog_->result(), 0) << "still open";
+  EXPECT_EQ(Cell(0, kColTitle), "");
+  EXPECT_FALSE(ListIsChecked(0));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].text.contains(QStringLiteral("\n🎬 한\n"))) << messages[0].text.toStdString();
+  Edit(1000)->setText(QStringLiteral("夏"));
+  Edit(1009)->clear();
+  Click(1);
+  SetPromptHandlersForTesting({});
+  EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+  EXPECT_EQ(Cell(0, kColTitle), Utf8ToCp932("夏"));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "app/command_set.h"
 #include "app/command_test_fixture.h"
 #include "app/dialog_units.h"
+#include "app/tab_order.h"
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "platform/cp932.h"
@@ -153,6 +154,14 @@ TEST_F(HtmlOptionsDialogTest, RadioGroupsAreCheckedByTheDialog) {
   Click(dialog, 1024);
   Click(dialog, 3);
   EXPECT_EQ(ReadSettingInt(kHtmlSetting, "FoStrDrawType", -1), 0);
+  // Tab follows the layout: radios group by group, each edit then its own 参照 button.
+  for (auto [from, to] : {std::pair{1026, "1037"},
+                          {1037, "1004"},
+                          {1028, "1005"},
+                          {1009, "1006"},
+                          {1031, "1032"},
+                          {1045, "1038"}})
+    EXPECT_EQ(NextByTab(dialog, from), to) << from;
 }
 
 TEST_F(HtmlOptionsDialogTest, ImageAndColourChoosers) {
@@ -184,9 +193,9 @@ namespace {
 
 using HtmlSaveCommandTest = CommandTest;
 
-// Save as list.htm goes through the dialog: "保存" writes the page, "保存中止" writes nothing but the
-// file still becomes the current one; overwrite-save opens the dialog on the current file again, and a
-// failed write is reported.
+// Save as list.htm goes through the dialog: "保存中止" writes nothing and keeps the title and current
+// file, "保存" writes the page and makes it the current file; overwrite-save opens the dialog on the
+// current file again, and a failed write is reported.
 TEST_F(HtmlSaveCommandTest, SaveAsAndOverwriteSaveOpenTheDialog) {
   StartWindow();
   AddRows(2);
@@ -204,6 +213,11 @@ TEST_F(HtmlSaveCommandTest, SaveAsAndOverwriteSaveOpenTheDialog) {
   press(2);
   HandleCommand(kCmdSaveAs);
   EXPECT_FALSE(std::filesystem::exists(page));
+  EXPECT_EQ(CurrentListFile(), "");
+  EXPECT_EQ(window_->windowTitle(), "Tessaroll - <NewFile.csv>");
+  Answer(page);
+  press(1);
+  HandleCommand(kCmdSaveAs);
   EXPECT_EQ(CurrentListFile(), page);
   EXPECT_EQ(window_->windowTitle(), "Tessaroll - <list.htm>");
 

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
@@ -16,6 +18,8 @@
 #include "app/colour_chooser.h"
 #include "app/command_set.h"
 #include "app/dialog_units.h"
+#include "app/prompts.h"
+#include "app/tab_order.h"
 #include "app/window_fixture.h"
 #include "platform/cp932.h"
 #include "res/command_ids.h"
@@ -58,23 +62,23 @@ uint32_t SwatchColor(const QWidget& dialog, int id) {
   return ToColorReference(DialogControl<QFrame>(&dialog, id)->palette().color(QPalette::Window));
 }
 
-// Without ListClear and SizeInfo the program runs with both off, yet the dialog opens with 1037 and 1046
-// checked like every other box, and OK switches both on.
-TEST_F(SettingsDialogTest, MissingKeysOpenEveryBoxChecked) {
+// Without ListClear and SizeInfo the program runs with both off: the dialog shows them off while the
+// column boxes open checked, and OK keeps both off.
+TEST_F(SettingsDialogTest, MissingKeysShowTheListOptionsAsTheyRun) {
   UseFile("[Customize]\r\nPlayTime=0\r\nListBkColor=0xff\r\n");
   SettingsDialog dialog(nullptr, browse_);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("動作設定"));
   for (const SettingsCheckBox& box : kSettingsCheckBoxes) {
     SCOPED_TRACE(box.key);
-    EXPECT_EQ(Checked(dialog, box.id), box.id != 1029);
+    EXPECT_EQ(Checked(dialog, box.id), box.id != 1029 && box.id != 1037 && box.id != 1046);
   }
   EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1000)->text(), "12");
   EXPECT_EQ(SwatchColor(dialog, 1012), 0u);
   EXPECT_EQ(SwatchColor(dialog, 1014), 0xffu);
   Click(dialog, 1);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(Settings().ListClear + Settings().SizeInfo, 2);
-  EXPECT_EQ(Key(kCustomize, "ListClear") + Key(kCustomize, "SizeInfo") + Key(kCustomize, "PlayTime"), "110");
+  EXPECT_EQ(Settings().ListClear + Settings().SizeInfo, 0);
+  EXPECT_EQ(Key(kCustomize, "ListClear") + Key(kCustomize, "SizeInfo") + Key(kCustomize, "PlayTime"), "000");
 }
 
 // Reset then OK stores exactly the six boxes and size 12, and keeps the folder, the colours and (where
@@ -101,9 +105,9 @@ TEST_F(SettingsDialogTest, ResetThenOkStoresTheSixBoxes) {
   EXPECT_EQ(Key(kCustomize, "MainColor"), "0x123");
 }
 
-// Every chooser starts on the colour last confirmed anywhere; a cancelled one gives its field that
-// colour. The dialog lends the chooser its own custom colours.
-TEST_F(SettingsDialogTest, CancelledChooserTakesTheLastConfirmedColour) {
+// Every chooser starts on the colour last confirmed anywhere; a cancelled one leaves its field's colour.
+// The dialog lends the chooser its own custom colours.
+TEST_F(SettingsDialogTest, CancelledChooserLeavesTheColour) {
   UseFile("[Customize]\r\nListFoColor=0xabcdef\r\n");
   std::vector<uint32_t> starts;
   std::vector<std::optional<uint32_t>> answers = {0x123456, std::nullopt};
@@ -120,12 +124,12 @@ TEST_F(SettingsDialogTest, CancelledChooserTakesTheLastConfirmedColour) {
   Click(dialog, 1006);
   EXPECT_EQ(starts, (std::vector<uint32_t>{0, 0x123456}));
   EXPECT_EQ(SwatchColor(dialog, 1012), 0x123456u);
-  EXPECT_EQ(SwatchColor(dialog, 1013), 0x123456u) << "cancel gave the chooser's starting colour";
+  EXPECT_EQ(SwatchColor(dialog, 1013), 0xabcdefu) << "cancel left the colour";
   EXPECT_EQ(CustomColorsOf(ColorChooserOwner::kSettingsDialog)[0], 0x777777u);
   EXPECT_EQ(CustomColorsOf(ColorChooserOwner::kHtmlOptions)[0], 0u);
   Click(dialog, 1);
-  EXPECT_EQ(Key(kCustomize, "MainColor") + Key(kCustomize, "ListFoColor"), "0x1234560x123456");
-  EXPECT_EQ(Settings().ListFoColor, 0x123456u);
+  EXPECT_EQ(Key(kCustomize, "MainColor") + Key(kCustomize, "ListFoColor"), "0x1234560xabcdef");
+  EXPECT_EQ(Settings().ListFoColor, 0xabcdefu);
 }
 
 TEST_F(SettingsDialogTest, FolderBrowserAndFaceLists) {
@@ -136,7 +140,23 @@ TEST_F(SettingsDialogTest, FolderBrowserAndFaceLists) {
   browsed_ = "/home/u/動画";
   Click(dialog, 1036);
   EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1035)->text(), QStringLiteral("/home/u/動画"));
+  // A name CP932 cannot hold is refused, naming the folder and its characters; the field keeps its value.
+  std::vector<MessageBoxRequest> messages;
+  SetPromptHandlersForTesting({nullptr, nullptr, [&messages](const MessageBoxRequest& request) {
+                                 messages.push_back(request);
+                                 return QMessageBox::Ok;
+                               }});
+  browsed_ = "/home/u/한국 동画";
+  Click(dialog, 1036);
+  SetPromptHandlersForTesting({});
+  EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1035)->text(), QStringLiteral("/home/u/動画"));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].text.contains(QStringLiteral("/home/u/한국 동画")));
+  EXPECT_TRUE(messages[0].text.contains(QStringLiteral("(한 국 동)")));
   EXPECT_EQ(DialogControl<QComboBox>(&dialog, 1003)->currentText(), "No Such Face") << "stored face shown";
+  // Tab follows the layout: each edit then its own 参照 button, the font rows in turn.
+  for (auto [from, to] : {std::pair{1035, "1036"}, {1002, "1000"}, {1000, "1004"}, {1001, "1006"}})
+    EXPECT_EQ(NextByTab(dialog, from), to) << from;
   SettingsDialog again(nullptr, browse_);
   QComboBox* faces = DialogControl<QComboBox>(&again, 1002);
   QSet<QString> unique;
@@ -178,8 +198,9 @@ TEST_F(SettingsCommandTest, OkRebuildsFontsAndRecoloursTheList) {
   HandleCommand(kCmdCustomize);
   SetColorChooserForTesting({});
   ASSERT_TRUE(answered);
-  EXPECT_EQ(ListFont().pixelSize(), 10);
-  EXPECT_EQ(window_->listView()->font().pixelSize(), 10);
+  EXPECT_LE(QFontMetrics(ListFont()).height(), 10) << "012: a cell of 10 pixels";
+  EXPECT_EQ(window_->listView()->font(), ListFont());
+  EXPECT_EQ(window_->listView()->horizontalHeader()->font(), ListFont());
   EXPECT_EQ(ToColorReference(window_->listView()->palette().color(QPalette::Base)), 0x336699u);
   EXPECT_EQ(ReadSettingText(kCustomize, "ListBkColor", "-", 32), "0x336699");
   EXPECT_EQ(ReadSettingText(kWindowFonts, "ListFontSize", "-", 8), "012");

@@ -1,0 +1,11 @@
+#pragma once
+#include <QWidget>
+
+#include "app/dialog_units.h"
+
+// The object name of the control Tab moves to from the dialog's control with the given id.
+inline QString NextByTab(const QWidget& dialog, int id) {
+  QWidget* next = DialogControl<QWidget>(&dialog, id)->nextInFocusChain();
+  while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+  return next->objectName();
+}
