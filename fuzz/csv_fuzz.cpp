@@ -1,6 +1,6 @@
 // The CSV reader on arbitrary lines: splitting never fails, quoted lines of cells without double quotes
-// split back into those cells, and a file with the right header gives one row per line whose cells are
-// the split fields.
+// split back into those cells, and a file with the right header gives one row per data line of the
+// reader's reading, whose cells are that line's fields.
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -10,7 +10,9 @@
 
 #include "fuzz_file.h"
 #include "list/columns.h"
+#include "list/csv_encoding.h"
 #include "list/csv_format.h"
+#include "list/csv_lines.h"
 #include "list/csv_reader.h"
 #include "list/list_model.h"
 
@@ -63,13 +65,13 @@ void CheckFileRead(std::string_view data) {
   WriteFuzzFile(path, reinterpret_cast<const uint8_t*>(content.data()), content.size());
   ListDeleteAll();
   if (ReadCsvListFile(path) != kCsvLoaded) Fail("a file with the right header is refused");
-  std::vector<std::string> lines = Split(data, '\n');
-  if (lines.back().empty()) lines.pop_back();
-  if (ListRowCount() != static_cast<int>(lines.size())) Fail("not one row per line");
-  for (size_t row = 0; row < lines.size(); ++row) {
-    std::string_view line = lines[row];
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const std::vector<std::string> fields = SplitCsvFields(line);
+  // The lines as the reader splits the whole file (the designed rules or the spreadsheet reading).
+  const std::vector<CsvLine> lines = ReadCsvLines(CsvTextAsCp932(content));
+  if (lines.empty() || ListRowCount() != static_cast<int>(lines.size()) - 1) Fail("not one row per line");
+  for (size_t row = 0; row + 1 < lines.size(); ++row) {
+    const std::vector<std::string>& fields = lines[row + 1].fields;
+    if (ListRowMisaligned(static_cast<int>(row)) != lines[row + 1].misaligned)
+      Fail("a misaligned mark is lost");
     for (int position = 0; position < 3; ++position) {
       std::string_view expected = position < static_cast<int>(fields.size())
                                       ? std::string_view(fields[position])

@@ -30,7 +30,11 @@ std::string FormatLine(int row) {
   const auto video_rate = ShownCell(row, kColVideoRate);
   const auto audio = ShownCell(row, kColAudioFormat);
   const auto audio_rate = ShownCell(row, kColAudioRate);
-  return video.value_or("None") + (video_rate ? "(" + *video_rate + "kbit)/" : "(None kbit)/") +
+  // The readers' cells already end in kbit; the unit is added only where a cell lacks it.
+  const auto with_kbit = [](const std::string& rate) {
+    return TextRight(rate, 4) == "kbit" ? rate : rate + "kbit";
+  };
+  return video.value_or("None") + (video_rate ? "(" + with_kbit(*video_rate) + ")/" : "(None kbit)/") +
          audio.value_or("None") + (audio_rate ? "(" + *audio_rate + ")" : "(None kbit/None Khz)");
 }
 

@@ -42,6 +42,9 @@ TEST_F(EntryEditTest, FactLinesOfShownColumns) {
   EXPECT_EQ(facts.size_line, "12,345KB/12.06MB");
   EXPECT_EQ(facts.format_line, "MPEG4 V3(280kbit)/MP3(56kbit/22khz)");
   EXPECT_EQ(facts.picture_line, "Rezolution 320x240/Frame 15fps/Time 23:36");
+  // A rate cell as the readers write it keeps one unit.
+  Put(kColVideoRate, "204810kbit");
+  EXPECT_EQ(MakeEntryEditFacts(0).format_line, "MPEG4 V3(204810kbit)/MP3(56kbit/22khz)");
 
   // Size cells that carry their units are not given a second one.
   Put(kColSizeKB, "12,345KB");
