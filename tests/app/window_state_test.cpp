@@ -34,16 +34,19 @@ TEST_F(WindowStateTest, FirstExitWritesTheWindowKeysInOrder) {
   window_->move(70, 80);
   window_->resize(500, 400);
   HandleCommand(kCmdFilterRm);
+  HandleCommand(kCmdFilterTs);
   window_->close();
   const std::string text = SettingsFileText();
   const std::vector<std::string> expected = {
-      "Left",   "Top",   "Width",   "Height",  "ToolBar",  "StatusBar", "GridLine", "ExtAVI",   "ExtMPEG1",
-      "ExtASF", "ExtRM", "ExtWAVE", "MPGTIME", "MPG4RATE", "ExtMPG2",   "ExtQT",    "LoadPath", "SavePath",
-      "File",   "Sizeb", "Sizem",   "Sizek",   "Title",    "Mvinfo",    "Sndinfo",  "Mvrate",   "Sndrate",
-      "fps",    "Rezo",  "Time",    "Junle",   "Cpright",  "Comment",   "Dirpath",  "Volume"};
+      "Left",   "Top",    "Width",   "Height",   "ToolBar",  "StatusBar", "GridLine", "ExtAVI", "ExtMPEG1",
+      "ExtASF", "ExtRM",  "ExtWAVE", "MPGTIME",  "MPG4RATE", "ExtMPG2",   "ExtQT",    "ExtMP4", "ExtMKV",
+      "ExtTS",  "ExtFLV", "ExtOGG",  "ExtAUDIO", "ExtWM",    "LoadPath",  "SavePath", "File",   "Sizeb",
+      "Sizem",  "Sizek",  "Title",   "Mvinfo",   "Sndinfo",  "Mvrate",    "Sndrate",  "fps",    "Rezo",
+      "Time",   "Junle",  "Cpright", "Comment",  "Dirpath",  "Volume"};
   EXPECT_EQ(KeysInOrder(text), expected);
-  for (const char* line : {"Left=70", "Top=80", "Width=500", "Height=400", "ToolBar=1", "GridLine=1",
-                           "ExtRM=0", "ExtAVI=1", "LoadPath=\r", "File=200", "Comment=400", "Volume=100"}) {
+  for (const char* line :
+       {"Left=70", "Top=80", "Width=500", "Height=400", "ToolBar=1", "GridLine=1", "ExtRM=0", "ExtAVI=1",
+        "ExtTS=0", "ExtWM=1", "LoadPath=\r", "File=200", "Comment=400", "Volume=100"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line;
   }
 }
@@ -68,8 +71,11 @@ TEST_F(WindowStateTest, ToolBarOtherThanOneStartsHiddenAndIsSavedAsTwo) {
 
 TEST_F(WindowStateTest, FlagsOfZeroUncheckTheirItems) {
   StartWindow(
-      "[MainSeting]\r\nExtAVI=0\r\nExtQT=2\r\nMPG4RATE=0\r\nMPGTIME=0\r\n[Customize]\r\nPlayTime=0\r\n");
+      "[MainSeting]\r\nExtAVI=0\r\nExtQT=2\r\nMPG4RATE=0\r\nMPGTIME=0\r\nExtMKV=0\r\n[Customize]\r\n"
+      "PlayTime=0\r\n");
   EXPECT_EQ(ReadMenuStateCode(kCmdFilterAvi), kMenuEnabled);
+  EXPECT_EQ(ReadMenuStateCode(kCmdFilterMkv), kMenuEnabled);
+  EXPECT_EQ(ReadMenuStateCode(kCmdFilterMp4), kMenuChecked);
   EXPECT_EQ(ReadMenuStateCode(kCmdFilterQt), kMenuChecked);  // only 0 unchecks
   EXPECT_EQ(ReadMenuStateCode(kCmdMpeg4Rate), kMenuEnabled);
   // Greyed for the hidden playing-time column, then enabled again by MPGTIME=0.
