@@ -82,14 +82,11 @@ TEST_F(ToggleCommandsTest, OptionItemsFlipTheirFlags) {
     int SettingsRecord::*flag;
   };
   const Option options[] = {
-      {kCmdFilterAvi, &SettingsRecord::ExtAVI},     {kCmdFilterMpeg1, &SettingsRecord::ExtMPEG1},
-      {kCmdFilterMpeg2, &SettingsRecord::ExtMPG2},  {kCmdFilterAsf, &SettingsRecord::ExtASF},
-      {kCmdFilterRm, &SettingsRecord::ExtRM},       {kCmdFilterQt, &SettingsRecord::ExtQT},
-      {kCmdFilterWave, &SettingsRecord::ExtWAVE},   {kCmdMpegTime, &SettingsRecord::MPGTIME},
-      {kCmdMpeg4Rate, &SettingsRecord::MPG4RATE},   {kCmdFilterMp4, &SettingsRecord::ExtMP4},
-      {kCmdFilterMkv, &SettingsRecord::ExtMKV},     {kCmdFilterTs, &SettingsRecord::ExtTS},
-      {kCmdFilterFlv, &SettingsRecord::ExtFLV},     {kCmdFilterOgg, &SettingsRecord::ExtOGG},
-      {kCmdFilterAudio, &SettingsRecord::ExtAUDIO}, {kCmdFilterWm, &SettingsRecord::ExtWM},
+      {kCmdFilterAvi, &SettingsRecord::ExtAVI},    {kCmdFilterMpeg1, &SettingsRecord::ExtMPEG1},
+      {kCmdFilterMpeg2, &SettingsRecord::ExtMPG2}, {kCmdFilterAsf, &SettingsRecord::ExtASF},
+      {kCmdFilterRm, &SettingsRecord::ExtRM},      {kCmdFilterQt, &SettingsRecord::ExtQT},
+      {kCmdFilterWave, &SettingsRecord::ExtWAVE},  {kCmdMpegTime, &SettingsRecord::MPGTIME},
+      {kCmdMpeg4Rate, &SettingsRecord::MPG4RATE},
   };
   for (const Option& option : options) {
     SCOPED_TRACE(option.item);
