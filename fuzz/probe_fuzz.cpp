@@ -1,6 +1,7 @@
 // The container sniff and the probe of arbitrary bytes (RIFF AVI and WAVE, MPEG-1, the labelled
-// containers): no crash, no hang, every field of the media info record at most 63 bytes and the check
-// result 0 to 7.
+// containers), and the same bytes under a name of a kind read through libavformat: no crash, no hang,
+// every field of the media info record at most 63 bytes (the container tags 255) and the check result
+// 0 to 7.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -18,13 +19,16 @@ bool HasVideoDecoder(uint32_t handler) {
 bool HasAudioDecoder(uint16_t format_tag) {
   return format_tag % 2 == 1;
 }
-const DecoderQuery kDecoders{HasVideoDecoder, HasAudioDecoder};
+bool HasCodecDecoder(int codec_id) {
+  return codec_id % 3 != 0;
+}
+const DecoderQuery kDecoders{HasVideoDecoder, HasAudioDecoder, HasCodecDecoder};
 
-}  // namespace
+// One name of each kind read through libavformat; the extension is only a hint to its format probe.
+const char* const kModernNames[] = {"media.mp4", "media.mkv", "media.ts", "media.flv",
+                                    "media.ogg", "media.mp3", "media.wma"};
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string path = FuzzFilePath("media");
-  WriteFuzzFile(path, data, size);
+void ProbeAndCheck(const std::string& path, size_t size) {
   const int check = ProbeMediaFile(path, size % 2 == 1, kDecoders);
   const MediaInfoRecord& info = MediaInfo();
   for (const std::string* field : {&info.video_format, &info.audio_format, &info.video_rate, &info.audio_rate,
@@ -34,9 +38,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       std::abort();
     }
   }
+  for (const std::string* tag : {&info.title, &info.creator, &info.comment}) {
+    if (tag->size() > 255) {
+      std::fprintf(stderr, "probe: a tag of %zu bytes\n", tag->size());
+      std::abort();
+    }
+  }
   if (check < 0 || check > 7) {
     std::fprintf(stderr, "probe: check result %d\n", check);
     std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  for (const std::string path : {FuzzFilePath("media"), FuzzFilePath(kModernNames[size % 7])}) {
+    WriteFuzzFile(path, data, size);
+    ProbeAndCheck(path, size);
   }
   return 0;
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "list/csv_format.h"
@@ -64,6 +65,19 @@ void MediaSeeds(const std::string& target) {
   Seed(target, "quicktime",
        "\0\0\0\x20"
        "ftypqt  "s);
+}
+
+// The heads of the real files of tests/data made by ffmpeg, one of each kind read through libavformat:
+// each head holds the file's headers and its first packets.
+void ModernMediaSeeds(const std::string& target) {
+  constexpr size_t kHeadBytes = 4096;
+  for (const char* name :
+       {"h264_aac_faststart.mp4", "vp9_opus.mkv", "h264_mp2.ts", "flv1_mp3.flv", "theora_vorbis.ogv",
+        "opus.opus", "mp3_cover.mp3", "flac.flac", "wmv2_wmav2.wmv"}) {
+    std::ifstream in(std::string(TESSAROLL_SOURCE_DIR) + "/tests/data/" + name, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    Seed(target, name, bytes.substr(0, kHeadBytes));
+  }
 }
 
 void TagWriterSeeds() {
@@ -132,6 +146,7 @@ int main(int argc, char** argv) {
   }
   g_root = argv[1];
   MediaSeeds("probe_fuzz");
+  ModernMediaSeeds("probe_fuzz");
   TagWriterSeeds();
   SettingsSeeds();
   TagScanSeeds();

@@ -21,11 +21,14 @@ struct OptionItem {
 };
 
 constexpr OptionItem kOptionItems[] = {
-    {kCmdFilterAvi, &SettingsRecord::ExtAVI},    {kCmdFilterMpeg1, &SettingsRecord::ExtMPEG1},
-    {kCmdFilterMpeg2, &SettingsRecord::ExtMPG2}, {kCmdFilterAsf, &SettingsRecord::ExtASF},
-    {kCmdFilterRm, &SettingsRecord::ExtRM},      {kCmdFilterQt, &SettingsRecord::ExtQT},
-    {kCmdFilterWave, &SettingsRecord::ExtWAVE},  {kCmdMpegTime, &SettingsRecord::MPGTIME},
-    {kCmdMpeg4Rate, &SettingsRecord::MPG4RATE},
+    {kCmdFilterAvi, &SettingsRecord::ExtAVI},     {kCmdFilterMpeg1, &SettingsRecord::ExtMPEG1},
+    {kCmdFilterMpeg2, &SettingsRecord::ExtMPG2},  {kCmdFilterAsf, &SettingsRecord::ExtASF},
+    {kCmdFilterRm, &SettingsRecord::ExtRM},       {kCmdFilterQt, &SettingsRecord::ExtQT},
+    {kCmdFilterWave, &SettingsRecord::ExtWAVE},   {kCmdMpegTime, &SettingsRecord::MPGTIME},
+    {kCmdMpeg4Rate, &SettingsRecord::MPG4RATE},   {kCmdFilterMp4, &SettingsRecord::ExtMP4},
+    {kCmdFilterMkv, &SettingsRecord::ExtMKV},     {kCmdFilterTs, &SettingsRecord::ExtTS},
+    {kCmdFilterFlv, &SettingsRecord::ExtFLV},     {kCmdFilterOgg, &SettingsRecord::ExtOGG},
+    {kCmdFilterAudio, &SettingsRecord::ExtAUDIO}, {kCmdFilterWm, &SettingsRecord::ExtWM},
 };
 
 // Flips a check-mark item; returns true when it is checked now.

@@ -39,6 +39,13 @@ constexpr FlagItem kFlagItems[] = {
     {"MPG4RATE", &SettingsRecord::MPG4RATE, kCmdMpeg4Rate},
     {"ExtMPG2", &SettingsRecord::ExtMPG2, kCmdFilterMpeg2},
     {"ExtQT", &SettingsRecord::ExtQT, kCmdFilterQt},
+    {"ExtMP4", &SettingsRecord::ExtMP4, kCmdFilterMp4},
+    {"ExtMKV", &SettingsRecord::ExtMKV, kCmdFilterMkv},
+    {"ExtTS", &SettingsRecord::ExtTS, kCmdFilterTs},
+    {"ExtFLV", &SettingsRecord::ExtFLV, kCmdFilterFlv},
+    {"ExtOGG", &SettingsRecord::ExtOGG, kCmdFilterOgg},
+    {"ExtAUDIO", &SettingsRecord::ExtAUDIO, kCmdFilterAudio},
+    {"ExtWM", &SettingsRecord::ExtWM, kCmdFilterWm},
 };
 
 std::pair<QFont, QFont>& Fonts() {

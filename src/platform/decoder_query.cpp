@@ -9,8 +9,7 @@ namespace {
 
 bool HasDecoderForRiffTag(const AVCodecTag* table, unsigned int tag) {
   const AVCodecTag* const tables[] = {table, nullptr};
-  AVCodecID id = av_codec_get_id(tables, tag);
-  return id != AV_CODEC_ID_NONE && avcodec_find_decoder(id) != nullptr;
+  return HasInstalledCodecDecoder(av_codec_get_id(tables, tag));
 }
 
 bool FfmpegHasVideoDecoder(uint32_t handler) {
@@ -23,7 +22,12 @@ bool FfmpegHasAudioDecoder(uint16_t format_tag) {
 
 }  // namespace
 
+bool HasInstalledCodecDecoder(int codec_id) {
+  const auto id = static_cast<AVCodecID>(codec_id);
+  return id != AV_CODEC_ID_NONE && avcodec_find_decoder(id) != nullptr;
+}
+
 const DecoderQuery& InstalledDecoders() {
-  static const DecoderQuery kFfmpeg{FfmpegHasVideoDecoder, FfmpegHasAudioDecoder};
+  static const DecoderQuery kFfmpeg{FfmpegHasVideoDecoder, FfmpegHasAudioDecoder, HasInstalledCodecDecoder};
   return kFfmpeg;
 }

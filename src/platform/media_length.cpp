@@ -3,23 +3,11 @@
 extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/dict.h>
-#include <libavutil/log.h>
 }
 
+#include "platform/quiet_library_log.h"
+
 namespace {
-
-// The libraries' warnings about damaged or odd files would reach the terminal; nothing about a
-// file's length is reported to the user, so they are held back for the duration of one question.
-class QuietLibraryLog {
- public:
-  QuietLibraryLog() : saved_level_(av_log_get_level()) { av_log_set_level(AV_LOG_QUIET); }
-  ~QuietLibraryLog() { av_log_set_level(saved_level_); }
-  QuietLibraryLog(const QuietLibraryLog&) = delete;
-  QuietLibraryLog& operator=(const QuietLibraryLog&) = delete;
-
- private:
-  int saved_level_;
-};
 
 // An MPEG-1 system stream interleaves its streams pack by pack, so every stream has shown itself, with
 // its first time stamp, long before 64 KB; analysing more (by default up to 5 MB or 7 seconds, with

@@ -24,6 +24,7 @@ size_t MediaFile::ReadFromFile(uint64_t offset, char* out, size_t count) {
     if (got <= 0) break;
     done += static_cast<size_t>(got);
   }
+  bytes_read_ += done;
   return done;
 }
 

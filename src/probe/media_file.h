@@ -32,12 +32,15 @@ class MediaFile {
   // Up to count bytes from offset without copying them: a view into the head or into buffer (which must
   // hold count bytes). Empty at or past the end, or when the read fails.
   std::string_view View(uint64_t offset, size_t count, char* buffer);
+  // Bytes read from the file so far, head included: what a reader costs in I/O.
+  uint64_t bytes_read() const { return bytes_read_; }
 
  private:
   size_t ReadFromFile(uint64_t offset, char* out, size_t count);
 
   int fd_ = -1;
   uint64_t size_ = 0;
+  uint64_t bytes_read_ = 0;
   bool head_loaded_ = false;
   size_t head_size_ = 0;
   char head_[kHeadCapacity];

@@ -1,5 +1,6 @@
 #include "probe/media_file_name.h"
 
+#include "probe/modern_media_name.h"
 #include "settings/settings.h"
 
 namespace {
@@ -25,5 +26,6 @@ int IsMediaFileName(const std::string& name) {
   for (const auto& entry : kEndings) {
     if (ending == entry.ending) return entry.flag == 1 ? 1 : 0;
   }
-  return 0;
+  const ModernMediaKind* kind = FindModernMediaKind(name);
+  return kind && settings.*kind->flag == 1 ? 1 : 0;
 }

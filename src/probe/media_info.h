@@ -1,6 +1,6 @@
 #pragma once
-// The media info record: seven texts (CP932, at most 63 bytes each) filled by the readers, overwritten
-// by every probe, and read by the caller before the next probe starts.
+// The media info record: seven texts (CP932, at most 63 bytes each) filled by the readers and three
+// container tags, overwritten by every probe, and read by the caller before the next probe starts.
 #include <string>
 
 struct MediaInfoRecord {
@@ -11,6 +11,11 @@ struct MediaInfoRecord {
   std::string frame_rate;
   std::string picture_size;
   std::string play_time;
+  // The container's own tags, filled only by the reader of the kinds read through libavformat (whose
+  // files carry them in their headers rather than in AVI INFO chunks); at most 255 bytes each.
+  std::string title;
+  std::string creator;
+  std::string comment;
 };
 
 // The one media info record of the run.

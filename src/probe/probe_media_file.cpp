@@ -1,9 +1,11 @@
 #include "probe/probe_media_file.h"
 
+#include "probe/av_media_reader.h"
 #include "probe/container_sniff.h"
 #include "probe/labelled_container.h"
 #include "probe/media_file.h"
 #include "probe/media_info.h"
+#include "probe/modern_media_name.h"
 #include "probe/mpeg_reader.h"
 #include "probe/riff_media.h"
 
@@ -14,6 +16,9 @@ int ProbeMediaFile(const std::string& path, bool check_mode, const DecoderQuery&
 
 int ProbeMediaFile(MediaFile& file, const std::string& path, bool check_mode, const DecoderQuery& decoders) {
   ClearMediaInfo();
+  // The later kinds are told by name, so a file of the original kinds is read as it always was whatever
+  // its bytes; libavformat then tells such a file's container from its content.
+  if (FindModernMediaKind(path)) return ReadAvMedia(file, path, check_mode, decoders);
   switch (ContainerType type = SniffContainerBytes(file.Head())) {
     case kContainerRiff:
       return ReadRiffMedia(file, check_mode, decoders);

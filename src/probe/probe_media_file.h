@@ -17,7 +17,9 @@ constexpr int kWaveAudioMissing = 7;
 // Empties the record, sniffs the container from the content (not the name) and runs its reader. In
 // check mode RIFF files are also tested for decoders, asking decoders (tests give fixed answers).
 // Returns the check result. Never fails: an unreadable or unrecognised file leaves the record empty
-// and gives 0.
+// and gives 0. A name with the extension of a kind read through libavformat (probe/modern_media_name.h)
+// goes to that reader instead, which fills the container tags too and tests its streams' decoders in
+// check mode.
 int ProbeMediaFile(const std::string& path, bool check_mode,
                    const DecoderQuery& decoders = InstalledDecoders());
 

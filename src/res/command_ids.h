@@ -55,6 +55,14 @@ enum CommandId : int {
   kCmdMpeg4Rate = 40053,
   kCmdFilterMpeg2 = 40054,
   kCmdFilterQt = 40055,
+  // The scan filters of the kinds read through libavformat, after the original range.
+  kCmdFilterMp4 = 40056,
+  kCmdFilterMkv = 40057,
+  kCmdFilterTs = 40058,
+  kCmdFilterFlv = 40059,
+  kCmdFilterOgg = 40060,
+  kCmdFilterAudio = 40061,
+  kCmdFilterWm = 40062,
 };
 
 // Menu state codes: 1 checked, 2 unchecked and enabled, 3 greyed, 4 enabled and unchecked (applying),

@@ -1,5 +1,7 @@
 #include "res/menus.h"
 
+#include <utility>
+
 #include "res/command_ids.h"
 
 namespace {
@@ -66,6 +68,25 @@ MenuEntry ExtendedPopup() {
                                });
 }
 
+// One checked item per file kind; the kinds read through libavformat follow a separator.
+MenuEntry ScanFilterPopup() {
+  constexpr std::pair<int, const char*> kFilters[] = {
+      {kCmdFilterAvi, "AVI形式"},      {kCmdFilterMpeg1, "MPEG1形式"},
+      {kCmdFilterMpeg2, "MPEG2形式"},  {kCmdFilterAsf, "ASF形式"},
+      {kCmdFilterRm, "RealVideo形式"}, {kCmdFilterQt, "QuickTime形式"},
+      {kCmdFilterWave, "WAVE形式"},    {0, nullptr},
+      {kCmdFilterMp4, "MP4形式"},      {kCmdFilterMkv, "Matroska形式"},
+      {kCmdFilterTs, "MPEG-TS形式"},   {kCmdFilterFlv, "FLV形式"},
+      {kCmdFilterOgg, "Ogg形式"},      {kCmdFilterAudio, "MP3･FLAC･AAC形式"},
+      {kCmdFilterWm, "WMV･WMA形式"},
+  };
+  std::vector<MenuEntry> items;
+  for (const auto& [command, label] : kFilters) {
+    items.push_back(label ? Item(command, label, "", kMenuChecked) : Separator());
+  }
+  return Popup("ｽｷｬﾝﾌｨﾙﾀ(&E)", std::move(items));
+}
+
 }  // namespace
 
 const std::vector<MenuEntry> TOP_MENUS = {
@@ -93,16 +114,7 @@ const std::vector<MenuEntry> TOP_MENUS = {
                         Item(kCmdSortByName, "ﾌｧｲﾙ名(&F)", "", kMenuChecked),
                         Item(kCmdSortByExtension, "拡張子(&E)"),
                     }),
-              Popup("ｽｷｬﾝﾌｨﾙﾀ(&E)",
-                    {
-                        Item(kCmdFilterAvi, "AVI形式", "", kMenuChecked),
-                        Item(kCmdFilterMpeg1, "MPEG1形式", "", kMenuChecked),
-                        Item(kCmdFilterMpeg2, "MPEG2形式", "", kMenuChecked),
-                        Item(kCmdFilterAsf, "ASF形式", "", kMenuChecked),
-                        Item(kCmdFilterRm, "RealVideo形式", "", kMenuChecked),
-                        Item(kCmdFilterQt, "QuickTime形式", "", kMenuChecked),
-                        Item(kCmdFilterWave, "WAVE形式", "", kMenuChecked),
-                    }),
+              ScanFilterPopup(),
           }),
     Popup("機能(&T)",
           {

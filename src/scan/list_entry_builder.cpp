@@ -11,6 +11,7 @@
 #include "platform/volume_label.h"
 #include "probe/media_file.h"
 #include "probe/media_info.h"
+#include "probe/modern_media_name.h"
 #include "probe/probe_media_file.h"
 #include "probe/tag_scan.h"
 #include "scan/scan_progress.h"
@@ -39,6 +40,11 @@ TagValues ReadTags(MediaFile& file) {
   return ScanTags(file.View(file.size() - tail_size, static_cast<size_t>(tail_size), buffer));
 }
 
+TagValues ContainerTags() {
+  const MediaInfoRecord& info = MediaInfo();
+  return {info.title, info.creator, info.comment};
+}
+
 void FillMediaCells(int row) {
   const MediaInfoRecord& info = MediaInfo();
   SetShownCell(row, kColVideoFormat, info.video_format);
@@ -63,14 +69,18 @@ int64_t BuildListEntryWithKey(const std::string& path, int index, int32_t key, i
       AnyShown({kColSizeBytes, kColSizeMB, kColSizeKB, kColTitle, kColCreator, kColComment});
   const bool media_shown = AnyShown({kColVideoFormat, kColAudioFormat, kColVideoRate, kColAudioRate,
                                      kColFrameRate, kColResolution, kColPlayTime});
+  // The later kinds carry their tags in their headers, which the probe reads.
+  const bool container_tags = FindModernMediaKind(path) != nullptr;
+  const bool probe = media_shown || (container_tags && AnyShown({kColTitle, kColCreator, kColComment}));
   // One open serves the size, the tags and the probe.
   std::optional<MediaFile> file;
   if (file_shown || media_shown) file.emplace(path);
   const bool opened = file && file->is_open();
+  if (opened && probe) ProbeMediaFile(*file, path, false);
   int64_t size = 0;
   if (opened && file_shown) {
     size = static_cast<int64_t>(file->size());
-    const TagValues tags = ReadTags(*file);
+    const TagValues tags = container_tags ? ContainerTags() : ReadTags(*file);
     bool with_unit = Settings().SizeInfo == 1;
     SetShownCell(row, kColSizeBytes, SizeBytesCell(size));
     SetShownCell(row, kColSizeMB, SizeMBCell(size, with_unit));
@@ -79,10 +89,7 @@ int64_t BuildListEntryWithKey(const std::string& path, int index, int32_t key, i
     SetShownCell(row, kColCreator, tags.creator);
     SetShownCell(row, kColComment, tags.comment);
   }
-  if (opened && media_shown) {
-    ProbeMediaFile(*file, path, false);
-    FillMediaCells(row);
-  }
+  if (opened && media_shown) FillMediaCells(row);
   file.reset();
 
   std::string folder = PathFolder(path);

@@ -61,6 +61,13 @@ void LoadSettings() {
   s.MPG4RATE = ReadSettingInt(kMainSeting, "MPG4RATE", 1);
   s.ExtMPG2 = ReadSettingInt(kMainSeting, "ExtMPG2", 1);
   s.ExtQT = ReadSettingInt(kMainSeting, "ExtQT", 1);
+  s.ExtMP4 = ReadSettingInt(kMainSeting, "ExtMP4", 1);
+  s.ExtMKV = ReadSettingInt(kMainSeting, "ExtMKV", 1);
+  s.ExtTS = ReadSettingInt(kMainSeting, "ExtTS", 1);
+  s.ExtFLV = ReadSettingInt(kMainSeting, "ExtFLV", 1);
+  s.ExtOGG = ReadSettingInt(kMainSeting, "ExtOGG", 1);
+  s.ExtAUDIO = ReadSettingInt(kMainSeting, "ExtAUDIO", 1);
+  s.ExtWM = ReadSettingInt(kMainSeting, "ExtWM", 1);
   s.ListClear = ReadSettingInt(kCustomize, "ListClear", 0);
   s.SizeInfo = ReadSettingInt(kCustomize, "SizeInfo", 0);
   s.mvTitle = ReadSettingText(kMainSeting, "mvTitle", "Tessaroll", kTitleSize);

@@ -19,6 +19,8 @@ struct SettingsRecord {
   std::string MainFontSize, ListFontSize;
   std::string LoadPath, SavePath;
   int ExtAVI = 1, ExtMPEG1 = 1, ExtASF = 1, ExtRM = 1, ExtWAVE = 1, ExtMPG2 = 1, ExtQT = 1;
+  // The kinds read through libavformat (probe/modern_media_name.h), each listed only while its flag is 1.
+  int ExtMP4 = 1, ExtMKV = 1, ExtTS = 1, ExtFLV = 1, ExtOGG = 1, ExtAUDIO = 1, ExtWM = 1;
   int MPGTIME = 1;
   int MPG4RATE = 1;
   int ListClear = 0;

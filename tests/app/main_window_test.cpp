@@ -40,9 +40,11 @@ TEST_F(MainWindowTest, StartsWithoutSettingsFileAsAnEmptyList) {
     SCOPED_TRACE(item);
     EXPECT_EQ(ReadMenuStateCode(item), kMenuGreyed);
   }
-  for (int item : {kCmdSortByName, kCmdFilterAvi, kCmdFilterMpeg1, kCmdFilterMpeg2, kCmdFilterAsf,
-                   kCmdFilterRm, kCmdFilterQt, kCmdFilterWave, kCmdMpegTime, kCmdMpeg4Rate, kCmdToolBar,
-                   kCmdStatusBar, kCmdGridLines, kCmdSaveStateAtExit}) {
+  for (int item :
+       {kCmdSortByName, kCmdFilterAvi,       kCmdFilterMpeg1, kCmdFilterMpeg2, kCmdFilterAsf, kCmdFilterRm,
+        kCmdFilterQt,   kCmdFilterWave,      kCmdMpegTime,    kCmdMpeg4Rate,   kCmdToolBar,   kCmdStatusBar,
+        kCmdGridLines,  kCmdSaveStateAtExit, kCmdFilterMp4,   kCmdFilterMkv,   kCmdFilterTs,  kCmdFilterFlv,
+        kCmdFilterOgg,  kCmdFilterAudio,     kCmdFilterWm}) {
     SCOPED_TRACE(item);
     EXPECT_EQ(ReadMenuStateCode(item), kMenuChecked);
   }

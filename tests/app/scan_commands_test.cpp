@@ -10,6 +10,7 @@
 #include "app/scan_commands.h"
 #include "command_test_fixture.h"
 #include "list/columns.h"
+#include "list/row_file_path.h"
 #include "platform/cp932.h"
 #include "res/command_ids.h"
 #include "scan/scan_progress.h"
@@ -47,6 +48,52 @@ TEST_F(ScanCommandsTest, ScanListsTheFolderAndEnablesTheListCommands) {
   HandleCommand(kCmdScan);
   EXPECT_EQ(ListRowCount(), 2);
   EXPECT_EQ(window_->windowTitle(), "Tessaroll - <NewFile.csv>");
+}
+
+// A collection of the original and the later kinds: the later rows come with the scan and follow their
+// filter item, sort, save and come back as CSV, and a tag write passes them over with their check mark.
+TEST_F(ScanCommandsTest, MixedCollectionWithTheLaterKinds) {
+  StartWindow();
+  const std::string data = TESSAROLL_SOURCE_DIR "/tests/data/";
+  for (const char* name : {"msmpeg4v2_pcm.avi", "h264_aac.mp4", "flac.flac", "wmav2.wma"}) {
+    dir_.Write(std::string("m/") + name, ReadWholeFile(data + name));
+  }
+  const auto scan = [&] {
+    HandleCommand(kCmdNewList);
+    Answer(dir_.path() + "/m");
+    HandleCommand(kCmdScan);
+  };
+  HandleCommand(kCmdFilterAudio);
+  scan();
+  EXPECT_EQ(RowFileNames(), (std::vector<std::string>{"h264_aac.mp4", "msmpeg4v2_pcm.avi", "wmav2.wma"}));
+  HandleCommand(kCmdFilterAudio);
+  scan();
+  EXPECT_EQ(RowFileNames(),
+            (std::vector<std::string>{"flac.flac", "h264_aac.mp4", "msmpeg4v2_pcm.avi", "wmav2.wma"}));
+  HandleHeaderClick(ColumnPosition(kColSizeBytes));
+  const std::vector<std::string> by_size = {"wmav2.wma", "flac.flac", "h264_aac.mp4", "msmpeg4v2_pcm.avi"};
+  EXPECT_EQ(RowFileNames(), by_size);
+
+  const std::string csv = dir_.path() + "/list.csv";
+  Answer(csv);
+  HandleCommand(kCmdSaveAs);
+  HandleCommand(kCmdNewList);
+  Answer(csv);
+  HandleCommand(kCmdOpenList);
+  EXPECT_EQ(RowFileNames(), by_size);
+  EXPECT_EQ(ListGetCell(2, ColumnPosition(kColTitle)), Utf8ToCp932("テスト動画"));
+  EXPECT_EQ(ListGetCell(2, ColumnPosition(kColVideoFormat)), "H.264");
+
+  for (int row = 0; row < 3; ++row) {
+    ListSetCell(row, ColumnPosition(kColTitle), "new title");
+    ListSetChecked(row, true);
+  }
+  HandleCommand(kCmdWriteInfo);
+  EXPECT_EQ(messages_.size(), 1u);  // the confirmation, no failure
+  for (int row = 0; row < 3; ++row) {
+    EXPECT_TRUE(ListIsChecked(row)) << row;
+    EXPECT_TRUE(ReadWholeFile(ResolveRowFile(row).path) == ReadWholeFile(data + RowFileNames()[row]));
+  }
 }
 
 TEST_F(ScanCommandsTest, MenuToolbarAndAcceleratorReachTheScan) {

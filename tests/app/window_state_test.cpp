@@ -37,14 +37,36 @@ TEST_F(WindowStateTest, FirstExitWritesTheWindowKeysInOrder) {
   window_->close();
   const std::string text = SettingsFileText();
   const std::vector<std::string> expected = {
-      "Left",   "Top",   "Width",   "Height",  "ToolBar",  "StatusBar", "GridLine", "ExtAVI",   "ExtMPEG1",
-      "ExtASF", "ExtRM", "ExtWAVE", "MPGTIME", "MPG4RATE", "ExtMPG2",   "ExtQT",    "LoadPath", "SavePath",
-      "File",   "Sizeb", "Sizem",   "Sizek",   "Title",    "Mvinfo",    "Sndinfo",  "Mvrate",   "Sndrate",
-      "fps",    "Rezo",  "Time",    "Junle",   "Cpright",  "Comment",   "Dirpath",  "Volume"};
+      "Left",   "Top",    "Width",   "Height",   "ToolBar",  "StatusBar", "GridLine", "ExtAVI", "ExtMPEG1",
+      "ExtASF", "ExtRM",  "ExtWAVE", "MPGTIME",  "MPG4RATE", "ExtMPG2",   "ExtQT",    "ExtMP4", "ExtMKV",
+      "ExtTS",  "ExtFLV", "ExtOGG",  "ExtAUDIO", "ExtWM",    "LoadPath",  "SavePath", "File",   "Sizeb",
+      "Sizem",  "Sizek",  "Title",   "Mvinfo",   "Sndinfo",  "Mvrate",    "Sndrate",  "fps",    "Rezo",
+      "Time",   "Junle",  "Cpright", "Comment",  "Dirpath",  "Volume"};
   EXPECT_EQ(KeysInOrder(text), expected);
-  for (const char* line : {"Left=70", "Top=80", "Width=500", "Height=400", "ToolBar=1", "GridLine=1",
-                           "ExtRM=0", "ExtAVI=1", "LoadPath=\r", "File=200", "Comment=400", "Volume=100"}) {
+  for (const char* line :
+       {"Left=70", "Top=80", "Width=500", "Height=400", "ToolBar=1", "GridLine=1", "ExtRM=0", "ExtAVI=1",
+        "ExtWM=1", "LoadPath=\r", "File=200", "Comment=400", "Volume=100"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
+}
+
+// The items of the kinds read through libavformat flip their flags, which exit saves under their keys.
+TEST_F(WindowStateTest, LaterKindItemsAreSavedUnderTheirKeys) {
+  StartWindow();
+  const std::pair<int, std::string> items[] = {
+      {kCmdFilterMp4, "ExtMP4"}, {kCmdFilterMkv, "ExtMKV"}, {kCmdFilterTs, "ExtTS"},
+      {kCmdFilterFlv, "ExtFLV"}, {kCmdFilterOgg, "ExtOGG"}, {kCmdFilterAudio, "ExtAUDIO"},
+      {kCmdFilterWm, "ExtWM"},
+  };
+  for (const auto& [item, key] : items) {
+    HandleCommand(item);
+    EXPECT_EQ(ReadMenuStateCode(item), kMenuEnabled) << key;
+  }
+  HandleCommand(kCmdFilterTs);
+  window_->close();
+  for (const auto& [item, key] : items) {
+    EXPECT_NE(SettingsFileText().find(key + (item == kCmdFilterTs ? "=1\r\n" : "=0\r\n")), std::string::npos)
+        << key;
   }
 }
 
@@ -68,8 +90,11 @@ TEST_F(WindowStateTest, ToolBarOtherThanOneStartsHiddenAndIsSavedAsTwo) {
 
 TEST_F(WindowStateTest, FlagsOfZeroUncheckTheirItems) {
   StartWindow(
-      "[MainSeting]\r\nExtAVI=0\r\nExtQT=2\r\nMPG4RATE=0\r\nMPGTIME=0\r\n[Customize]\r\nPlayTime=0\r\n");
+      "[MainSeting]\r\nExtAVI=0\r\nExtQT=2\r\nMPG4RATE=0\r\nMPGTIME=0\r\nExtMKV=0\r\n[Customize]\r\n"
+      "PlayTime=0\r\n");
   EXPECT_EQ(ReadMenuStateCode(kCmdFilterAvi), kMenuEnabled);
+  EXPECT_EQ(ReadMenuStateCode(kCmdFilterMkv), kMenuEnabled);
+  EXPECT_EQ(ReadMenuStateCode(kCmdFilterMp4), kMenuChecked);
   EXPECT_EQ(ReadMenuStateCode(kCmdFilterQt), kMenuChecked);  // only 0 unchecks
   EXPECT_EQ(ReadMenuStateCode(kCmdMpeg4Rate), kMenuEnabled);
   // Greyed for the hidden playing-time column, then enabled again by MPGTIME=0.

@@ -7,6 +7,7 @@
 
 #include "platform/cp932.h"
 #include "support/run_program.h"
+#include "support/sample_media.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -83,6 +84,42 @@ TEST_F(CatalogueCommandTest, BomStartsUtf8ListsAndTheyLoadBack) {
   EXPECT_EQ(ReadWholeFile(Out("utf8.csv")), "\xEF\xBB\xBF" + Cp932ToUtf8(sjis));
   ASSERT_EQ(Cli({"-s", settings, "-i", Out("utf8.csv"), "-o", Out("again.csv")}).exit_code, 0);
   EXPECT_EQ(ReadWholeFile(Out("again.csv")), sjis);
+}
+
+// The samples of the original kinds beside a file of each later kind, every column shown.
+TEST(CatalogueMixedCollection, LaterKindsAreListedAndLeaveTheOthersAlone) {
+  TempDir dir;
+  const std::string tree = dir.path() + "/tree";
+  for (const SampleFile& sample : SampleMediaFiles()) dir.Write("tree/" + sample.relative_path, sample.bytes);
+  const char* later[] = {"h264_aac.mp4", "vp9_opus.mkv",  "h264_mp2.ts",   "flv1_mp3.flv",
+                         "opus.opus",    "mp3_cover.mp3", "wmv2_wmav2.wmv"};
+  for (const char* name : later) {
+    dir.Write("tree/new/"s + name, ReadWholeFile(TESSAROLL_SOURCE_DIR "/tests/data/"s + name));
+  }
+  std::string flags_off = "[MainSeting]\r\n";
+  for (const char* key : {"ExtMP4", "ExtMKV", "ExtTS", "ExtFLV", "ExtOGG", "ExtAUDIO", "ExtWM"}) {
+    flags_off += key + "=0\r\n"s;
+  }
+  const std::string off = dir.Write("off.ini", flags_off);
+  const std::string on = dir.path() + "/absent.ini";
+
+  ProgramResult listed = Cli({"-s", on, "-o", dir.path() + "/all.csv", tree});
+  ASSERT_EQ(listed.exit_code, 0) << listed.err;
+  const std::string csv = ReadWholeFile(dir.path() + "/all.csv");
+  for (const char* name : later) EXPECT_NE(csv.find(name), std::string::npos) << name;
+  EXPECT_NE(
+      csv.find(Utf8ToCp932("\"h264_aac.mp4\",\"15,773\",\"0.02\",\"15\",\"テスト動画\",\"H.264\",\"AAC\",")),
+      std::string::npos);
+  ASSERT_EQ(Cli({"-s", on, "-i", dir.path() + "/all.csv", "-o", dir.path() + "/again.csv"}).exit_code, 0);
+  EXPECT_EQ(ReadWholeFile(dir.path() + "/again.csv"), csv);
+
+  // With the later kinds off their rows go and every other row stays byte for byte; so it does with
+  // them on where there are none.
+  const std::string without = Cli({"-s", off, tree}).out;
+  std::filesystem::remove_all(tree + "/new");
+  EXPECT_EQ(Cli({"-s", on, tree}).out, without);
+  EXPECT_EQ(Cli({"-s", off, tree}).out, without);
+  EXPECT_EQ(without.find(".mp4"), std::string::npos);
 }
 
 TEST_F(CatalogueCommandTest, CsvOfOtherColumnsIsRefused) {

@@ -88,6 +88,14 @@ TEST(CliProbe, MovieOverOneGibibyteMadeByFfmpeg) {
   EXPECT_EQ(fields[7], "00:45");
 }
 
+TEST(CliProbe, LaterKindsWithInstalledDecoders) {
+  const std::string data = TESSAROLL_SOURCE_DIR "/tests/data/";
+  ProgramResult result = Cli({"--probe", "--check", data + "vp9_opus.mkv", data + "opus.opus"});
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_EQ(result.out, data + "vp9_opus.mkv\tVP9\tOpus\t\t48.00kHz\t30.00\t64x48\t00:02\t0\n" +  //
+                            data + "opus.opus\t\tOpus\t\t48.00kHz/18kbit\t\t\t00:02\t6\n");
+}
+
 // A missing file and a FIFO (which must not block) each get their empty line and make the exit code 1.
 TEST(CliProbe, UnreadableFileStillGetsItsLineAndExitsOne) {
   TempDir dir;

@@ -47,6 +47,7 @@ TEST_F(MenusTest, MenuBarCarriesEveryItemWithLabelAndShortcut) {
       {kCmdMpeg4Rate, "MPEG4式ﾋﾞｯﾄﾚｰﾄ算出", ""},
       {kCmdFitSizeBytes, "ﾌｧｲﾙｻｲｽﾞ(Byte)", ""},
       {kCmdSaveStateAtExit, "終了時の状態を保存(&Q)", ""},
+      {kCmdFilterAudio, "MP3･FLAC･AAC形式", ""},
   };
   for (const Expected& item : expected) {
     SCOPED_TRACE(item.command);

@@ -178,6 +178,32 @@ TEST_F(ListEntryBuilderTest, WhatCannotBeReadKeepsItsNameOnly) {
   }
 }
 
+// Files of the later kinds carry their tags in their headers; AVI INFO bytes at their end are not theirs.
+TEST_F(ListEntryBuilderTest, LaterKindsTakeTheTagsOfTheirContainer) {
+  const std::string data = std::string(TESSAROLL_SOURCE_DIR) + "/tests/data/";
+  const std::string mp4 =
+      dir.Write("clip.mp4", ReadWholeFile(data + "h264_aac.mp4") + InfoTags("x", "y", "z"));
+  const std::string mp3 = dir.Write("song.MP3", ReadWholeFile(data + "mp3_cover.mp3"));
+  ShowAllColumns();
+  BuildListEntry(mp4, 0);
+  BuildListEntry(mp3, 1);
+  const std::vector<std::string> expected[] = {
+      {"テスト動画", "山田", "ffmpeg test", "H.264", "00:02"},
+      {"MP3 title", "(C) Tessaroll", "note", "", "00:02"},
+  };
+  for (int row = 0; row < 2; ++row) {
+    std::vector<std::string> cells;
+    for (int column : {kColTitle, kColCreator, kColComment, kColVideoFormat, kColPlayTime}) {
+      cells.push_back(Cp932ToUtf8(Cell(row, column)));
+    }
+    EXPECT_EQ(cells, expected[row]);
+  }
+  // The tag columns alone still need the probe.
+  ShowOnlyColumns({kColCreator});
+  BuildListEntry(mp4, 0);
+  EXPECT_EQ(Cell(0, kColCreator), Utf8ToCp932("山田"));
+}
+
 TEST_F(ListEntryBuilderTest, NamesCp932CannotHoldKeepTheirRealPath) {
   ShowOnlyColumns({kColSizeBytes, kColFolder});
   const std::string path = dir.Write("映画 \u2603/雪だるま\u2603.avi", "12345");

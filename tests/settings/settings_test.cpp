@@ -17,7 +17,8 @@ class SettingsTest : public testing::Test {
 };
 
 std::vector<int> Flags(const SettingsRecord& s) {
-  return {s.ExtAVI, s.ExtMPEG1, s.ExtASF, s.ExtRM, s.ExtWAVE, s.MPGTIME, s.MPG4RATE, s.ExtMPG2, s.ExtQT};
+  return {s.ExtAVI, s.ExtMPEG1, s.ExtASF, s.ExtRM, s.ExtWAVE, s.MPGTIME, s.MPG4RATE, s.ExtMPG2,
+          s.ExtQT,  s.ExtMP4,   s.ExtMKV, s.ExtTS, s.ExtFLV,  s.ExtOGG,  s.ExtAUDIO, s.ExtWM};
 }
 
 }  // namespace
@@ -32,7 +33,7 @@ TEST_F(SettingsTest, WithoutAFileEveryKeyReadsItsDefault) {
   EXPECT_EQ(s.ListFontType, s.MainFontType);
   EXPECT_EQ(s.MainFontSize + s.ListFontSize, "1212");
   EXPECT_EQ(s.LoadPath + s.SavePath, "");
-  EXPECT_EQ(Flags(s), std::vector<int>(9, 1));
+  EXPECT_EQ(Flags(s), std::vector<int>(16, 1));
   EXPECT_EQ(s.ListClear + s.SizeInfo, 0);
   EXPECT_EQ(s.mvTitle, "Tessaroll");
   EXPECT_EQ(s.MainColor + s.ListFoColor, 0u);
@@ -41,13 +42,14 @@ TEST_F(SettingsTest, WithoutAFileEveryKeyReadsItsDefault) {
 
 TEST_F(SettingsTest, LoadsEachKeyFromItsSectionCutToItsField) {
   const std::string x300(300, 'x');
-  UseSettingsFileForTesting(
-      dir_.Write("dorirovo.ini", "[mainseting]\nAutoScan=/wrong/section\nLoadPath=" + x300 +
-                                     "\nSavePath=/srv\nmvTitle=" + x300 +
-                                     "\nextavi=0\nExtMPEG1=0\nExtASF=0\nExtRM=0\nExtWAVE=0\nMPGTIME=0\n" +
-                                     "MPG4RATE=0\nExtMPG2=0\nExtQT=0\n[Customize]\nAutoScan=" + x300 +
-                                     "\nListClear=1\nSizeInfo=1\n[WindowFonts]\nMainFontType=" + x300 +
-                                     "\nListFontType=Sans\nMainFontSize=12345\nListFontSize=9\n"));
+  UseSettingsFileForTesting(dir_.Write(
+      "dorirovo.ini", "[mainseting]\nAutoScan=/wrong/section\nLoadPath=" + x300 +
+                          "\nSavePath=/srv\nmvTitle=" + x300 +
+                          "\nextavi=0\nExtMPEG1=0\nExtASF=0\nExtRM=0\nExtWAVE=0\nMPGTIME=0\n" +
+                          "MPG4RATE=0\nExtMPG2=0\nExtQT=0\nExtMP4=0\nExtMKV=0\nExtTS=0\nExtFLV=0\n" +
+                          "ExtOGG=0\nExtAUDIO=0\nExtWM=0\n[Customize]\nAutoScan=" + x300 +
+                          "\nListClear=1\nSizeInfo=1\n[WindowFonts]\nMainFontType=" + x300 +
+                          "\nListFontType=Sans\nMainFontSize=12345\nListFontSize=9\n"));
   LoadSettings();
   const SettingsRecord& s = Settings();
   EXPECT_EQ(s.AutoScan.size(), 255u);
@@ -58,7 +60,7 @@ TEST_F(SettingsTest, LoadsEachKeyFromItsSectionCutToItsField) {
   EXPECT_EQ(s.LoadPath.size(), 127u);
   EXPECT_EQ(s.SavePath, "/srv");
   EXPECT_EQ(s.mvTitle.size(), 127u);
-  EXPECT_EQ(Flags(s), std::vector<int>(9, 0));
+  EXPECT_EQ(Flags(s), std::vector<int>(16, 0));
   EXPECT_EQ(s.ListClear + s.SizeInfo, 2);
 }
 
