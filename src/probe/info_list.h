@@ -8,6 +8,8 @@ struct InfoTags {
   std::string title;    // "ISBJ"
   std::string creator;  // "ICOP"
   std::string comment;  // "ICMT"
+
+  bool operator==(const InfoTags&) const = default;
 };
 
 // A parsed list: our three texts and everything else it holds.

@@ -50,10 +50,6 @@ InfoTags Listed(std::string_view scanned_bytes) {
   return InfoTags{values.title, values.creator, values.comment};
 }
 
-bool operator==(const InfoTags& a, const InfoTags& b) {
-  return a.title == b.title && a.creator == b.creator && a.comment == b.comment;
-}
-
 struct PreparedWrite {
   InfoTagPlan plan;
   AviTail tail;
@@ -78,7 +74,7 @@ PreparedWrite Prepare(const std::string& path, const InfoTagEdit& edit) {
   plan.shown = Listed(tail.scanned_bytes);
   plan.written = InfoTags{edit.title.value_or(old.tags.title), edit.creator.value_or(old.tags.creator),
                           edit.comment.value_or(old.tags.comment)};
-  plan.changes = !(AsListed(plan.written) == plan.shown);
+  plan.changes = AsListed(plan.written) != plan.shown;
 
   std::string& new_tail = prepared.new_tail;
   new_tail = RenderInfoList(plan.written, old.other_sub_chunks);
@@ -96,7 +92,7 @@ PreparedWrite Prepare(const std::string& path, const InfoTagEdit& edit) {
   const std::string ending = tail.bytes_before_list + new_tail;
   const std::string_view scanned =
       std::string_view(ending).substr(ending.size() > kTagScanBytes ? ending.size() - kTagScanBytes : 0);
-  if (!(Listed(scanned) == AsListed(plan.written))) plan.result.outcome = InfoTagOutcome::kNotReadBack;
+  if (Listed(scanned) != AsListed(plan.written)) plan.result.outcome = InfoTagOutcome::kNotReadBack;
   return prepared;
 }
 

@@ -19,10 +19,6 @@ std::optional<std::string> TagCell(int row, int column_no) {
   return ShownCell(row, column_no, std::string::npos);
 }
 
-bool SameTexts(const InfoTags& a, const InfoTags& b) {
-  return a.title == b.title && a.creator == b.creator && a.comment == b.comment;
-}
-
 struct RowWrite {
   InfoTagRowReport report;
   InfoTagEdit edit;
@@ -91,8 +87,7 @@ void SettleSharedFiles(std::vector<RowWrite>& rows, std::vector<bool>& writes) {
   }
   for (const auto& [file_id, indexes] : by_file) {
     bool agree = true;
-    for (size_t i : indexes)
-      agree = agree && SameTexts(rows[i].report.written, rows[indexes[0]].report.written);
+    for (size_t i : indexes) agree = agree && rows[i].report.written == rows[indexes[0]].report.written;
     for (size_t i : indexes) {
       if (!agree) rows[i].report.outcome = InfoTagOutcome::kSameFile;
       writes[i] = agree && i == indexes[0];

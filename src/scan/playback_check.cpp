@@ -1,7 +1,5 @@
 #include "scan/playback_check.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -12,7 +10,7 @@
 #include "list/row_file_path.h"
 #include "list/sort.h"
 #include "platform/cp932.h"
-#include "platform/regular_file.h"
+#include "probe/media_file.h"
 #include "probe/media_info.h"
 #include "probe/probe_media_file.h"
 
@@ -60,14 +58,13 @@ CheckRow CheckListRow(int list_row, RowFileResolver& files) {
     return {name, kNo, kNo, kUndecided, ""};
   }
   // The probe gives a file it cannot read no findings, which would read as "nothing missing".
-  const int fd = OpenRegularFile(file.path);
-  if (fd < 0) {
+  MediaFile media(file.path);
+  if (!media.is_open()) {
     static const std::string kMissing = Utf8ToCp932("ﾌｧｲﾙがありません");
     static const std::string kUnreadable = Utf8ToCp932("ﾌｧｲﾙを読めません");
     return {name, kNo, kNo, errno == ENOENT || errno == ENOTDIR ? kMissing : kUnreadable, ""};
   }
-  close(fd);
-  const CheckMarks marks = MarksForCheckResult(ProbeMediaFile(file.path, true));
+  const CheckMarks marks = MarksForCheckResult(ProbeMediaFile(media, file.path, true));
   return {name, marks.video, marks.audio, MediaInfo().video_format, MediaInfo().audio_format};
 }
 
