@@ -27,6 +27,11 @@ void Print(const std::string& bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
 }
 
+class StdoutSink : public ListTextSink {
+ public:
+  void Put(std::string_view bytes) override { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
+};
+
 // One line on the terminal, rewritten as the files go by; at most every kRedrawInterval, since a write
 // per file would slow a large scan down.
 class TerminalProgress {
@@ -79,8 +84,12 @@ bool ImportCsvFiles(const CliOptions& options) {
 bool WriteOutput(const CliOptions& options) {
   const ListFileEncoding encoding = options.bom ? ListFileEncoding::kUtf8WithBom : ListFileEncoding::kCp932;
   if (options.output.empty()) {
-    const std::string text = ToCrLfLineEnds(RenderTxtList(ListFileTableFromList(), true));
-    Print(options.bom ? EncodeListText(text, encoding) : TerminalText(text, options.utf8));
+    StdoutSink terminal;
+    ListFileOutput text(terminal, options.bom    ? encoding
+                                  : options.utf8 ? ListFileEncoding::kUtf8
+                                                 : ListFileEncoding::kCp932);
+    WriteTxtList(ListFileColumnsFromList(), ListFileRowsFromList(), true, text);
+    text.Finish();
     return true;
   }
   ListFileResult result = WriteListFile(options.output, ListFileKindOfName(options.output), options.append,

@@ -8,8 +8,9 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 }  // namespace
 
-std::string CsvTextAsCp932(std::string_view bytes) {
-  if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) return Utf8ToCp932(bytes.substr(kUtf8Bom.size()));
-  if (!IsCp932Text(bytes) && IsUtf8Text(bytes)) return Utf8ToCp932(bytes);
-  return std::string(bytes);
+std::string CsvTextAsCp932(std::string bytes) {
+  const std::string_view text = bytes;
+  if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) return Utf8ToCp932(text.substr(kUtf8Bom.size()));
+  if (!IsCp932Text(text) && IsUtf8Text(text)) return Utf8ToCp932(text);
+  return bytes;
 }

@@ -1,8 +1,10 @@
 #include "list/csv_format.h"
 
+#include "list/csv_round_trip.h"
+
 namespace {
 
-void AppendQuotedLine(std::string& out, const std::vector<std::string>& fields) {
+void AppendQuotedLine(std::string& out, const std::vector<std::string_view>& fields) {
   for (size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) out += ',';
     out += '"';
@@ -16,22 +18,19 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-std::vector<std::string> SplitQuoted(std::string_view line) {
+void SplitQuoted(std::string_view line, std::vector<std::string_view>& fields) {
   std::string_view body = line.substr(1);
   if (!body.empty() && body.back() == '"') body.remove_suffix(1);
-  std::vector<std::string> fields;
   for (;;) {
     size_t separator = body.find("\",\"");
     if (separator == std::string_view::npos) break;
-    fields.emplace_back(body.substr(0, separator));
+    fields.push_back(body.substr(0, separator));
     body.remove_prefix(separator + 3);
   }
-  fields.emplace_back(body);
-  return fields;
+  fields.push_back(body);
 }
 
-std::vector<std::string> SplitPlain(std::string_view line) {
-  std::vector<std::string> fields;
+void SplitPlain(std::string_view line, std::vector<std::string_view>& fields) {
   size_t start = 0;
   for (size_t i = 0; i < line.size(); ++i) {
     if (line[i] != ',') continue;
@@ -39,35 +38,67 @@ std::vector<std::string> SplitPlain(std::string_view line) {
     bool digit_before = i > 0 && IsDigit(line[i - 1]);
     bool digit_after = i + 1 < line.size() && IsDigit(line[i + 1]);
     if (digit_before || digit_after) continue;
-    fields.emplace_back(line.substr(start, i - start));
+    fields.push_back(line.substr(start, i - start));
     start = i + 1;
   }
-  fields.emplace_back(line.substr(start));
-  return fields;
+  fields.push_back(line.substr(start));
 }
 
 }  // namespace
 
+void WriteCsvList(const ListFileColumns& columns, const ListFileRows& rows, ListTextSink& sink,
+                  CsvReadBackCheck* check) {
+  std::vector<std::string_view> cells(columns.labels.begin(), columns.labels.end());
+  std::string line;
+  AppendQuotedLine(line, cells);
+  if (check) check->AddHeader(line);
+  sink.Put(line);
+  for (size_t row = 0; row < rows.count && (check || !sink.Failed()); ++row) {
+    rows.read(row, cells);
+    line.clear();
+    AppendQuotedLine(line, cells);
+    if (check) check->AddRow(cells, line);
+    if (!sink.Failed()) sink.Put(line);
+  }
+}
+
 std::string RenderCsvList(const ListFileTable& table) {
-  std::string out;
-  AppendQuotedLine(out, table.labels);
-  for (const auto& row : table.rows) AppendQuotedLine(out, row);
-  return out;
+  StringTextSink sink;
+  WriteCsvList(table.Columns(), RowsOfTable(table), sink);
+  return std::move(sink.text());
+}
+
+void SplitCsvFieldViews(std::string_view line, std::vector<std::string_view>& fields) {
+  fields.clear();
+  if (!line.empty() && line.front() == '"') {
+    SplitQuoted(line, fields);
+  } else {
+    SplitPlain(line, fields);
+  }
 }
 
 std::vector<std::string> SplitCsvFields(std::string_view line) {
-  if (!line.empty() && line.front() == '"') return SplitQuoted(line);
-  return SplitPlain(line);
+  std::vector<std::string_view> views;
+  SplitCsvFieldViews(line, views);
+  return std::vector<std::string>(views.begin(), views.end());
 }
 
-bool SplitCsvLine(std::string_view text, size_t& offset, std::string_view& line,
-                  std::vector<std::string>& fields) {
+bool SplitCsvLineViews(std::string_view text, size_t& offset, std::string_view& line,
+                       std::vector<std::string_view>& fields) {
   if (offset >= text.size()) return true;
   size_t end = text.find('\n', offset);
   if (end == std::string_view::npos) end = text.size();
   line = text.substr(offset, end - offset);
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   offset = end + 1;
-  fields = SplitCsvFields(line);
+  SplitCsvFieldViews(line, fields);
+  return false;
+}
+
+bool SplitCsvLine(std::string_view text, size_t& offset, std::string_view& line,
+                  std::vector<std::string>& fields) {
+  std::vector<std::string_view> views;
+  if (SplitCsvLineViews(text, offset, line, views)) return true;
+  fields.assign(views.begin(), views.end());
   return false;
 }

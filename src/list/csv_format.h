@@ -5,9 +5,17 @@
 #include <vector>
 
 #include "list/list_file_table.h"
+#include "list/list_text_sink.h"
 
-// The header line of file labels and one line per row, with "\n" line ends (the writer turns them into
-// CR LF). Cells are written unchanged inside the quotes, thousands separators and units included.
+class CsvReadBackCheck;
+
+// The header line of file labels and one line per row, with "\n" line ends (the output turns them into
+// CR LF), a line at a time. Cells are written unchanged inside the quotes, thousands separators and units
+// included. Each line also goes to the check when one is given, every row even after the sink failed.
+void WriteCsvList(const ListFileColumns& columns, const ListFileRows& rows, ListTextSink& sink,
+                  CsvReadBackCheck* check = nullptr);
+
+// The same text as one string.
 std::string RenderCsvList(const ListFileTable& table);
 
 // The fields of one line given without its line end. A line starting with a double quote is quoted:
@@ -16,6 +24,8 @@ std::string RenderCsvList(const ListFileTable& table);
 // separates fields unless an ASCII digit stands right before or after it. There is always at least one
 // field; an empty line gives one empty field.
 std::vector<std::string> SplitCsvFields(std::string_view line);
+// The same fields as views into the line, replacing those held in fields.
+void SplitCsvFieldViews(std::string_view line, std::vector<std::string_view>& fields);
 
 // Reads the line of the text that starts at offset and moves offset past its line end: LF ends a line,
 // neither it nor a CR just before it is part of the line, and the last line needs none. Sets line to it and
@@ -23,3 +33,6 @@ std::vector<std::string> SplitCsvFields(std::string_view line);
 // text.
 bool SplitCsvLine(std::string_view text, size_t& offset, std::string_view& line,
                   std::vector<std::string>& fields);
+// The same with the fields as views into the text.
+bool SplitCsvLineViews(std::string_view text, size_t& offset, std::string_view& line,
+                       std::vector<std::string_view>& fields);

@@ -1,6 +1,7 @@
 #pragma once
 // The lines of a CSV list file split into fields: the designed way, or the way spreadsheet programs
 // write CSV when that is plainly how the file was written.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,3 +20,12 @@ struct CsvLine {
 // separator), when it starts with a quote but does not end with one (a cell went on past a line
 // break), or when it continues such a line, up to the first line that ends with a quote.
 std::vector<CsvLine> ReadCsvLines(std::string_view text);
+
+// The same lines one at a time without a copy of the text, until visit returns false. The fields view the
+// text, or the reader's own copy of one spreadsheet record, and are valid during the call.
+struct CsvLineView {
+  const std::vector<std::string_view>& fields;
+  int line_no;
+  bool misaligned;
+};
+void ForEachCsvLine(std::string_view text, const std::function<bool(const CsvLineView&)>& visit);

@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
-
 #include "list/columns.h"
 #include "list/csv_encoding.h"
 #include "list/csv_lines.h"
@@ -47,30 +45,29 @@ std::string FileLabelOfHeader(const std::string& list_header) {
 CsvReadCode ReadCsvListFile(const std::string& path, std::vector<int>* misaligned_lines) {
   std::string bytes;
   if (!ReadWholeListFile(path, bytes)) return kCsvCategoryCountMismatch;
-  const std::vector<CsvLine> lines = ReadCsvLines(CsvTextAsCp932(bytes));
-  if (lines.empty()) return kCsvCategoryCountMismatch;
-  const std::vector<std::string>& header = lines.front().fields;
-  int columns = ListColumnCount();
-  if (static_cast<int>(header.size()) != columns) return kCsvCategoryCountMismatch;
+  const std::string text = CsvTextAsCp932(std::move(bytes));
+  std::vector<std::string> header;
+  ForEachCsvLine(text, [&header](const CsvLineView& line) {
+    header.assign(line.fields.begin(), line.fields.end());
+    return false;
+  });
+  const int columns = ListColumnCount();
+  if (header.empty() || static_cast<int>(header.size()) != columns) return kCsvCategoryCountMismatch;
   for (int position = 0; position < columns; ++position) {
     if (!EqualIgnoringAsciiCase(header[position], FileLabelOfHeader(ListColumnHeader(position)))) {
       return kCsvCategoryItemMismatch;
     }
   }
-  // Data line n goes to row n with key n. Inserting from the last line up, each at the top, gives the
-  // same rows without moving the rows already in the list once per line.
-  for (int32_t line_no = static_cast<int32_t>(lines.size()) - 2; line_no >= 0; --line_no) {
-    const CsvLine& line = lines[line_no + 1];
-    ListInsertRow(0, line_no, line.fields[0]);
-    int last = std::min(static_cast<int>(line.fields.size()), columns);
-    for (int position = 1; position < last; ++position) ListSetCell(0, position, line.fields[position]);
-    ListSetRowMisaligned(0, line.misaligned);
-  }
-  if (misaligned_lines) {
-    for (const CsvLine& line : lines) {
-      if (line.misaligned) misaligned_lines->push_back(line.line_no);
-    }
-  }
+  // Data line n goes to row n with key n, the rows above those already in the list.
+  ListInsertRows(0, [&](const ListRowAdder& add) {
+    int32_t key = -1;
+    ForEachCsvLine(text, [&](const CsvLineView& line) {
+      if (key >= 0) add(key, line.fields, line.misaligned);
+      if (key >= 0 && line.misaligned && misaligned_lines) misaligned_lines->push_back(line.line_no);
+      ++key;
+      return true;
+    });
+  });
   return kCsvLoaded;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // CSV text read the way spreadsheet programs write it (RFC 4180).
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,5 +17,10 @@ struct CsvRecord {
 // a doubled quote stands for one quote and a line end (LF or CR LF) is kept as LF. A quote inside a
 // field that does not start with one is an ordinary byte. A line end outside quotes ends the record;
 // a line end at the end of the text starts no further record. Returns nothing when a quoted field is
-// left open or is followed by anything else.
-std::optional<std::vector<CsvRecord>> SplitRfc4180Records(std::string_view text);
+// left open or is followed by anything else; left_open, when given, tells the first from the second.
+std::optional<std::vector<CsvRecord>> SplitRfc4180Records(std::string_view text, bool* left_open = nullptr);
+
+// The same records one at a time, each valid during the call, until take returns false; false when the
+// text is refused (a record may have been taken before that).
+bool ForEachRfc4180Record(std::string_view text, const std::function<bool(const CsvRecord&)>& take,
+                          bool* left_open = nullptr);

@@ -15,8 +15,29 @@ struct CellColors {
   std::string back, font;
 };
 
+void AppendEscapedHtml(std::string& out, std::string_view text) {
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+}
+
 void AppendCell(std::string& out, int alignment, const CellColors& colors, const std::string& size,
-                const std::string& text) {
+                std::string_view text) {
   out += kCellOpen[(alignment >= 0 && alignment <= 2) ? alignment : 0];
   out += colors.back;
   out += "\" nowrap><font color=\"#";
@@ -24,7 +45,7 @@ void AppendCell(std::string& out, int alignment, const CellColors& colors, const
   out += "\"><font size=\"";
   out += size;
   out += "\"><b>";
-  out += EscapeHtml(text);
+  AppendEscapedHtml(out, text);
   out += "</b></font></font></td>\n";
 }
 
@@ -48,28 +69,12 @@ std::string ColorToHtml(uint32_t color) {
 std::string EscapeHtml(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
+  AppendEscapedHtml(out, text);
   return out;
 }
 
-std::string RenderHtmlList(const ListFileTable& table, const HtmlOptions& options) {
+void WriteHtmlList(const ListFileColumns& columns, const ListFileRows& rows, const HtmlOptions& options,
+                   ListTextSink& sink) {
   std::string out = "<html>\n    <head>\n";
   if (options.FoBackDrawType == 1) {
     out += "    <body background=\"" + options.FoBackImage + "\" text=\"#" +
@@ -82,20 +87,28 @@ std::string RenderHtmlList(const ListFileTable& table, const HtmlOptions& option
   AppendHeading(out, options);
   out += "    <center><table border=1>\n        <tr>\n";
   const CellColors heading{ColorToHtml(options.FitBackColor), ColorToHtml(options.FitFontColor)};
-  for (const std::string& label : table.labels) {
+  for (const std::string& label : columns.labels) {
     AppendCell(out, options.FitStrDrawType, heading, options.FiiFontSize, label);
   }
   out += "        </tr>\n";
+  sink.Put(out);
   const CellColors pair1{ColorToHtml(options.FiiBackColor1), ColorToHtml(options.FiiFontColor1)};
   const CellColors pair2{ColorToHtml(options.FiiBackColor2), ColorToHtml(options.FiiFontColor2)};
-  for (size_t row = 0; row < table.rows.size(); ++row) {
+  std::vector<std::string_view> cells;
+  for (size_t row = 0; row < rows.count && !sink.Failed(); ++row) {
     const CellColors& colors = (options.FiiListDraw == 1 && row % 2 == 1) ? pair2 : pair1;
-    out += "        <tr>\n";
-    for (const std::string& cell : table.rows[row]) {
+    rows.read(row, cells);
+    out = "        <tr>\n";
+    for (std::string_view cell : cells)
       AppendCell(out, options.FiiStrDrawType, colors, options.FiiFontSize, cell);
-    }
     out += "        </tr>\n";
+    sink.Put(out);
   }
-  out += "    </table></center>\n</html>\n\n";
-  return out;
+  sink.Put("    </table></center>\n</html>\n\n");
+}
+
+std::string RenderHtmlList(const ListFileTable& table, const HtmlOptions& options) {
+  StringTextSink sink;
+  WriteHtmlList(table.Columns(), RowsOfTable(table), options, sink);
+  return std::move(sink.text());
 }

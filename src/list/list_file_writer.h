@@ -1,19 +1,19 @@
 #pragma once
 // Saving the list as a TXT, CSV or HTML list file: every shown column in display order, every row from
-// the top, CP932 bytes as they are, CR LF line ends.
+// the top, CP932 bytes as they are, CR LF line ends. The file is written as the text is made, so a
+// list of any length takes little memory beyond the row store.
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "list/csv_round_trip.h"
 #include "list/list_file_kind.h"
+#include "list/list_file_output.h"
 #include "list/list_file_table.h"
 #include "settings/html_options.h"
 
-// The shown columns and all rows of the row store, cells whole.
-ListFileTable ListFileTableFromList();
-
-// Every "\n" becomes CR LF, as a text-mode stream writes it (line ends inside cells included).
-std::string ToCrLfLineEnds(std::string_view text);
+// The shown columns of the row store, and its rows read from it as they are written (cells whole).
+ListFileColumns ListFileColumnsFromList();
+ListFileRows ListFileRowsFromList();
 
 struct ListFileResult {
   bool ok = true;
@@ -24,11 +24,6 @@ struct ListFileResult {
   std::vector<CsvUnreadableCell> unreadable_cells;
 };
 
-enum class ListFileEncoding {
-  kCp932,        // the program's own bytes
-  kUtf8WithBom,  // converted to UTF-8 after a byte order mark, for spreadsheet programs
-};
-
 // Writes the list in the given format. Without append the file is replaced; with append the bytes go
 // after its contents (a TXT file then gets the data rows without the header line). The HTML options are
 // used only for HTML. A failure is returned, never shown, and leaves any existing file byte for byte
@@ -36,6 +31,3 @@ enum class ListFileEncoding {
 ListFileResult WriteListFile(const std::string& path, ListFileKind kind, bool append,
                              const HtmlOptions& html = HtmlOptions(),
                              ListFileEncoding encoding = ListFileEncoding::kCp932);
-
-// The text in the encoding: CP932 as it is, or UTF-8 after a byte order mark.
-std::string EncodeListText(std::string cp932, ListFileEncoding encoding);

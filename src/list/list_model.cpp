@@ -115,6 +115,26 @@ void ListInsertRow(int position, int32_t key, const std::string& file_name) {
   Notify(store.events.after_insert, row);
 }
 
+void ListInsertRows(int position, const std::function<void(const ListRowAdder& add)>& produce) {
+  Store& store = TheStore();
+  const size_t row = static_cast<size_t>(std::clamp(position, 0, ListRowCount()));
+  const size_t old_count = store.rows.size();
+  const size_t columns = std::max<size_t>(store.columns.size(), 1);
+  Notify(store.events.before_reset);
+  std::vector<std::string_view> shown;
+  produce([&](int32_t key, const std::vector<std::string_view>& cells, bool misaligned) {
+    shown.assign(cells.begin(), cells.begin() + std::min(cells.size(), columns));
+    Row& added = store.rows.emplace_back();
+    added.key = key;
+    added.cells.Assign(shown);
+    added.misaligned = misaligned;
+  });
+  // Added at the end and turned into place: no row already there moves more than once.
+  std::rotate(store.rows.begin() + row, store.rows.begin() + old_count, store.rows.end());
+  store.selection_floor = 0;
+  Notify(store.events.after_reset);
+}
+
 void ListDeleteRow(int row) {
   if (!RowExists(row)) return;
   Store& store = TheStore();

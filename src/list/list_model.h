@@ -17,6 +17,12 @@ void ListSetCell(int row, int position, const std::string& text);
 // Places the new row at position (at the end when position equals the row count; a position outside
 // 0..count is taken as the nearest end). The new row is unchecked and unselected.
 void ListInsertRow(int position, int32_t key, const std::string& file_name);
+// Inserts many rows at position (taken as ListInsertRow takes it), in the order add is called while
+// produce runs: each with its key, its cells by display position (past the last column dropped) and its
+// misaligned mark. Observers see one reset rather than an insert per row.
+using ListRowAdder =
+    std::function<void(int32_t key, const std::vector<std::string_view>& cells, bool misaligned)>;
+void ListInsertRows(int position, const std::function<void(const ListRowAdder& add)>& produce);
 void ListDeleteRow(int row);
 void ListDeleteAll();
 

@@ -1,5 +1,7 @@
 #include "list/row_cells.h"
 
+#include <algorithm>
+
 std::string_view RowCells::Get(int position) const {
   if (position < 0 || position >= count_) return {};
   const uint32_t start = position == 0 ? 0 : ends_[position - 1];
@@ -20,4 +22,17 @@ void RowCells::Set(int position, std::string_view text) {
     ends_[later] = static_cast<uint32_t>(ends_[later] + change);
   // A row that has grown and shrunk again gives back what it no longer needs.
   if (bytes_.capacity() > 2 * bytes_.size() + 64) bytes_.shrink_to_fit();
+}
+
+void RowCells::Assign(const std::vector<std::string_view>& cells) {
+  count_ = static_cast<uint8_t>(std::min<size_t>(cells.size(), kMaxCells));
+  size_t size = 0;
+  for (int position = 0; position < count_; ++position) size += cells[position].size();
+  std::string bytes;
+  bytes.reserve(size);
+  for (int position = 0; position < count_; ++position) {
+    bytes += cells[position];
+    ends_[position] = static_cast<uint32_t>(bytes.size());
+  }
+  bytes_ = std::move(bytes);
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class RowCells {
  public:
@@ -15,6 +16,9 @@ class RowCells {
   std::string_view Get(int position) const;
   // Sets the cell at the position (0 to kMaxCells - 1; others are ignored).
   void Set(int position, std::string_view text);
+  // Sets every cell at once from the cells by position (those past kMaxCells are ignored), in a block
+  // of exactly their size.
+  void Assign(const std::vector<std::string_view>& cells);
 
  private:
   std::string bytes_;                       // the cells one after another

@@ -4,11 +4,11 @@
 
 namespace {
 
-void AppendLine(std::string& out, const std::vector<std::string>& texts, const std::vector<size_t>& widths,
-                const std::vector<bool>& right_aligned) {
+void AppendLine(std::string& out, const std::vector<std::string_view>& texts,
+                const std::vector<size_t>& widths, const std::vector<bool>& right_aligned) {
   size_t last = widths.size() - 1;
   for (size_t position = 0; position < widths.size(); ++position) {
-    const std::string& text = position < texts.size() ? texts[position] : std::string();
+    const std::string_view text = position < texts.size() ? texts[position] : std::string_view();
     size_t padding = widths[position] - text.size();
     bool right = position < right_aligned.size() && right_aligned[position];
     if (position == last) {
@@ -28,17 +28,35 @@ void AppendLine(std::string& out, const std::vector<std::string>& texts, const s
 
 }  // namespace
 
-std::string RenderTxtList(const ListFileTable& table, bool header_line) {
-  std::string out;
-  if (table.labels.empty()) return out;
-  std::vector<size_t> widths(table.labels.size());
-  for (size_t position = 0; position < widths.size(); ++position) {
-    widths[position] = table.labels[position].size();
-    for (const auto& row : table.rows) {
-      if (position < row.size()) widths[position] = std::max(widths[position], row[position].size());
+void WriteTxtList(const ListFileColumns& columns, const ListFileRows& rows, bool header_line,
+                  ListTextSink& sink) {
+  if (columns.labels.empty()) return;
+  std::vector<size_t> widths(columns.labels.size());
+  for (size_t position = 0; position < widths.size(); ++position)
+    widths[position] = columns.labels[position].size();
+  std::vector<std::string_view> cells;
+  for (size_t row = 0; row < rows.count; ++row) {
+    rows.read(row, cells);
+    for (size_t position = 0; position < std::min(cells.size(), widths.size()); ++position) {
+      widths[position] = std::max(widths[position], cells[position].size());
     }
   }
-  if (header_line) AppendLine(out, table.labels, widths, table.right_aligned);
-  for (const auto& row : table.rows) AppendLine(out, row, widths, table.right_aligned);
-  return out;
+  std::string line;
+  if (header_line) {
+    cells.assign(columns.labels.begin(), columns.labels.end());
+    AppendLine(line, cells, widths, columns.right_aligned);
+    sink.Put(line);
+  }
+  for (size_t row = 0; row < rows.count && !sink.Failed(); ++row) {
+    rows.read(row, cells);
+    line.clear();
+    AppendLine(line, cells, widths, columns.right_aligned);
+    sink.Put(line);
+  }
+}
+
+std::string RenderTxtList(const ListFileTable& table, bool header_line) {
+  StringTextSink sink;
+  WriteTxtList(table.Columns(), RowsOfTable(table), header_line, sink);
+  return std::move(sink.text());
 }

@@ -28,12 +28,13 @@ size_t Cp932SequenceLength(unsigned char b) {
 }
 
 // Converts with iconv; an unconvertible or invalid input sequence becomes "?" and conversion goes on.
+// Without keep_output only lossless is told, and nothing is held, whatever the size of the text.
 std::string Convert(const char* to, const char* from, std::string_view in, size_t (*skip)(unsigned char),
-                    bool* lossless) {
+                    bool* lossless, bool keep_output = true) {
   // ASCII is the same in both encodings; most file names are ASCII, and opening a converter costs more
   // than the whole conversion.
   if (std::all_of(in.begin(), in.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    return std::string(in);
+    return keep_output ? std::string(in) : std::string();
   }
   std::string out;
   iconv_t cd = iconv_open(to, from);
@@ -48,7 +49,7 @@ std::string Convert(const char* to, const char* from, std::string_view in, size_
     char* dst = buffer;
     size_t dst_left = sizeof buffer;
     size_t rc = iconv(cd, &src, &src_left, &dst, &dst_left);
-    out.append(buffer, dst - buffer);
+    if (keep_output) out.append(buffer, dst - buffer);
     if (rc != static_cast<size_t>(-1)) break;
     if (errno == E2BIG) continue;
     // EILSEQ or EINVAL: replace one input sequence and resynchronise.
@@ -56,7 +57,7 @@ std::string Convert(const char* to, const char* from, std::string_view in, size_
     if (n > src_left) n = src_left;
     src += n;
     src_left -= n;
-    out.push_back('?');
+    if (keep_output) out.push_back('?');
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     if (lossless) *lossless = false;
   }
@@ -84,14 +85,43 @@ size_t Cp932CharLength(std::string_view text, size_t i) {
   return IsLeadByte(text[i]) && i + 1 < text.size() && IsTrailByte(text[i + 1]) ? 2 : 1;
 }
 
+namespace {
+
+// The characters of the text that are not ASCII, each run of them after one blank. ASCII is valid in both
+// encodings and never part of a longer UTF-8 sequence, and runs are cut between CP932 characters (a lead
+// byte keeps the byte after it, whatever that is), so the text is valid exactly when this is: and a text
+// of mostly ASCII passes through the converter in a fraction of its size.
+std::string NonAsciiRuns(std::string_view bytes, size_t (*length)(unsigned char)) {
+  std::string runs;
+  for (size_t i = 0; i < bytes.size();) {
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    runs += ' ';
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) >= 0x80) {
+      const size_t n = std::min(length(static_cast<unsigned char>(bytes[i])), bytes.size() - i);
+      runs += bytes.substr(i, n);
+      i += n;
+    }
+  }
+  return runs;
+}
+
+size_t OneByte(unsigned char) {
+  return 1;
+}
+
+}  // namespace
+
 bool IsUtf8Text(std::string_view bytes) {
   bool lossless = true;
-  Convert("UTF-16LE", "UTF-8", bytes, Utf8SequenceLength, &lossless);
+  Convert("UTF-16LE", "UTF-8", NonAsciiRuns(bytes, OneByte), Utf8SequenceLength, &lossless, false);
   return lossless;
 }
 
 bool IsCp932Text(std::string_view bytes) {
   bool lossless = true;
-  Convert("UTF-8", "CP932", bytes, Cp932SequenceLength, &lossless);
+  Convert("UTF-8", "CP932", NonAsciiRuns(bytes, Cp932SequenceLength), Cp932SequenceLength, &lossless, false);
   return lossless;
 }

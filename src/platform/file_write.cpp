@@ -10,135 +10,21 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/file_replacement.h"
 #include "platform/patch_journal.h"
 #include "platform/regular_file.h"
-#include "platform/replaced_file.h"
-
-namespace {
-
-struct InjectedFault {
-  bool armed = false;
-  int countdown = 0;
-  size_t bytes_before_failure = 0;
-  int error_number = 0;
-};
-InjectedFault g_fault;
-
-// A single write call, unless the injected fault fires: then a partial write and the fault's errno.
-ssize_t LowLevelWrite(int fd, const char* data, size_t size, uint64_t offset, bool positioned) {
-  if (g_fault.armed && g_fault.countdown-- == 0) {
-    g_fault.armed = false;
-    size_t partial = std::min(size, g_fault.bytes_before_failure);
-    if (partial > 0) {
-      ssize_t n =
-          positioned ? pwrite(fd, data, partial, static_cast<off_t>(offset)) : write(fd, data, partial);
-      (void)n;
-    }
-    errno = g_fault.error_number;
-    return -1;
-  }
-  return positioned ? pwrite(fd, data, size, static_cast<off_t>(offset)) : write(fd, data, size);
-}
-
-bool WriteAll(int fd, std::string_view bytes, uint64_t offset, bool positioned) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = LowLevelWrite(fd, bytes.data() + done, bytes.size() - done, offset + done, positioned);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    if (n == 0) {
-      errno = EIO;
-      return false;
-    }
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-WriteResult Failure(const char* what) {
-  return WriteResult{false, errno, what};
-}
-
-// Writes prefix + bytes into a fresh temporary file beside path and renames it over path.
-WriteResult WriteThroughTemporary(const std::string& path, std::string_view prefix, std::string_view bytes,
-                                  mode_t mode) {
-  RemoveLeftoverTemporaries(path);
-  std::string temporary = TemporaryPattern(path);
-  int fd = mkstemp(temporary.data());
-  if (fd < 0) return Failure("create");
-  bool written = WriteAll(fd, prefix, 0, false) && WriteAll(fd, bytes, 0, false) && fsync(fd) == 0 &&
-                 fchmod(fd, mode) == 0;
-  int saved_errno = errno;
-  if (close(fd) != 0 && written) {
-    written = false;
-    saved_errno = errno;
-  }
-  if (!written) {
-    unlink(temporary.c_str());
-    return WriteResult{false, saved_errno, "write"};
-  }
-  if (rename(temporary.c_str(), path.c_str()) != 0) {
-    WriteResult result = Failure("rename");
-    unlink(temporary.c_str());
-    return result;
-  }
-  return {};
-}
-
-// The mode a replaced file keeps: the old file's, or the usual one for a new file.
-mode_t ModeFor(const std::string& path) {
-  struct stat st {};
-  if (stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
-  mode_t mask = umask(0);
-  umask(mask);
-  return 0666 & ~mask;
-}
-
-// A file made read-only is refused, even though renaming over it would succeed, and even for root, who
-// may write anything: clearing every write bit is how a user protects a file.
-bool RefusedAsReadOnly(const std::string& path) {
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0) return false;
-  if ((st.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0) {
-    errno = EACCES;
-    return true;
-  }
-  return false;
-}
-
-// A FIFO, device or folder at the path is never replaced by a file, nor read (which could wait for ever).
-bool RefusedAsNotRegular(const std::string& path) {
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return false;
-  errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-  return true;
-}
-
-}  // namespace
+#include "platform/write_steps.h"
 
 WriteResult ReplaceFileContents(const std::string& path, std::string_view bytes) {
-  const std::string target = FollowLinks(path);
-  if (RefusedAsNotRegular(target) || RefusedAsReadOnly(target)) return Failure("open");
-  return WriteThroughTemporary(target, {}, bytes, ModeFor(target));
+  FileReplacement replacement(path, false);
+  replacement.Write(bytes);
+  return replacement.Commit();
 }
 
 WriteResult AppendFileContents(const std::string& path, std::string_view bytes) {
-  const std::string target = FollowLinks(path);
-  if (RefusedAsNotRegular(target) || RefusedAsReadOnly(target)) return Failure("open");
-  std::string old;
-  uint64_t length = 0;
-  const int fd = OpenRegularFile(target, &length);
-  if (fd >= 0) {
-    const bool read_ok = ReadExactlyAt(fd, 0, static_cast<size_t>(length), old);
-    const int saved_errno = errno;
-    close(fd);
-    if (!read_ok) return WriteResult{false, saved_errno, "read"};
-  } else if (errno != ENOENT) {
-    return Failure("open");
-  }
-  return WriteThroughTemporary(target, old, bytes, ModeFor(target));
+  FileReplacement replacement(path, true);
+  replacement.Write(bytes);
+  return replacement.Commit();
 }
 
 namespace {
@@ -286,12 +172,4 @@ void IgnoreFileSizeLimitSignal() {
 
 void SetBeforeLengthCheckHookForTesting(void (*hook)()) {
   g_before_length_check = hook;
-}
-
-void InjectWriteFaultForTesting(int nth_write, size_t bytes_before_failure, int error_number) {
-  g_fault = InjectedFault{true, nth_write, bytes_before_failure, error_number};
-}
-
-void ClearWriteFaultForTesting() {
-  g_fault = InjectedFault{};
 }

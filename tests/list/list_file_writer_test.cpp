@@ -47,13 +47,16 @@ const std::string kMB = Utf8ToCp932("サイズ(MB)");
 TEST_F(ListFileWriterTest, TableFollowsTheShownColumnsInDisplayOrder) {
   ShowOnlyColumns({kColSizeMB, kColTitle, kColVideoRate, kColAudioRate, kColFolder});
   AddRow({"a.avi", "1.18MB", "t", "800kbit", "44kHz", "/m"});
-  ListFileTable table = ListFileTableFromList();
-  EXPECT_EQ(table.labels,
+  const ListFileColumns columns = ListFileColumnsFromList();
+  EXPECT_EQ(columns.labels,
             (std::vector<std::string>{kName, kMB, Utf8ToCp932("タイトル"), Utf8ToCp932("動画レート"),
                                       Utf8ToCp932("音声レート"), Utf8ToCp932("ディレクトリパス")}));
-  EXPECT_EQ(table.right_aligned, (std::vector<bool>{false, true, false, true, true, false}));
-  ASSERT_EQ(table.rows.size(), 1u);
-  EXPECT_EQ(table.rows[0][5], "/m");
+  EXPECT_EQ(columns.right_aligned, (std::vector<bool>{false, true, false, true, true, false}));
+  const ListFileRows rows = ListFileRowsFromList();
+  ASSERT_EQ(rows.count, 1u);
+  std::vector<std::string_view> cells;
+  rows.read(0, cells);
+  EXPECT_EQ(cells[5], "/m");
 }
 
 TEST_F(ListFileWriterTest, TxtFileWithCrLfAndAppendedRows) {
