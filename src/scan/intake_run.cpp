@@ -20,7 +20,16 @@ namespace {
 // lags, few enough that a slow committer never holds a whole tree of read rows.
 constexpr size_t kMaxReadAhead = 1024;
 
-struct Slot {
+// The files of a step in row order: a folder's listable files, or the one file.
+std::vector<ScannedFile> StepFiles(const IntakeStep& step, const ListEntryPlan& plan,
+                                   const std::atomic<bool>& stop) {
+  if (step.kind == IntakeStep::Kind::kFolder) return ListFolderScan(step.path, plan.settings, stop);
+  return {{step.path, 0, 0}};
+}
+
+}  // namespace
+
+struct IntakeRun::Slot {
   size_t step = 0;
   std::string path;
   int32_t key_offset = 0;  // folder rows: counted from the rows before the folder's turn
@@ -28,8 +37,6 @@ struct Slot {
   bool ready = false;
   ListEntry entry;
 };
-
-}  // namespace
 
 struct IntakeRun::Shared {
   std::vector<IntakeStep> steps;
@@ -48,6 +55,7 @@ struct IntakeRun::Shared {
   std::function<void()> on_ready;
 
   // Committer state, touched only by the owning thread.
+  std::deque<Slot> taken;  // rows taken for commits that a deadline cut short
   size_t committing_step = std::numeric_limits<size_t>::max();
   int step_rows_before = 0;
   int committed = 0;
@@ -83,13 +91,7 @@ void IntakeRun::Start(std::function<void()> ready) {
 void IntakeRun::Plan() {
   Shared& shared = *shared_;
   for (size_t step = 0; step < shared.steps.size() && !shared.stopped; ++step) {
-    const IntakeStep& intake = shared.steps[step];
-    std::vector<ScannedFile> files;
-    if (intake.kind == IntakeStep::Kind::kFolder) {
-      files = ListFolderScan(intake.path, shared.plan.settings, shared.stopped);
-    } else {
-      files.push_back({intake.path, 0, 0});
-    }
+    std::vector<ScannedFile> files = StepFiles(shared.steps[step], shared.plan, shared.stopped);
     const std::lock_guard lock(shared.mutex);
     for (ScannedFile& file : files) {
       shared.slots.push_back({step, std::move(file.path), file.key_offset, file.progress_offset, false, {}});
@@ -133,19 +135,29 @@ void IntakeRun::Read() {
   }
 }
 
-// Commits the next row when it is ready (waiting for it when asked to). False when there is none.
-bool IntakeRun::CommitNext(bool wait) {
+// Takes the rows that are ready in order, waiting for the next when asked to; empty when none is.
+std::vector<IntakeRun::Slot> IntakeRun::TakeReady(bool wait) {
   Shared& shared = *shared_;
-  Slot slot;
+  std::vector<Slot> taken;
+  bool room_was_full;
   {
     std::unique_lock lock(shared.mutex);
     if (wait) shared.ready.wait(lock, [&] { return shared.Over() || shared.NextReady(); });
-    if (shared.stopped || !shared.NextReady()) return false;
-    slot = std::move(shared.slots.front());
-    shared.slots.pop_front();
-    ++shared.first_slot;
+    if (shared.stopped) return taken;
+    room_was_full = shared.next_to_read >= shared.first_slot + kMaxReadAhead;
+    while (shared.NextReady()) {
+      taken.push_back(std::move(shared.slots.front()));
+      shared.slots.pop_front();
+      ++shared.first_slot;
+    }
   }
-  shared.work.notify_all();  // room to read ahead
+  // Readers wait for room only when they ran the whole read-ahead in front of the commits.
+  if (room_was_full && !taken.empty()) shared.work.notify_all();
+  return taken;
+}
+
+void IntakeRun::Commit(const Slot& slot) {
+  Shared& shared = *shared_;
   const IntakeStep& step = shared.steps[slot.step];
   if (slot.step != shared.committing_step) {
     // The step's turn: the rows there are now are those a one-by-one run would find.
@@ -160,24 +172,49 @@ bool IntakeRun::CommitNext(bool wait) {
     CommitListEntry(slot.entry, shared.plan, step.index, ListRowCount(), step.index);
   }
   ++shared.committed;
-  return true;
 }
 
 bool IntakeRun::CommitReady(std::chrono::steady_clock::time_point deadline) {
   Shared& shared = *shared_;
   shared.ready_pending = false;
+  std::deque<Slot>& waiting = shared.taken;
   while (std::chrono::steady_clock::now() < deadline) {
-    if (!CommitNext(false)) break;
+    if (waiting.empty()) {
+      std::vector<Slot> ready = TakeReady(false);
+      if (ready.empty()) break;
+      waiting.insert(waiting.end(), std::make_move_iterator(ready.begin()),
+                     std::make_move_iterator(ready.end()));
+    }
+    if (shared.stopped) break;
+    Commit(waiting.front());
+    waiting.pop_front();
   }
+  if (shared.stopped) waiting.clear();
   const std::lock_guard lock(shared.mutex);
-  if (shared.Over()) return true;
-  if (shared.NextReady()) shared.Notify();  // the deadline passed with rows waiting
+  if (waiting.empty() && shared.Over()) return true;
+  if (!waiting.empty() || shared.NextReady()) shared.Notify();  // the deadline passed with rows waiting
   return false;
 }
 
 void IntakeRun::RunToEnd() {
+  if (shared_->reader_threads == 1 && shared_->threads.empty()) return RunHere();
   Start();
-  while (CommitNext(true)) {
+  for (;;) {
+    const std::vector<Slot> ready = TakeReady(true);
+    if (ready.empty()) return;
+    for (const Slot& slot : ready) Commit(slot);
+  }
+}
+
+// One reader needs no threads: the calling thread walks, reads and commits each row in turn.
+void IntakeRun::RunHere() {
+  Shared& shared = *shared_;
+  for (size_t step = 0; step < shared.steps.size(); ++step) {
+    for (ScannedFile& file : StepFiles(shared.steps[step], shared.plan, shared.stopped)) {
+      Slot slot{step, std::move(file.path), file.key_offset, file.progress_offset, true, {}};
+      slot.entry = ReadListEntry(slot.path, shared.plan);
+      Commit(slot);
+    }
   }
 }
 

@@ -40,7 +40,7 @@ class IntakeRun {
   // then called again). Returns true when the run is over: every row committed, or the run stopped.
   bool CommitReady(std::chrono::steady_clock::time_point deadline);
 
-  // Starts the run and commits every row, waiting for each.
+  // Starts the run and commits every row, waiting for each; with one reader, all on the calling thread.
   void RunToEnd();
 
   // Reads and commits nothing more; the rows committed stay. Returns at once.
@@ -51,9 +51,12 @@ class IntakeRun {
 
  private:
   struct Shared;
+  struct Slot;
   void Plan();
   void Read();
-  bool CommitNext(bool wait);
+  void RunHere();
+  std::vector<Slot> TakeReady(bool wait);
+  void Commit(const Slot& slot);
 
   std::unique_ptr<Shared> shared_;
 };
