@@ -37,22 +37,22 @@ constexpr double kColdGoal = 1.5;  // catalogue / parallel floor, cold
 
 struct Subject {
   std::string name;
-  std::function<void()> run;
+  std::function<long()> run;  // returns the peak memory of the command in KB, 0 for a floor
   bool catalogue;
   std::vector<double> warm;
   std::vector<double> cold;
+  long peak_kb = 0;
 };
 
-long peak_rss_kb = 0;  // of every catalogue run
-
-double Seconds(const std::function<void()>& run) {
+// Times one run of the subject and notes its peak memory.
+double TimeRun(Subject& subject) {
   const auto start = std::chrono::steady_clock::now();
-  run();
+  subject.peak_kb = std::max(subject.peak_kb, subject.run());
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Runs the command, output to /dev/null, and ends the bench when it fails; its peak memory is noted.
-void RunCommand(const std::vector<std::string>& arguments) {
+// Runs the command, output to /dev/null, and ends the bench when it fails. Returns its peak memory in KB.
+long RunCommand(const std::vector<std::string>& arguments) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -70,7 +70,7 @@ void RunCommand(const std::vector<std::string>& arguments) {
     std::fprintf(stderr, "catalogue_tree_bench: %s failed\n", arguments[0].c_str());
     std::exit(1);
   }
-  peak_rss_kb = std::max(peak_rss_kb, usage.ru_maxrss);
+  return usage.ru_maxrss;
 }
 
 bool AcceptsReaderCount(const std::string& cli) {
@@ -116,7 +116,7 @@ void Measure(std::vector<Subject>& subjects, const std::string& cli, bool cold) 
       } else if (round == 0) {
         subject.run();  // fills the cache
       }
-      (cold ? subject.cold : subject.warm).push_back(Seconds(subject.run));
+      (cold ? subject.cold : subject.warm).push_back(TimeRun(subject));
     }
   }
 }
@@ -131,13 +131,15 @@ void PrintRatio(const char* what, const Subject& catalogue, const std::vector<do
 }
 
 void PrintFigures(const std::vector<Subject>& subjects, bool cold_measured) {
-  std::printf("\n%-30s %-19s   %-19s\n", "", "warm: min   median", "cold: min   median");
+  std::printf("\n%-30s %-19s   %-19s   %s\n", "", "warm: min   median", "cold: min   median", "peak memory");
   for (const Subject& subject : subjects) {
-    std::printf("%-30s %s   %s\n", subject.name.c_str(), MinAndMedian(subject.warm).c_str(),
+    std::printf("%-30s %s   %s", subject.name.c_str(), MinAndMedian(subject.warm).c_str(),
                 MinAndMedian(subject.cold).c_str());
+    if (subject.catalogue) std::printf("   %.1f MB", subject.peak_kb / 1024.0);
+    std::printf("\n");
   }
   if (!cold_measured) std::printf("cold: not measured (needs root)\n");
-  std::printf("peak memory of the command: %.1f MB\n\n", peak_rss_kb / 1024.0);
+  std::printf("\n");
   const Subject& sequential = subjects[0];
   const Subject& parallel = subjects[1];
   for (size_t i = 2; i < subjects.size(); ++i) {
@@ -168,14 +170,28 @@ int main(int argc, char** argv) {
   const std::string list = work.path() + "/list.csv";
   const std::vector<std::string> command = {cli, "-q", "-s", settings, "-o", list, root};
   std::vector<Subject> subjects = {
-      {"floor, sequential", [&] { ReadFloorSequential(root); }, false, {}, {}},
-      {"floor, 16 threads", [&] { ReadFloorParallel(root, kFloorThreads); }, false, {}, {}},
-      {"catalogue, default readers", [&] { RunCommand(command); }, true, {}, {}},
+      {"floor, sequential",
+       [&] {
+         ReadFloorSequential(root);
+         return 0L;
+       },
+       false,
+       {},
+       {}},
+      {"floor, 16 threads",
+       [&] {
+         ReadFloorParallel(root, kFloorThreads);
+         return 0L;
+       },
+       false,
+       {},
+       {}},
+      {"catalogue, default readers", [&] { return RunCommand(command); }, true, {}, {}},
   };
   std::vector<std::string> sequential_command = command;
   sequential_command.insert(sequential_command.begin() + 1, {"-j", "1"});
   if (AcceptsReaderCount(cli)) {
-    subjects.push_back({"catalogue, -j 1", [&] { RunCommand(sequential_command); }, true, {}, {}});
+    subjects.push_back({"catalogue, -j 1", [&] { return RunCommand(sequential_command); }, true, {}, {}});
   }
   const size_t floor_files = ReadFloorSequential(root);
   RunCommand(command);
