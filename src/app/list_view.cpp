@@ -12,6 +12,7 @@
 #include "app/list_notifications.h"
 #include "app/list_table_model.h"
 #include "app/main_window.h"
+#include "app/selection_palette.h"
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "settings/settings.h"
@@ -115,14 +116,6 @@ void ListView::mouseReleaseEvent(QMouseEvent* event) {
 void ListView::contextMenuEvent(QContextMenuEvent* event) {
   emit rowMenuRequested(event->globalPos());
   event->accept();
-}
-
-void KeepSelectionShownWhenInactive(QAbstractItemView* view) {
-  QPalette palette = view->palette();
-  for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
-    palette.setBrush(QPalette::Inactive, role, palette.brush(QPalette::Active, role));
-  }
-  view->setPalette(palette);
 }
 
 void CreateListView(MainWindow& window) {

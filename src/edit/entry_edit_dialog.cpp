@@ -7,11 +7,8 @@
 
 #include "app/control_text.h"
 #include "app/dialog_units.h"
-#include "app/main_window.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
-#include "app/unsaved_edits.h"
-#include "app/window_geometry.h"
 #include "edit/entry_edit.h"
 #include "list/list_model.h"
 
@@ -29,7 +26,8 @@ QLabel* AddLabel(QDialog* dialog, const DialogUnits& units, const QString& text,
   return label;
 }
 
-QPushButton* AddButton(QDialog* dialog, const DialogUnits& units, const QString& text, int id, int x) {
+QPushButton* AddButton(EntryEditDialog* dialog, const DialogUnits& units, const QString& text, int id,
+                       int x) {
   auto* button = AddTemplateButton(dialog, units, text, id, {x, 145, 50, 14});
   QObject::connect(button, &QPushButton::clicked, dialog, [dialog, id] { EntryEditCommand(dialog, id); });
   return button;
@@ -121,7 +119,7 @@ void InitEntryEditDialog(QDialog* dialog, int row) {
   genre->setEditText(ToQString(*fields.genre));
 }
 
-void EntryEditCommand(QDialog* dialog, int command) {
+void EntryEditCommand(EntryEditDialog* dialog, int command) {
   auto* genre = DialogControl<QComboBox>(dialog, 1002);
   switch (command) {
     case 1: {
@@ -134,7 +132,7 @@ void EntryEditCommand(QDialog* dialog, int command) {
             FieldOf(DialogControl<QLineEdit>(dialog, 1001), DialogControl<QLineEdit>(dialog, 1001)->text()),
             FieldOf(DialogControl<QLineEdit>(dialog, 1009), DialogControl<QLineEdit>(dialog, 1009)->text()),
         };
-        if (StoreEntryEditFields(row, fields)) NoteEntryEdited();
+        if (StoreEntryEditFields(row, fields)) emit dialog->rowEdited();
       }
       dialog->accept();
       break;
@@ -149,13 +147,4 @@ void EntryEditCommand(QDialog* dialog, int command) {
     default:
       break;
   }
-}
-
-void OpenEntryEditDialog() {
-  const int row = ListNextSelected(-1);
-  if (row < 0) return;
-  EntryEditDialog dialog(MainWin());
-  CentreOverMainWindow(&dialog);
-  InitEntryEditDialog(&dialog, row);
-  dialog.exec();
 }

@@ -8,6 +8,10 @@ class EntryEditDialog : public QDialog {
   Q_OBJECT
  public:
   explicit EntryEditDialog(QWidget* owner);
+
+ signals:
+  // OK changed the row (and checked it): an edit that no save or tag write has kept yet.
+  void rowEdited();
 };
 
 // Fills every control from the list row.
@@ -15,8 +19,4 @@ void InitEntryEditDialog(QDialog* dialog, int row);
 
 // The three buttons: 1 stores the enabled fields into the first selected row (checking it when a
 // field changed) and closes, 2 closes, 3 empties the four fields and stays open.
-void EntryEditCommand(QDialog* dialog, int command);
-
-// Opens the dialog modally over the main window on the first selected row; nothing without a
-// selected row.
-void OpenEntryEditDialog();
+void EntryEditCommand(EntryEditDialog* dialog, int command);

@@ -1,21 +1,15 @@
 #include "edit/find_dialog.h"
 
 #include <QComboBox>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 
 #include "app/control_text.h"
 #include "app/dialog_units.h"
-#include "app/main_window.h"
-#include "app/menu_state.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
-#include "app/window_geometry.h"
-#include "res/command_ids.h"
 
 namespace {
 
@@ -34,14 +28,6 @@ QRadioButton* AddRadio(QDialog* dialog, const DialogUnits& units, const QString&
   auto* radio = new QRadioButton(text, dialog);
   units.Place(radio, id, x, 35, 39, 10);
   return radio;
-}
-
-void ScrollToCurrent(int row) {
-  if (!MainWin() || !MainWin()->listView()) return;
-  QTableView* view = MainWin()->listView();
-  const QModelIndex index = view->model()->index(row, 0);
-  view->scrollTo(index);
-  view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
 }
 
 }  // namespace
@@ -77,11 +63,6 @@ FindDialog::FindDialog(QWidget* owner) : QDialog(owner, kClosableTemplateDialogF
   connect(cancel, &QPushButton::clicked, this, &FindDialog::reject);
 }
 
-void FindDialog::reject() {
-  ApplyMenuStateCode(kCmdFindNext, kMenuGreyed);
-  QDialog::reject();
-}
-
 void FindDialog::startSearch() {
   const std::string text = ControlText(findChild<QLineEdit*>("1000")->text(), kSearchTextBytes);
   const std::string category = ControlText(findChild<QComboBox*>("1002")->currentText(), kCategoryBytes);
@@ -97,31 +78,6 @@ void FindDialog::startSearch() {
   stored.text = text;
   stored.category = category;
   stored.direction = findChild<QRadioButton*>("1024")->isChecked() ? kFindUp : kFindDown;
-  FindAndShow(stored, false);
+  emit searchRequested(stored);
   accept();
-}
-
-void FindAndShow(const FindRequest& request, bool repeat) {
-  const FindResult result = FindInList(request.text, request.category, request.direction, repeat);
-  if (result.row < 0) {
-    MessageBoxRequest message;
-    message.icon = QMessageBox::Information;
-    message.caption = ToQString(FindEndCaption());
-    message.text = ToQString(result.message);
-    RunMessageBox(message);
-    ApplyMenuStateCode(kCmdFindNext, kMenuGreyed);
-    return;
-  }
-  ApplyMenuStateCode(kCmdFindNext, kMenuEnable);
-  ScrollToCurrent(result.row);
-}
-
-void OpenFindDialog() {
-  FindDialog dialog(MainWin());
-  CentreOverMainWindow(&dialog);
-  dialog.exec();
-}
-
-void FindNext() {
-  FindAndShow(FindReq(), true);
 }

@@ -6,14 +6,10 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "app/choosers.h"
 #include "app/dialog_units.h"
-#include "app/list_view.h"
-#include "app/main_window.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
-#include "app/window_geometry.h"
-#include "app/window_state.h"
+#include "app/selection_palette.h"
 #include "list/list_model.h"
 #include "settings/settings.h"
 
@@ -31,7 +27,9 @@ QPushButton* AddButton(QDialog* dialog, const DialogUnits& units, const QString&
 
 }  // namespace
 
-PlaybackCheckDialog::PlaybackCheckDialog(QWidget* owner) : QDialog(owner, kClosableTemplateDialogFlags) {
+PlaybackCheckDialog::PlaybackCheckDialog(QWidget* owner, const QFont& list_font,
+                                         std::function<std::optional<std::string>()> choose_log)
+    : QDialog(owner, kClosableTemplateDialogFlags), choose_log_(std::move(choose_log)) {
   setObjectName("MVCHECK");
   setWindowTitle(QStringLiteral("動画再生適性ﾃｽﾄ"));
   const DialogUnits units(this, kDialogWidth, kDialogHeight);
@@ -44,7 +42,7 @@ PlaybackCheckDialog::PlaybackCheckDialog(QWidget* owner) : QDialog(owner, kClosa
 
   list_ = new QTreeWidget(this);
   list_->setObjectName("100");
-  list_->setFont(ListFont());
+  list_->setFont(list_font);
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -112,19 +110,13 @@ void PlaybackCheckDialog::showRows() {
 }
 
 void PlaybackCheckDialog::writeLog() {
-  if (ChooseLogFile() != 0) return;
-  const std::string path = ChooserPath();
-  const WriteResult written = WriteCheckLog(path, rows_);
+  const std::optional<std::string> path = choose_log_();
+  if (!path) return;
+  const WriteResult written = WriteCheckLog(*path, rows_);
   if (written.ok) return;
   MessageBoxRequest request;
   request.icon = QMessageBox::Warning;
   request.caption = QStringLiteral("ﾛｸﾞ出力失敗");
-  request.text = QStringLiteral("ﾛｸﾞﾌｧｲﾙを作成できませんでした\n%1").arg(QString::fromStdString(path));
+  request.text = QStringLiteral("ﾛｸﾞﾌｧｲﾙを作成できませんでした\n%1").arg(QString::fromStdString(*path));
   RunMessageBox(request);
-}
-
-void OpenPlaybackCheckDialog() {
-  PlaybackCheckDialog dialog(MainWin());
-  CentreOverMainWindow(&dialog);
-  dialog.exec();
 }

@@ -5,12 +5,9 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
-#include "app/choosers.h"
 #include "app/colour_chooser.h"
 #include "app/dialog_units.h"
-#include "app/main_window.h"
 #include "app/qt_text.h"
-#include "app/window_geometry.h"
 #include "list/text_utils.h"
 #include "settings/html_option_groups.h"
 
@@ -199,14 +196,4 @@ void HtmlOptionsDialog::CheckRadioButton(int id) {
 
 void HtmlOptionsDialog::PaintSwatches() {
   for (const ColorControl& color : kColors) PaintColourSwatch(this, color.swatch, colors_.*color.color);
-}
-
-std::optional<ListFileResult> RunHtmlOptionsDialog() {
-  HtmlOptionsDialog dialog(MainWin(), ChooserPath(), []() -> std::optional<std::string> {
-    if (ChooseImageFile() != 0) return std::nullopt;
-    return ChooserPath();
-  });
-  CentreOverMainWindow(&dialog);
-  dialog.exec();
-  return dialog.saveResult();
 }

@@ -41,8 +41,3 @@ class HtmlOptionsDialog : public QDialog {
   HtmlOptions colors_;  // only the eight colours are used; every other value lives in its control
   std::optional<ListFileResult> save_result_;
 };
-
-// The HTM save of the save commands: opens HTMLEDIT modally over the main window with the chooser path
-// as its target and ChooseImageFile behind button 1006. Nothing when the user stopped the save, else the
-// outcome of writing the list file.
-std::optional<ListFileResult> RunHtmlOptionsDialog();

@@ -10,15 +10,10 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "app/choosers.h"
 #include "app/colour_chooser.h"
 #include "app/dialog_units.h"
-#include "app/list_view.h"
-#include "app/main_window.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
-#include "app/window_geometry.h"
-#include "app/window_state.h"
 #include "settings/settings.h"
 
 namespace {
@@ -218,12 +213,4 @@ void SettingsDialog::PaintSwatches() {
   PaintColourSwatch(this, 1012, main_color_);
   PaintColourSwatch(this, 1013, list_fo_color_);
   PaintColourSwatch(this, 1014, list_bk_color_);
-}
-
-void ShowSettingsDialog() {
-  SettingsDialog dialog(MainWin(), BrowseScanFolder);
-  CentreOverMainWindow(&dialog);
-  if (dialog.exec() != QDialog::Accepted) return;
-  CreateWindowFonts();
-  ListSetColors(Settings().ListFoColor, Settings().ListBkColor);
 }

@@ -16,6 +16,7 @@ class UnsavedEditsTest : public CommandTest {
   // Edits the title of row 0 in the entry edit dialog and presses OK.
   static void EditTitle(const QString& title) {
     EntryEditDialog dialog(nullptr);
+    QObject::connect(&dialog, &EntryEditDialog::rowEdited, NoteEntryEdited);
     ListSetSelected(0, true);
     InitEntryEditDialog(&dialog, 0);
     DialogControl<QLineEdit>(&dialog, 1000)->setText(title);

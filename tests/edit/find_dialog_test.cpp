@@ -9,6 +9,7 @@
 #include <QTableView>
 
 #include "app/command_set.h"
+#include "app/find_commands.h"
 #include "app/menu_state.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
@@ -102,6 +103,7 @@ TEST_F(FindDialogTest, EarliestColumnWinsAndTheRowIsShown) {
   Put(3, kColGenre, "夏祭り");
   ListSetSelected(0, true);
   FindDialog dialog(window_.get());
+  ConnectFindDialog(dialog);
   dialog.show();
   Search(dialog, QStringLiteral("夏祭り"));
   EXPECT_TRUE(messages_.empty());
@@ -134,6 +136,7 @@ TEST_F(FindDialogTest, EndMessagesFromTheDialogAndFromFindNext) {
   Put(1, kColComment, "abc");
   ListSetSelected(0, true);
   FindDialog up_dialog(window_.get());
+  ConnectFindDialog(up_dialog);
   Search(up_dialog, QStringLiteral("abc"), 0, true);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].text, QStringLiteral("検索指定された文字列はみつかりませんでした"));
@@ -144,6 +147,7 @@ TEST_F(FindDialogTest, EndMessagesFromTheDialogAndFromFindNext) {
   ListSetSelected(0, false);
   ListSetSelected(2, true);
   FindDialog name_dialog(window_.get());
+  ConnectFindDialog(name_dialog);
   Search(name_dialog, QStringLiteral("r1"), 1, true);
   EXPECT_EQ(Selected(), std::vector<int>{1});
   EXPECT_TRUE(FindNextEnabled());
@@ -159,6 +163,7 @@ TEST_F(FindDialogTest, CancelGreysFindNext) {
   ApplyMenuStateCode(kCmdFindNext, kMenuEnable);
   {
     FindDialog dialog(window_.get());
+    ConnectFindDialog(dialog);
     dialog.show();
     dialog.findChild<QPushButton*>("2")->click();
     EXPECT_FALSE(dialog.isVisible());
@@ -167,6 +172,7 @@ TEST_F(FindDialogTest, CancelGreysFindNext) {
   ApplyMenuStateCode(kCmdFindNext, kMenuEnable);
   {
     FindDialog dialog(window_.get());
+    ConnectFindDialog(dialog);
     dialog.show();
     dialog.close();  // the close box
   }

@@ -7,6 +7,7 @@
 #include "app/choosers.h"
 #include "app/prompts.h"
 #include "app/window_fixture.h"
+#include "app/window_state.h"
 #include "platform/cp932.h"
 #include "support/riff_builder.h"
 #include "support/shown_columns.h"
@@ -40,6 +41,8 @@ class PlaybackCheckDialogTest : public WindowTest {
     ListInsertRow(row, row, name);
     ListSetCell(row, ColumnPosition(kColFolder), files_.path());
   }
+  // The log chooser of the playback check command.
+  static std::optional<std::string> ChosenLog() { return ChosenPath(ChooseLogFile()); }
   static QPushButton* Button(PlaybackCheckDialog& dialog, const char* id) {
     return dialog.findChild<QPushButton*>(id);
   }
@@ -57,7 +60,7 @@ class PlaybackCheckDialogTest : public WindowTest {
 };
 
 TEST_F(PlaybackCheckDialogTest, EmptyListChecksOnce) {
-  PlaybackCheckDialog dialog(window_.get());
+  PlaybackCheckDialog dialog(window_.get(), ListFont(), ChosenLog);
   QTreeWidget* list = dialog.findChild<QTreeWidget*>("100");
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("ﾌｧｲﾙ名"));
@@ -78,7 +81,7 @@ TEST_F(PlaybackCheckDialogTest, MarksSortAndLog) {
   AviSpec avi;
   avi.handler = "MP43";
   AddFile("a.avi", AviFile(avi));  // MPEG-4 V3 video, PCM audio
-  PlaybackCheckDialog dialog(window_.get());
+  PlaybackCheckDialog dialog(window_.get(), ListFont(), ChosenLog);
   Button(dialog, "1")->click();
   EXPECT_EQ(Column(dialog, 1), (QStringList{QStringLiteral("×"), QStringLiteral("　"), QStringLiteral("○")}));
   EXPECT_EQ(Column(dialog, 2), (QStringList{QStringLiteral("×"), QStringLiteral("○"), QStringLiteral("○")}));
