@@ -1,11 +1,20 @@
 #pragma once
 // The find dialog (LISTFIND): the search text, the category and the direction of a search in the list.
-// Controls carry their ids as object names: "1" start search, "2" cancel, "1000" search text, "1002"
-// category list, "1024" up, "1025" down. Whoever opens it shows the searches (searchRequested) and
-// learns of a cancel or the close box from rejected().
+// Controls carry their identifiers as object names. Whoever opens it shows the searches
+// (searchRequested) and learns of a cancel or the close box from rejected().
 #include <QDialog>
 
 #include "edit/find_in_list.h"
+
+// The values of the template.
+enum FindControl : int {
+  kFindStart = 1,
+  kFindCancel = 2,
+  kFindText = 1000,
+  kFindCategory = 1002,
+  kFindUpward = 1024,
+  kFindDownward = 1025,
+};
 
 class FindDialog : public QDialog {
   Q_OBJECT

@@ -33,15 +33,15 @@ PlaybackCheckDialog::PlaybackCheckDialog(QWidget* owner, const QFont& list_font,
   setObjectName("MVCHECK");
   setWindowTitle(QStringLiteral("動画再生適性ﾃｽﾄ"));
   const DialogUnits units(this, kDialogWidth, kDialogHeight);
-  auto* start = AddButton(this, units, QStringLiteral("ﾁｪｯｸ開始"), 1, kDialogWidth - 165);
+  auto* start = AddButton(this, units, QStringLiteral("ﾁｪｯｸ開始"), kPlaybackCheckStart, kDialogWidth - 165);
   start->setDefault(true);
-  auto* log = AddButton(this, units, QStringLiteral("ﾛｸﾞ出力"), 3, kDialogWidth - 110);
+  auto* log = AddButton(this, units, QStringLiteral("ﾛｸﾞ出力"), kPlaybackCheckWriteLog, kDialogWidth - 110);
   log->setEnabled(false);
-  auto* close = AddButton(this, units, QStringLiteral("終了"), 2, kDialogWidth - 55);
+  auto* close = AddButton(this, units, QStringLiteral("終了"), kPlaybackCheckClose, kDialogWidth - 55);
   FitTemplateTexts(this, kDialogWidth, kDialogHeight);
 
   list_ = new QTreeWidget(this);
-  list_->setObjectName("100");
+  list_->setObjectName(QString::number(kPlaybackCheckList));
   list_->setFont(list_font);
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
@@ -86,8 +86,8 @@ void PlaybackCheckDialog::startCheck() {
   RowFileResolver files;
   for (int row = 0, count = ListRowCount(); row < count; ++row) rows_.push_back(CheckListRow(row, files));
   showRows();
-  findChild<QPushButton*>("3")->setEnabled(true);
-  findChild<QPushButton*>("1")->setEnabled(false);
+  DialogControl<QPushButton>(this, kPlaybackCheckWriteLog)->setEnabled(true);
+  DialogControl<QPushButton>(this, kPlaybackCheckStart)->setEnabled(false);
 }
 
 void PlaybackCheckDialog::sortByColumn(int column) {

@@ -12,13 +12,14 @@
 
 #include "list/list_file_writer.h"
 #include "settings/html_options.h"
+#include "settings/html_options_dialog_ids.h"
 
 class HtmlOptionsDialog : public QDialog {
   Q_OBJECT
  public:
   // target_path: the list file to write (file-system bytes), kept as given whatever the choosers do.
-  // choose_image: the image chooser of button 1006, giving the chosen file's path (file-system bytes) or
-  // nothing when the user cancelled.
+  // choose_image: the image chooser of kHtmlBrowseOuterBackImage, giving the chosen file's path
+  // (file-system bytes) or nothing when the user cancelled.
   HtmlOptionsDialog(QWidget* owner, std::string target_path,
                     std::function<std::optional<std::string>()> choose_image);
 

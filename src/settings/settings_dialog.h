@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings_dialog_ids.h"
 #include "settings/settings_dialog_values.h"
 
 class SettingsDialog : public QDialog {
   Q_OBJECT
  public:
-  // browse_scan_folder: the folder chooser of button 1036, giving the chosen folder (file-system bytes)
-  // or "Err" when the user cancelled.
+  // browse_scan_folder: the folder chooser of kSettingsBrowseAutoScanFolder, giving the chosen folder
+  // (file-system bytes) or "Err" when the user cancelled.
   SettingsDialog(QWidget* owner, std::function<std::string()> browse_scan_folder);
 
   // The faces of both font lists, in list order: the platform's Japanese families at the time of opening,

@@ -19,8 +19,8 @@ class UnsavedEditsTest : public CommandTest {
     QObject::connect(&dialog, &EntryEditDialog::rowEdited, NoteEntryEdited);
     ListSetSelected(0, true);
     InitEntryEditDialog(&dialog, 0);
-    DialogControl<QLineEdit>(&dialog, 1000)->setText(title);
-    DialogControl<QPushButton>(&dialog, 1)->click();
+    DialogControl<QLineEdit>(&dialog, kEntryEditTitle)->setText(title);
+    DialogControl<QPushButton>(&dialog, kEntryEditOk)->click();
   }
   size_t Asked() const { return messages_.size(); }
 };
