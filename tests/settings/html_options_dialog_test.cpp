@@ -15,6 +15,7 @@
 #include "app/command_set.h"
 #include "app/command_test_fixture.h"
 #include "app/dialog_units.h"
+#include "app/qt_color.h"
 #include "app/tab_order.h"
 #include "list/columns.h"
 #include "list/list_model.h"

@@ -19,6 +19,7 @@
 #include "app/command_set.h"
 #include "app/dialog_units.h"
 #include "app/prompts.h"
+#include "app/qt_color.h"
 #include "app/tab_order.h"
 #include "app/window_fixture.h"
 #include "platform/cp932.h"
