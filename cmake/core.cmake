@@ -3,6 +3,7 @@
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(FFMPEG REQUIRED IMPORTED_TARGET libavformat libavcodec libavutil)
 pkg_check_modules(BLKID IMPORTED_TARGET blkid)
+find_package(Threads REQUIRED)
 
 file(GLOB_RECURSE CORE_SOURCES CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/src/probe/*.cpp
@@ -17,7 +18,7 @@ add_library(tessaroll_core STATIC ${CORE_SOURCES})
 target_include_directories(tessaroll_core PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_compile_definitions(tessaroll_core PUBLIC TESSAROLL_VERSION="${PROJECT_VERSION}")
 target_compile_definitions(tessaroll_core PRIVATE TESSAROLL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-target_link_libraries(tessaroll_core PUBLIC PkgConfig::FFMPEG)
+target_link_libraries(tessaroll_core PUBLIC PkgConfig::FFMPEG Threads::Threads)
 if(BLKID_FOUND)
   target_link_libraries(tessaroll_core PUBLIC PkgConfig::BLKID)
   target_compile_definitions(tessaroll_core PUBLIC TESSAROLL_HAVE_BLKID=1)

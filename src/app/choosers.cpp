@@ -70,6 +70,11 @@ int ChooseLogFile() {
                      QStringLiteral("txt")});
 }
 
+std::optional<std::string> ChosenPath(int chooser_result) {
+  if (chooser_result != 0) return std::nullopt;
+  return ChooserPath();
+}
+
 std::string BrowseScanFolder() {
   const QString folder = RunFolderBrowser(QStringLiteral("ｽｷｬﾝするﾄﾞﾗｲﾌﾞ･ﾌｫﾙﾀﾞ"));
   if (folder.isEmpty()) return "Err";

@@ -1,5 +1,6 @@
 #pragma once
 // The four file choosers, which share one chooser path, and the folder browser of the scan commands.
+#include <optional>
 #include <string>
 
 // The last path chosen in any file chooser (file-system bytes); each chooser shows it as its initial
@@ -12,6 +13,9 @@ int ChooseListFileToOpen();  // CSV, TXT, all files; starts in LoadPath
 int ChooseListFileToSave();  // CSV, TXT, HTM, all files; starts in SavePath; default suffix csv
 int ChooseImageFile();       // JPEG, GIF, all files; starts in LoadPath
 int ChooseLogFile();         // TXT, all files
+
+// What one of them gave: ChooserPath() after a choice (0), nothing after a cancel.
+std::optional<std::string> ChosenPath(int chooser_result);
 
 // The chosen folder (file-system bytes), or "Err" when the user cancelled.
 std::string BrowseScanFolder();

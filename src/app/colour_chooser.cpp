@@ -4,6 +4,7 @@
 #include <QFrame>
 
 #include "app/dialog_units.h"
+#include "app/qt_color.h"
 
 namespace {
 
@@ -24,15 +25,6 @@ std::optional<uint32_t> RunColorDialog(QWidget* owner, uint32_t start, CustomCol
 }
 
 }  // namespace
-
-QColor ToQColor(uint32_t color_reference) {
-  return QColor(color_reference & 0xff, (color_reference >> 8) & 0xff, (color_reference >> 16) & 0xff);
-}
-
-uint32_t ToColorReference(const QColor& color) {
-  return static_cast<uint32_t>(color.red()) | static_cast<uint32_t>(color.green()) << 8 |
-         static_cast<uint32_t>(color.blue()) << 16;
-}
 
 uint32_t ChooseColor(QWidget* owner, ColorChooserOwner which, uint32_t current) {
   CustomColors& custom = CustomColorsOf(which);

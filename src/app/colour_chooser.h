@@ -1,6 +1,5 @@
 #pragma once
 // The colour chooser of the option dialogs and the swatches that show a colour reference (0x00BBGGRR).
-#include <QColor>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -9,9 +8,6 @@
 
 class QFrame;
 class QWidget;
-
-QColor ToQColor(uint32_t color_reference);
-uint32_t ToColorReference(const QColor& color);
 
 // Opens QColorDialog owned by owner on LastChosenColor(), with the owner dialog's sixteen custom colours
 // (taken back afterwards, whatever the user did), and returns the colour its field gets: the confirmed

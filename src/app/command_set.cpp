@@ -2,18 +2,16 @@
 
 #include <QApplication>
 
+#include "app/dialog_commands.h"
 #include "app/file_commands.h"
+#include "app/find_commands.h"
 #include "app/main_window.h"
 #include "app/play_movie.h"
 #include "app/row_commands.h"
 #include "app/scan_commands.h"
 #include "app/toggle_commands.h"
 #include "app/version_dialog.h"
-#include "edit/entry_edit_dialog.h"
-#include "edit/find_dialog.h"
 #include "res/command_ids.h"
-#include "scan/playback_check_dialog.h"
-#include "settings/settings_dialog.h"
 
 void HandleCommand(int command) {
   command &= 0xFFFF;

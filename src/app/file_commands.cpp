@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/choosers.h"
+#include "app/dialog_commands.h"
 #include "app/list_commands_state.h"
 #include "app/list_file_warnings.h"
 #include "app/main_window.h"
@@ -23,7 +24,6 @@
 #include "list/text_utils.h"
 #include "platform/cp932.h"
 #include "res/command_ids.h"
-#include "settings/html_options_dialog.h"
 #include "settings/settings.h"
 
 namespace {

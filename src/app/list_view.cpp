@@ -12,15 +12,13 @@
 #include "app/list_notifications.h"
 #include "app/list_table_model.h"
 #include "app/main_window.h"
+#include "app/qt_color.h"
+#include "app/selection_palette.h"
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "settings/settings.h"
 
 namespace {
-
-QColor FromColorReference(uint32_t color) {
-  return QColor(color & 0xff, (color >> 8) & 0xff, (color >> 16) & 0xff);
-}
 
 // Keeps the view's selection and the store's selected flags the same, whichever side changes them.
 class SelectionMirror : public QObject {
@@ -117,14 +115,6 @@ void ListView::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();
 }
 
-void KeepSelectionShownWhenInactive(QAbstractItemView* view) {
-  QPalette palette = view->palette();
-  for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
-    palette.setBrush(QPalette::Inactive, role, palette.brush(QPalette::Active, role));
-  }
-  view->setPalette(palette);
-}
-
 void CreateListView(MainWindow& window) {
   auto* view = new ListView(&window);
   view->setObjectName("list");
@@ -177,9 +167,9 @@ void ListSetColors(uint32_t text_color, uint32_t background_color) {
   QTableView* view = MainWin()->listView();
   QPalette palette = view->palette();
   for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Text, FromColorReference(text_color));
-    palette.setColor(group, QPalette::Base, FromColorReference(background_color));
-    palette.setColor(group, QPalette::AlternateBase, FromColorReference(background_color));
+    palette.setColor(group, QPalette::Text, ToQColor(text_color));
+    palette.setColor(group, QPalette::Base, ToQColor(background_color));
+    palette.setColor(group, QPalette::AlternateBase, ToQColor(background_color));
   }
   view->setPalette(palette);
 }

@@ -21,9 +21,6 @@ class ListView : public QTableView {
   void contextMenuEvent(QContextMenuEvent* event) override;
 };
 
-// Draws the view's selection in the active colours even while another widget has the focus.
-void KeepSelectionShownWhenInactive(QAbstractItemView* view);
-
 // Creates the list view and its model in the main window, applies style and colours from the settings,
 // builds the columns and removes the column-width items of hidden columns from the main menu.
 void CreateListView(MainWindow& window);

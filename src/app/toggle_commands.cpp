@@ -7,6 +7,7 @@
 #include "app/list_view.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
+#include "app/option_items.h"
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "list/sort.h"
@@ -14,22 +15,6 @@
 #include "settings/settings.h"
 
 namespace {
-
-struct OptionItem {
-  int item;
-  int SettingsRecord::*option;
-};
-
-constexpr OptionItem kOptionItems[] = {
-    {kCmdFilterAvi, &SettingsRecord::ExtAVI},     {kCmdFilterMpeg1, &SettingsRecord::ExtMPEG1},
-    {kCmdFilterMpeg2, &SettingsRecord::ExtMPG2},  {kCmdFilterAsf, &SettingsRecord::ExtASF},
-    {kCmdFilterRm, &SettingsRecord::ExtRM},       {kCmdFilterQt, &SettingsRecord::ExtQT},
-    {kCmdFilterWave, &SettingsRecord::ExtWAVE},   {kCmdMpegTime, &SettingsRecord::MPGTIME},
-    {kCmdMpeg4Rate, &SettingsRecord::MPG4RATE},   {kCmdFilterMp4, &SettingsRecord::ExtMP4},
-    {kCmdFilterMkv, &SettingsRecord::ExtMKV},     {kCmdFilterTs, &SettingsRecord::ExtTS},
-    {kCmdFilterFlv, &SettingsRecord::ExtFLV},     {kCmdFilterOgg, &SettingsRecord::ExtOGG},
-    {kCmdFilterAudio, &SettingsRecord::ExtAUDIO}, {kCmdFilterWm, &SettingsRecord::ExtWM},
-};
 
 // Flips a check-mark item; returns true when it is checked now.
 bool FlipItem(int item) {
@@ -68,7 +53,7 @@ void ToggleSaveStateAtExit() {
 bool ToggleOption(int item) {
   for (const OptionItem& option : kOptionItems) {
     if (option.item == item) {
-      Settings().*option.option = FlipItem(item) ? 1 : 0;
+      Settings().*option.flag = FlipItem(item) ? 1 : 0;
       return true;
     }
   }

@@ -20,9 +20,10 @@ VersionDialog::VersionDialog(QWidget* owner) : QDialog(owner, kTemplateDialogFla
                            this);
   about->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   units.Place(about, 0, 15, 15, 128, 57);
-  auto* support = AddTemplateButton(this, units, QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ"), 1050, {35, 75, 94, 13});
+  auto* support =
+      AddTemplateButton(this, units, QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ"), kVersionSupportPage, {35, 75, 94, 13});
   support->setFlat(true);
-  auto* ok = AddTemplateButton(this, units, QStringLiteral("OK"), 1, {60, 100, 50, 14});
+  auto* ok = AddTemplateButton(this, units, QStringLiteral("OK"), kVersionOk, {60, 100, 50, 14});
   ok->setDefault(true);
   FitTemplateTexts(this, 159, 119);
 

@@ -2,6 +2,12 @@
 // The version dialog VERDIAG: the product name and version, and a button that opens the help page.
 #include <QDialog>
 
+// The values of the template.
+enum VersionControl : int {
+  kVersionOk = 1,
+  kVersionSupportPage = 1050,
+};
+
 class VersionDialog : public QDialog {
   Q_OBJECT
  public:

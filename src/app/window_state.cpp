@@ -12,6 +12,7 @@
 #include "app/command_set.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
+#include "app/option_items.h"
 #include "app/qt_text.h"
 #include "app/window_geometry.h"
 #include "list/columns.h"
@@ -21,32 +22,6 @@
 #include "settings/settings.h"
 
 namespace {
-
-struct FlagItem {
-  const char* key;
-  int SettingsRecord::*flag;
-  int item;
-};
-
-// The scan filter and MPEG flags with their menu items, in the order they are applied and saved.
-constexpr FlagItem kFlagItems[] = {
-    {"ExtAVI", &SettingsRecord::ExtAVI, kCmdFilterAvi},
-    {"ExtMPEG1", &SettingsRecord::ExtMPEG1, kCmdFilterMpeg1},
-    {"ExtASF", &SettingsRecord::ExtASF, kCmdFilterAsf},
-    {"ExtRM", &SettingsRecord::ExtRM, kCmdFilterRm},
-    {"ExtWAVE", &SettingsRecord::ExtWAVE, kCmdFilterWave},
-    {"MPGTIME", &SettingsRecord::MPGTIME, kCmdMpegTime},
-    {"MPG4RATE", &SettingsRecord::MPG4RATE, kCmdMpeg4Rate},
-    {"ExtMPG2", &SettingsRecord::ExtMPG2, kCmdFilterMpeg2},
-    {"ExtQT", &SettingsRecord::ExtQT, kCmdFilterQt},
-    {"ExtMP4", &SettingsRecord::ExtMP4, kCmdFilterMp4},
-    {"ExtMKV", &SettingsRecord::ExtMKV, kCmdFilterMkv},
-    {"ExtTS", &SettingsRecord::ExtTS, kCmdFilterTs},
-    {"ExtFLV", &SettingsRecord::ExtFLV, kCmdFilterFlv},
-    {"ExtOGG", &SettingsRecord::ExtOGG, kCmdFilterOgg},
-    {"ExtAUDIO", &SettingsRecord::ExtAUDIO, kCmdFilterAudio},
-    {"ExtWM", &SettingsRecord::ExtWM, kCmdFilterWm},
-};
 
 std::pair<QFont, QFont>& Fonts() {
   static std::pair<QFont, QFont> fonts;
@@ -94,7 +69,7 @@ void ApplyWindowSettings() {
   if (ReadSettingInt(kMainSeting, "GridLine", 1) != 1) HandleCommand(kCmdGridLines);
   ApplyMenuStateCode(kCmdSaveStateAtExit, ReadSettingInt(kMainSeting, "EndSet", 1));
   if (Columns().shown[kColPlayTime] == 0) ApplyMenuStateCode(kCmdMpegTime, kMenuGreyed);
-  for (const FlagItem& flag : kFlagItems) {
+  for (const OptionItem& flag : kOptionItems) {
     if (Settings().*flag.flag == 0) ApplyMenuStateCode(flag.item, kMenuEnabled);
   }
   SettingsRecord& settings = Settings();
@@ -137,7 +112,7 @@ void SaveStateAtExit() {
   WriteSettingInt(kMainSeting, "ToolBar", ReadMenuStateCode(kCmdToolBar));
   WriteSettingInt(kMainSeting, "StatusBar", ReadMenuStateCode(kCmdStatusBar));
   WriteSettingInt(kMainSeting, "GridLine", ReadMenuStateCode(kCmdGridLines));
-  for (const FlagItem& flag : kFlagItems) WriteSettingInt(kMainSeting, flag.key, Settings().*flag.flag);
+  for (const OptionItem& flag : kOptionItems) WriteSettingInt(kMainSeting, flag.key, Settings().*flag.flag);
   WriteSettingText(kMainSeting, "LoadPath", Settings().LoadPath);
   WriteSettingText(kMainSeting, "SavePath", Settings().SavePath);
   ColumnState& columns = Columns();

@@ -119,7 +119,7 @@ bool LoadListRows(const CliOptions& options) {
     PathIntakeSummary summary;
     {
       TerminalProgress progress(!options.quiet);
-      summary = TakeCommandLinePaths(options.paths);
+      summary = TakeCommandLinePaths(options.paths, options.reader_threads);
     }
     if (ListRowCount() > 0) UpdateStatusTotals(summary.last_path);
   }

@@ -44,6 +44,8 @@ void PrintUsage(FILE* out) {
       "      --utf8           write text output as UTF-8 instead of Shift-JIS (CP932)\n"
       "      --bom            with --utf8: the list, on standard output or in the -o file, in UTF-8\n"
       "                       after a byte order mark, so spreadsheet programs read it right\n"
+      "  -j, --jobs N         read N files at once while listing (1 to 256, default 16; 1 reads\n"
+      "                       them one after another); the list is the same for every N\n"
       "  -q, --quiet          no progress on standard error\n"
       "  -h, --help           show this help and exit\n"
       "  -V, --version        show the name and version and exit\n"

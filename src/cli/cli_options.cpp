@@ -23,7 +23,7 @@ constexpr Flag kFlags[] = {
     {"--bom", &CliOptions::bom},
 };
 
-enum class ValueOption { kNone, kSettings, kImport, kOutput };
+enum class ValueOption { kNone, kSettings, kImport, kOutput, kJobs };
 
 struct Valued {
   const char* short_name;
@@ -35,7 +35,18 @@ constexpr Valued kValued[] = {
     {"-s", "--settings", ValueOption::kSettings},
     {"-i", "--import", ValueOption::kImport},
     {"-o", "--output", ValueOption::kOutput},
+    {"-j", "--jobs", ValueOption::kJobs},
 };
+
+constexpr int kMostReaderThreads = 256;
+
+// A reader count from 1 to kMostReaderThreads in decimal digits only; 0 for anything else.
+int ParseReaderThreads(const std::string& value) {
+  if (value.empty() || value.size() > 3 || value.find_first_not_of("0123456789") != std::string::npos)
+    return 0;
+  const int threads = std::stoi(value);
+  return threads <= kMostReaderThreads ? threads : 0;
+}
 
 bool SetFlag(const char* argument, CliOptions& options) {
   for (const Flag& flag : kFlags) {
@@ -47,7 +58,7 @@ bool SetFlag(const char* argument, CliOptions& options) {
   return false;
 }
 
-void SetValue(ValueOption option, const std::string& value, CliOptions& options) {
+bool SetValue(ValueOption option, const std::string& value, CliOptions& options, std::string& error) {
   switch (option) {
     case ValueOption::kSettings:
       options.settings_given = true;
@@ -59,9 +70,17 @@ void SetValue(ValueOption option, const std::string& value, CliOptions& options)
     case ValueOption::kOutput:
       options.output = value;
       break;
+    case ValueOption::kJobs:
+      options.reader_threads = ParseReaderThreads(value);
+      if (options.reader_threads == 0) {
+        error = "-j needs a number of files to read at once, from 1 to " + std::to_string(kMostReaderThreads);
+        return false;
+      }
+      break;
     case ValueOption::kNone:
       break;
   }
+  return true;
 }
 
 // The option of an argument that takes a value; inline_value is set for "--long=value".
@@ -139,12 +158,13 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& er
                valued != ValueOption::kNone) {
       if (!has_inline) {
         if (i + 1 == argc) {
-          error = std::string("option '") + argument + "' needs a FILE";
+          error = std::string("option '") + argument +
+                  (valued == ValueOption::kJobs ? "' needs a NUMBER" : "' needs a FILE");
           return false;
         }
         inline_value = argv[++i];
       }
-      SetValue(valued, inline_value, options);
+      if (!SetValue(valued, inline_value, options, error)) return false;
     } else if (!SetFlag(argument, options)) {
       error = std::string("unknown option '") + argument + "' (try --help)";
       return false;

@@ -7,11 +7,8 @@
 
 #include "app/control_text.h"
 #include "app/dialog_units.h"
-#include "app/main_window.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
-#include "app/unsaved_edits.h"
-#include "app/window_geometry.h"
 #include "edit/entry_edit.h"
 #include "list/list_model.h"
 
@@ -29,7 +26,8 @@ QLabel* AddLabel(QDialog* dialog, const DialogUnits& units, const QString& text,
   return label;
 }
 
-QPushButton* AddButton(QDialog* dialog, const DialogUnits& units, const QString& text, int id, int x) {
+QPushButton* AddButton(EntryEditDialog* dialog, const DialogUnits& units, const QString& text, int id,
+                       int x) {
   auto* button = AddTemplateButton(dialog, units, text, id, {x, 145, 50, 14});
   QObject::connect(button, &QPushButton::clicked, dialog, [dialog, id] { EntryEditCommand(dialog, id); });
   return button;
@@ -41,15 +39,21 @@ void ShowField(QLineEdit* edit, const std::optional<std::string>& field) {
   edit->setText(field ? ToQString(*field) : QString());
 }
 
-std::optional<std::string> FieldOf(QWidget* control, const QString& text) {
+std::optional<std::string> FieldOf(const QWidget* control, const QString& text) {
   if (!control->isEnabled()) return std::nullopt;
   return ControlText(text, kFieldBytes);
 }
 
+std::optional<std::string> EditFieldOf(QDialog* dialog, int id) {
+  const auto* edit = DialogControl<QLineEdit>(dialog, id);
+  return FieldOf(edit, edit->text());
+}
+
 // CP932 would store "?" for some typed characters: the user is told which, and OK waits for a fix.
 bool AllFieldsStorable(QDialog* dialog) {
-  QString typed = DialogControl<QComboBox>(dialog, 1002)->currentText();
-  for (int id : {1000, 1001, 1009}) typed += DialogControl<QLineEdit>(dialog, id)->text();
+  QString typed = DialogControl<QComboBox>(dialog, kEntryEditGenre)->currentText();
+  for (int id : {kEntryEditTitle, kEntryEditCreator, kEntryEditComment})
+    typed += DialogControl<QLineEdit>(dialog, id)->text();
   const QString lacking = CharactersCp932Lacks(typed);
   if (lacking.isEmpty()) return true;
   MessageBoxRequest request;
@@ -69,51 +73,55 @@ EntryEditDialog::EntryEditDialog(QWidget* owner) : QDialog(owner, kClosableTempl
 
   units.Place(CreateTemplateGroupBox(QStringLiteral("Defult Movie Info"), this), 0, 5, 5, 200, 70);
   AddLabel(this, units, QStringLiteral("ﾌｧｲﾙ名"), 0, 15, 20, 24, 8);
-  AddLabel(this, units, QStringLiteral("NonFileName"), 1019, 50, 20, 151, 10);
+  AddLabel(this, units, QStringLiteral("NonFileName"), kEntryEditFileName, 50, 20, 151, 10);
   AddLabel(this, units, QStringLiteral("ﾌｫﾙﾀﾞﾊﾟｽ"), 0, 15, 30, 29, 8);
-  AddLabel(this, units, QStringLiteral("C:\\"), 1020, 50, 30, 151, 8);
+  AddLabel(this, units, QStringLiteral("C:\\"), kEntryEditFolder, 50, 30, 151, 8);
   AddLabel(this, units, QStringLiteral("ﾌｧｲﾙｻｲｽﾞ"), 0, 15, 40, 32, 8);
-  AddLabel(this, units, QStringLiteral("999,999KB/999MB"), 1021, 50, 40, 100, 10);
+  AddLabel(this, units, QStringLiteral("999,999KB/999MB"), kEntryEditSizeLine, 50, 40, 100, 10);
   AddLabel(this, units, QStringLiteral("動画情報1"), 0, 15, 50, 32, 8);
-  AddLabel(this, units, QStringLiteral("MPEG4 V3(280kbit) MP3(56kbit/22khz)"), 1022, 50, 50, 150, 10);
+  AddLabel(this, units, QStringLiteral("MPEG4 V3(280kbit) MP3(56kbit/22khz)"), kEntryEditFormatLine, 50, 50,
+           150, 10);
   AddLabel(this, units, QStringLiteral("動画情報2"), 0, 15, 60, 32, 8);
-  AddLabel(this, units, QStringLiteral("Rezolution 320x240 Frame 15fps Time 23:36"), 1023, 50, 60, 150, 10);
+  AddLabel(this, units, QStringLiteral("Rezolution 320x240 Frame 15fps Time 23:36"), kEntryEditPictureLine,
+           50, 60, 150, 10);
 
   units.Place(CreateTemplateGroupBox(QStringLiteral("User Edit Movie Info"), this), 0, 5, 80, 200, 60);
   AddLabel(this, units, QStringLiteral("タイトル"), 0, 10, 92, 23, 8);
-  units.Place(new QLineEdit(this), 1000, 40, 90, 160, 12);
+  units.Place(new QLineEdit(this), kEntryEditTitle, 40, 90, 160, 12);
   AddLabel(this, units, QStringLiteral("製作者名"), 0, 10, 107, 28, 8);
-  units.Place(new QLineEdit(this), 1001, 40, 105, 60, 13);
+  units.Place(new QLineEdit(this), kEntryEditCreator, 40, 105, 60, 13);
   AddLabel(this, units, QStringLiteral("ジャンル"), 0, 106, 106, 26, 8);
   auto* genre = new QComboBox(this);
   genre->setEditable(true);
   genre->setInsertPolicy(QComboBox::NoInsert);
   genre->setMaxVisibleItems(11);
   // The template height (84) is that of the dropped list; the closed box is as tall as the edits.
-  units.Place(genre, 1002, 135, 105, 65, 13);
+  units.Place(genre, kEntryEditGenre, 135, 105, 65, 13);
   AddLabel(this, units, QStringLiteral("コメント"), 0, 11, 121, 22, 8);
-  units.Place(new QLineEdit(this), 1009, 40, 120, 160, 12);
+  units.Place(new QLineEdit(this), kEntryEditComment, 40, 120, 160, 12);
 
-  AddButton(this, units, QStringLiteral("OK"), 1, 100)->setDefault(true);
-  AddButton(this, units, QStringLiteral("ｷｬﾝｾﾙ"), 2, 155);
-  AddButton(this, units, QStringLiteral("情報削除"), 3, 5);
-  FitTemplateTexts(this, 214, 165, {1019, 1020, 1021, 1022, 1023});
+  AddButton(this, units, QStringLiteral("OK"), kEntryEditOk, 100)->setDefault(true);
+  AddButton(this, units, QStringLiteral("ｷｬﾝｾﾙ"), kEntryEditCancel, 155);
+  AddButton(this, units, QStringLiteral("情報削除"), kEntryEditDeleteInfo, 5);
+  FitTemplateTexts(this, 214, 165,
+                   {kEntryEditFileName, kEntryEditFolder, kEntryEditSizeLine, kEntryEditFormatLine,
+                    kEntryEditPictureLine});
 }
 
 void InitEntryEditDialog(QDialog* dialog, int row) {
   const EntryEditFacts facts = MakeEntryEditFacts(row);
   dialog->setWindowTitle(ToQString(facts.caption));
-  DialogControl<QLabel>(dialog, 1019)->setText(ToQString(facts.file_name));
-  DialogControl<QLabel>(dialog, 1020)->setText(ToQString(facts.folder));
-  DialogControl<QLabel>(dialog, 1021)->setText(ToQString(facts.size_line));
-  DialogControl<QLabel>(dialog, 1022)->setText(ToQString(facts.format_line));
-  DialogControl<QLabel>(dialog, 1023)->setText(ToQString(facts.picture_line));
+  DialogControl<QLabel>(dialog, kEntryEditFileName)->setText(ToQString(facts.file_name));
+  DialogControl<QLabel>(dialog, kEntryEditFolder)->setText(ToQString(facts.folder));
+  DialogControl<QLabel>(dialog, kEntryEditSizeLine)->setText(ToQString(facts.size_line));
+  DialogControl<QLabel>(dialog, kEntryEditFormatLine)->setText(ToQString(facts.format_line));
+  DialogControl<QLabel>(dialog, kEntryEditPictureLine)->setText(ToQString(facts.picture_line));
 
   const EntryEditFields fields = InitialEntryEditFields(row);
-  ShowField(DialogControl<QLineEdit>(dialog, 1000), fields.title);
-  ShowField(DialogControl<QLineEdit>(dialog, 1001), fields.creator);
-  ShowField(DialogControl<QLineEdit>(dialog, 1009), fields.comment);
-  auto* genre = DialogControl<QComboBox>(dialog, 1002);
+  ShowField(DialogControl<QLineEdit>(dialog, kEntryEditTitle), fields.title);
+  ShowField(DialogControl<QLineEdit>(dialog, kEntryEditCreator), fields.creator);
+  ShowField(DialogControl<QLineEdit>(dialog, kEntryEditComment), fields.comment);
+  auto* genre = DialogControl<QComboBox>(dialog, kEntryEditGenre);
   genre->clear();
   genre->setEnabled(fields.genre.has_value());
   if (!fields.genre) return;
@@ -121,41 +129,33 @@ void InitEntryEditDialog(QDialog* dialog, int row) {
   genre->setEditText(ToQString(*fields.genre));
 }
 
-void EntryEditCommand(QDialog* dialog, int command) {
-  auto* genre = DialogControl<QComboBox>(dialog, 1002);
+void EntryEditCommand(EntryEditDialog* dialog, int command) {
+  auto* genre = DialogControl<QComboBox>(dialog, kEntryEditGenre);
   switch (command) {
-    case 1: {
+    case kEntryEditOk: {
       if (!AllFieldsStorable(dialog)) break;
       const int row = ListNextSelected(-1);
       if (row >= 0) {
         const EntryEditFields fields{
-            FieldOf(DialogControl<QLineEdit>(dialog, 1000), DialogControl<QLineEdit>(dialog, 1000)->text()),
+            EditFieldOf(dialog, kEntryEditTitle),
             FieldOf(genre, genre->currentText()),
-            FieldOf(DialogControl<QLineEdit>(dialog, 1001), DialogControl<QLineEdit>(dialog, 1001)->text()),
-            FieldOf(DialogControl<QLineEdit>(dialog, 1009), DialogControl<QLineEdit>(dialog, 1009)->text()),
+            EditFieldOf(dialog, kEntryEditCreator),
+            EditFieldOf(dialog, kEntryEditComment),
         };
-        if (StoreEntryEditFields(row, fields)) NoteEntryEdited();
+        if (StoreEntryEditFields(row, fields)) emit dialog->rowEdited();
       }
       dialog->accept();
       break;
     }
-    case 2:
+    case kEntryEditCancel:
       dialog->reject();
       break;
-    case 3:
-      for (int id : {1000, 1001, 1009}) DialogControl<QLineEdit>(dialog, id)->clear();
+    case kEntryEditDeleteInfo:
+      for (int id : {kEntryEditTitle, kEntryEditCreator, kEntryEditComment})
+        DialogControl<QLineEdit>(dialog, id)->clear();
       genre->setEditText(QString());
       break;
     default:
       break;
   }
-}
-
-void OpenEntryEditDialog() {
-  const int row = ListNextSelected(-1);
-  if (row < 0) return;
-  EntryEditDialog dialog(MainWin());
-  CentreOverMainWindow(&dialog);
-  InitEntryEditDialog(&dialog, row);
-  dialog.exec();
 }

@@ -1,21 +1,15 @@
 #include "edit/find_dialog.h"
 
 #include <QComboBox>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableView>
 
 #include "app/control_text.h"
 #include "app/dialog_units.h"
-#include "app/main_window.h"
-#include "app/menu_state.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
-#include "app/window_geometry.h"
-#include "res/command_ids.h"
 
 namespace {
 
@@ -36,14 +30,6 @@ QRadioButton* AddRadio(QDialog* dialog, const DialogUnits& units, const QString&
   return radio;
 }
 
-void ScrollToCurrent(int row) {
-  if (!MainWin() || !MainWin()->listView()) return;
-  QTableView* view = MainWin()->listView();
-  const QModelIndex index = view->model()->index(row, 0);
-  view->scrollTo(index);
-  view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-}
-
 }  // namespace
 
 FindDialog::FindDialog(QWidget* owner) : QDialog(owner, kClosableTemplateDialogFlags) {
@@ -51,20 +37,20 @@ FindDialog::FindDialog(QWidget* owner) : QDialog(owner, kClosableTemplateDialogF
   setWindowTitle(QStringLiteral("検索"));
   const DialogUnits units(this, 279, 67);
 
-  auto* start = AddTemplateButton(this, units, QStringLiteral("検索開始"), 1, {222, 5, 50, 14});
+  auto* start = AddTemplateButton(this, units, QStringLiteral("検索開始"), kFindStart, {222, 5, 50, 14});
   start->setDefault(true);
-  auto* cancel = AddTemplateButton(this, units, QStringLiteral("ｷｬﾝｾﾙ"), 2, {222, 22, 50, 14});
+  auto* cancel = AddTemplateButton(this, units, QStringLiteral("ｷｬﾝｾﾙ"), kFindCancel, {222, 22, 50, 14});
   auto* text = new QLineEdit(this);
-  units.Place(text, 1000, 65, 5, 154, 14);
+  units.Place(text, kFindText, 65, 5, 154, 14);
   auto* category = new QComboBox(this);
   // The template height (84) is that of the dropped list.
-  units.Place(category, 1002, 65, 23, 55, 14);
+  units.Place(category, kFindCategory, 65, 23, 55, 14);
   AddLabel(this, units, QStringLiteral("検索する文字列(&N)"), text, 9, 57);
   AddLabel(this, units, QStringLiteral("検索するｶﾃｺﾞﾘ(&C)"), category, 25, 53);
   units.Place(CreateTemplateGroupBox(QStringLiteral("検索する方向"), this), 0, 125, 25, 90, 25);
   // The radio buttons belong to the dialog, as in the template, so their rectangles are the dialog's.
-  AddRadio(this, units, QStringLiteral("上へ(&U)"), 1024, 130);
-  AddRadio(this, units, QStringLiteral("下へ(&D)"), 1025, 175)->setChecked(true);
+  AddRadio(this, units, QStringLiteral("上へ(&U)"), kFindUpward, 130);
+  AddRadio(this, units, QStringLiteral("下へ(&D)"), kFindDownward, 175)->setChecked(true);
   for (const std::string& name : FindCategoryNames()) category->addItem(ToQString(name));
   FitTemplateTexts(this, 279, 67);
 
@@ -77,14 +63,10 @@ FindDialog::FindDialog(QWidget* owner) : QDialog(owner, kClosableTemplateDialogF
   connect(cancel, &QPushButton::clicked, this, &FindDialog::reject);
 }
 
-void FindDialog::reject() {
-  ApplyMenuStateCode(kCmdFindNext, kMenuGreyed);
-  QDialog::reject();
-}
-
 void FindDialog::startSearch() {
-  const std::string text = ControlText(findChild<QLineEdit*>("1000")->text(), kSearchTextBytes);
-  const std::string category = ControlText(findChild<QComboBox*>("1002")->currentText(), kCategoryBytes);
+  const std::string text = ControlText(DialogControl<QLineEdit>(this, kFindText)->text(), kSearchTextBytes);
+  const std::string category =
+      ControlText(DialogControl<QComboBox>(this, kFindCategory)->currentText(), kCategoryBytes);
   if (text.empty()) {
     MessageBoxRequest request;
     request.icon = QMessageBox::Critical;
@@ -96,32 +78,7 @@ void FindDialog::startSearch() {
   FindRequest& stored = FindReq();
   stored.text = text;
   stored.category = category;
-  stored.direction = findChild<QRadioButton*>("1024")->isChecked() ? kFindUp : kFindDown;
-  FindAndShow(stored, false);
+  stored.direction = DialogControl<QRadioButton>(this, kFindUpward)->isChecked() ? kFindUp : kFindDown;
+  emit searchRequested(stored);
   accept();
-}
-
-void FindAndShow(const FindRequest& request, bool repeat) {
-  const FindResult result = FindInList(request.text, request.category, request.direction, repeat);
-  if (result.row < 0) {
-    MessageBoxRequest message;
-    message.icon = QMessageBox::Information;
-    message.caption = ToQString(FindEndCaption());
-    message.text = ToQString(result.message);
-    RunMessageBox(message);
-    ApplyMenuStateCode(kCmdFindNext, kMenuGreyed);
-    return;
-  }
-  ApplyMenuStateCode(kCmdFindNext, kMenuEnable);
-  ScrollToCurrent(result.row);
-}
-
-void OpenFindDialog() {
-  FindDialog dialog(MainWin());
-  CentreOverMainWindow(&dialog);
-  dialog.exec();
-}
-
-void FindNext() {
-  FindAndShow(FindReq(), true);
 }

@@ -1,10 +1,20 @@
 #pragma once
-// The find dialog (LISTFIND) and the find commands of the main window. Controls carry their ids as
-// object names: "1" start search, "2" cancel, "1000" search text, "1002" category list, "1024" up,
-// "1025" down.
+// The find dialog (LISTFIND): the search text, the category and the direction of a search in the list.
+// Controls carry their identifiers as object names. Whoever opens it shows the searches
+// (searchRequested) and learns of a cancel or the close box from rejected().
 #include <QDialog>
 
 #include "edit/find_in_list.h"
+
+// The values of the template.
+enum FindControl : int {
+  kFindStart = 1,
+  kFindCancel = 2,
+  kFindText = 1000,
+  kFindCategory = 1002,
+  kFindUpward = 1024,
+  kFindDownward = 1025,
+};
 
 class FindDialog : public QDialog {
   Q_OBJECT
@@ -13,19 +23,10 @@ class FindDialog : public QDialog {
   // stored search text and category.
   explicit FindDialog(QWidget* owner);
 
-  // Cancel and the close box grey find next.
-  void reject() override;
+ signals:
+  // Start search with a text: the request is stored (FindReq) and the dialog accepts right after.
+  void searchRequested(const FindRequest& request);
 
  private:
   void startSearch();
 };
-
-// Runs one search and shows its outcome: when a row is found, find next is enabled and the row is
-// scrolled into view and made the current row of the main list (only the selection and the current
-// row change); otherwise the end message is shown over the main window and find next is greyed.
-void FindAndShow(const FindRequest& request, bool repeat);
-
-// Command 40015: the find dialog, modal over the main window.
-void OpenFindDialog();
-// Command 40045: the stored search again from the selection, in its direction.
-void FindNext();

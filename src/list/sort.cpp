@@ -45,31 +45,39 @@ bool HoldsNumbers(int column_no) {
 // The sort column's texts during SortByColumn, side by side in one block: the comparator runs n log n
 // times, and reading each row's cell through the store would chase pointers to a different place each
 // time, which makes a sort of 100,000 rows several times slower.
-struct ColumnTexts {
-  int position = -1;
-  bool by_value = false;  // the column holds numbers: looked up once, not per comparison
-  std::string bytes;
-  std::vector<size_t> ends;  // by row: where the row's text ends in bytes
+class ColumnTexts {
+ public:
+  explicit ColumnTexts(int position) {
+    ends_.reserve(ListRowCount());
+    for (int row = 0; row < ListRowCount(); ++row) {
+      bytes_ += ListCellView(row, position).substr(0, 255);
+      ends_.push_back(bytes_.size());
+    }
+  }
+  std::string_view Text(int row) const {
+    const size_t start = row == 0 ? 0 : ends_[row - 1];
+    return std::string_view(bytes_).substr(start, ends_[row] - start);
+  }
+
+ private:
+  std::string bytes_;
+  std::vector<size_t> ends_;  // by row: where the row's text ends in bytes_
 };
 
-const ColumnTexts* g_column_texts = nullptr;
-
-std::string_view CellText(int row, int position) {
-  const ColumnTexts* texts = g_column_texts;
-  if (!texts || texts->position != position || row < 0 || static_cast<size_t>(row) >= texts->ends.size()) {
-    return ListCellView(row, position);
-  }
-  const size_t start = row == 0 ? 0 : texts->ends[row - 1];
-  return std::string_view(texts->bytes).substr(start, texts->ends[row] - start);
-}
-
 // The cell as a 256-byte reader sees it, without copying.
-std::string_view SortText(int row, int position) {
-  std::string_view text = CellText(row, position).substr(0, 255);
+std::string_view SortText(std::string_view cell, int position) {
+  std::string_view text = cell.substr(0, 255);
   if (position == 0 && State().file_name_mode == kSortExtension) {
     text.remove_prefix(text.size() - std::min<size_t>(text.size(), 3));
   }
   return text;
+}
+
+int CompareTexts(std::string_view cell1, std::string_view cell2, int position, bool by_value) {
+  const std::string_view text1 = SortText(cell1, position);
+  const std::string_view text2 = SortText(cell2, position);
+  const int order = by_value ? CompareByValue(text1, text2) : CompareFolded(text1, text2);
+  return SortDirection(position) == kSortAscending ? order : -order;
 }
 
 }  // namespace
@@ -94,29 +102,19 @@ void SetFileNameSortMode(int mode) {
 }
 
 int CompareRows(int row1, int row2, int position) {
-  const std::string_view text1 = SortText(row1, position);
-  const std::string_view text2 = SortText(row2, position);
-  const ColumnTexts* texts = g_column_texts;
-  const bool by_value =
-      texts && texts->position == position ? texts->by_value : HoldsNumbers(ColumnAtPosition(position));
-  const int order = by_value ? CompareByValue(text1, text2) : CompareFolded(text1, text2);
-  return SortDirection(position) == kSortAscending ? order : -order;
+  return CompareTexts(ListCellView(row1, position), ListCellView(row2, position), position,
+                      HoldsNumbers(ColumnAtPosition(position)));
 }
 
 void SortByColumn(int position) {
   if (!IsPosition(position)) return;
   FlipSortDirection(position);
-  ColumnTexts texts;
-  texts.position = position;
-  texts.by_value = HoldsNumbers(ColumnAtPosition(position));
-  texts.ends.reserve(ListRowCount());
-  for (int row = 0; row < ListRowCount(); ++row) {
-    texts.bytes += ListCellView(row, position).substr(0, 255);
-    texts.ends.push_back(texts.bytes.size());
-  }
-  g_column_texts = &texts;
-  ListSort(CompareRows, position);
-  g_column_texts = nullptr;
+  const ColumnTexts texts(position);
+  // Numbers or texts is decided once, not per comparison.
+  const bool by_value = HoldsNumbers(ColumnAtPosition(position));
+  ListSort([&](int row1, int row2,
+               int at) { return CompareTexts(texts.Text(row1), texts.Text(row2), at, by_value); },
+           position);
 }
 
 void ResetSortStateForTesting() {

@@ -12,10 +12,13 @@ char AsciiUpper(char c) {
 }  // namespace
 
 int IsMediaFileName(const std::string& name) {
+  return IsMediaFileName(name, Settings());
+}
+
+int IsMediaFileName(const std::string& name, const SettingsRecord& settings) {
   if (name.size() < 3) return 0;
   std::string ending = name.substr(name.size() - 3);
   for (char& c : ending) c = AsciiUpper(c);
-  const SettingsRecord& settings = Settings();
   const struct {
     const char* ending;
     int flag;

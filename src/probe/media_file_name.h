@@ -8,3 +8,8 @@
 // ExtMPG2 plays no part: "MPG" names follow ExtMPEG1 alone. Otherwise 1 when the name has the extension
 // of a kind read through libavformat (probe/modern_media_name.h) and that kind's flag is on.
 int IsMediaFileName(const std::string& name);
+
+struct SettingsRecord;
+// The same with the flags of the given record, for a walk on a thread that must not read the settings
+// record of the run.
+int IsMediaFileName(const std::string& name, const SettingsRecord& settings);

@@ -1,7 +1,8 @@
 #include "probe/media_info.h"
 
 MediaInfoRecord& MediaInfo() {
-  static MediaInfoRecord record;
+  // One record per thread, so that files can be probed on several threads at once.
+  thread_local MediaInfoRecord record;
   return record;
 }
 

@@ -18,7 +18,7 @@ struct MediaInfoRecord {
   std::string comment;
 };
 
-// The one media info record of the run.
+// The media info record of the calling thread.
 MediaInfoRecord& MediaInfo();
 
 // Empties every field.

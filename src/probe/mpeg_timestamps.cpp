@@ -79,6 +79,18 @@ int64_t Microseconds(int64_t ticks) {
   return (ticks * 100 + 4) / 9;
 }
 
+// The video frame length by the sequence header's frame rate code: the headers' own when they have one,
+// else the first sequence header anywhere in the head (the headers' search looks at every other byte
+// only, and a short stream may carry a single sequence header where that search does not look).
+int64_t VideoFrameTicks(const MpegSystemHeaders& headers, std::string_view head) {
+  int code = headers.video ? headers.video->frame_rate_code : 0;
+  if (!headers.video) {
+    const size_t start = head.find(std::string_view("\0\0\x01\xB3", 4));
+    if (start != std::string_view::npos && start + 7 < head.size()) code = At(head, start + 7) & 0x0F;
+  }
+  return code >= 1 && code <= 8 ? kVideoFrameTicks[code] : 0;
+}
+
 struct StreamStamps {
   std::optional<int64_t> first;
   std::optional<int64_t> last_end;
@@ -87,10 +99,6 @@ struct StreamStamps {
 }  // namespace
 
 std::optional<int64_t> MpegTimestampLengthMs(MediaFile& file, const MpegSystemHeaders& headers) {
-  const int64_t video_ticks =
-      headers.video && headers.video->frame_rate_code >= 1 && headers.video->frame_rate_code <= 8
-          ? kVideoFrameTicks[headers.video->frame_rate_code]
-          : 0;
   const int64_t audio_ticks =
       headers.audio && headers.audio->sampling_code >= 0 && headers.audio->sampling_code <= 2
           ? kAudioFrameTicks[headers.audio->sampling_code]
@@ -100,6 +108,7 @@ std::optional<int64_t> MpegTimestampLengthMs(MediaFile& file, const MpegSystemHe
   std::map<unsigned char, StreamStamps> streams;
   std::string_view head = file.View(0, window, buffer.get());
   if (head.size() != window) return std::nullopt;
+  const int64_t video_ticks = VideoFrameTicks(headers, head);
   ForEachTimeStamp(head, [&](unsigned char id, int64_t stamp) {
     StreamStamps& stream = streams[id];
     if (!stream.first) stream.first = stamp;

@@ -7,22 +7,14 @@
 #include <utility>
 #include <vector>
 
-#include "list/list_model.h"
 #include "platform/dir_listing.h"
-#include "platform/volume_label.h"
 #include "probe/media_file_name.h"
-#include "scan/list_entry_builder.h"
+#include "scan/intake_run.h"
 
 namespace {
 
-struct PlannedFile {
-  std::string path;
-  int32_t key;
-  int progress_number;
-};
-
 struct FolderPlan {
-  std::vector<PlannedFile> files;
+  std::vector<ScannedFile> files;
   std::vector<size_t> subfolders;  // indices into the plan list, in listing order
 };
 
@@ -31,7 +23,7 @@ struct OpenFolder {
   std::string path;
   std::vector<DirEntry> entries;
   size_t next_entry = 0;
-  int next_row;  // where the next file of this folder would be inserted
+  int next_row;  // where the next file of this folder would be inserted, counted from the first row
 };
 
 bool IsEnterableFolder(uint32_t attributes) {
@@ -44,11 +36,12 @@ bool IsEnterableFolder(uint32_t attributes) {
 // rows are then appended once, in their final order.
 class ScanPlanner {
  public:
-  explicit ScanPlanner(int initial_rows) : initial_rows_(initial_rows) {}
+  ScanPlanner(const SettingsRecord& settings, const std::atomic<bool>& stop)
+      : settings_(settings), stop_(stop) {}
 
   void Walk(const std::string& top) {
     Enter(top);
-    while (!open_.empty()) {
+    while (!open_.empty() && !stop_) {
       OpenFolder& folder = open_.back();
       if (folder.next_entry == folder.entries.size()) {
         open_.pop_back();
@@ -59,18 +52,19 @@ class ScanPlanner {
       if (IsEnterableFolder(entry.attributes)) {
         size_t parent_plan = folder.plan;
         if (Enter(path)) plans_[parent_plan].subfolders.push_back(plans_.size() - 1);
-      } else if (IsMediaFileName(path)) {
-        int32_t key = initial_rows_ + files_met_++;
+      } else if (IsMediaFileName(path, settings_)) {
+        const int32_t key = files_met_++;
         plans_[folder.plan].files.push_back({std::move(path), key, folder.next_row++});
       }
     }
   }
 
-  // Builds the rows: a folder's files, then its subfolders' rows, depth first.
-  void BuildRows() const {
-    if (plans_.empty()) return;
+  // The files in row order: a folder's files, then its subfolders' rows, depth first.
+  std::vector<ScannedFile> TakeRows() {
+    std::vector<ScannedFile> rows;
+    if (plans_.empty()) return rows;
     std::vector<std::pair<size_t, size_t>> pending = {{0, 0}};  // plan, next subfolder
-    for (const PlannedFile& file : plans_[0].files) Build(file);
+    Take(plans_[0], rows);
     while (!pending.empty()) {
       auto& [plan, next_subfolder] = pending.back();
       if (next_subfolder == plans_[plan].subfolders.size()) {
@@ -78,9 +72,10 @@ class ScanPlanner {
         continue;
       }
       size_t child = plans_[plan].subfolders[next_subfolder++];
-      for (const PlannedFile& file : plans_[child].files) Build(file);
+      Take(plans_[child], rows);
       pending.push_back({child, 0});
     }
+    return rows;
   }
 
  private:
@@ -91,15 +86,16 @@ class ScanPlanner {
     std::vector<DirEntry> entries;
     if (!ListFolder(path, entries)) return false;
     plans_.emplace_back();
-    open_.push_back({plans_.size() - 1, path, std::move(entries), 0, initial_rows_ + files_met_});
+    open_.push_back({plans_.size() - 1, path, std::move(entries), 0, files_met_});
     return true;
   }
 
-  static void Build(const PlannedFile& file) {
-    BuildListEntryWithKey(file.path, ListRowCount(), file.key, file.progress_number);
+  static void Take(FolderPlan& plan, std::vector<ScannedFile>& rows) {
+    for (ScannedFile& file : plan.files) rows.push_back(std::move(file));
   }
 
-  int initial_rows_;
+  const SettingsRecord& settings_;
+  const std::atomic<bool>& stop_;
   int files_met_ = 0;
   std::vector<FolderPlan> plans_;
   std::vector<OpenFolder> open_;
@@ -108,9 +104,13 @@ class ScanPlanner {
 
 }  // namespace
 
-void ScanFolder(const std::string& folder) {
-  ClearVolumeLabelCache();
-  ScanPlanner planner(ListRowCount());
+std::vector<ScannedFile> ListFolderScan(const std::string& folder, const SettingsRecord& settings,
+                                        const std::atomic<bool>& stop) {
+  ScanPlanner planner(settings, stop);
   planner.Walk(folder);
-  planner.BuildRows();
+  return planner.TakeRows();
+}
+
+void ScanFolder(const std::string& folder) {
+  IntakeRun({{IntakeStep::Kind::kFolder, folder}}).RunToEnd();
 }

@@ -4,7 +4,6 @@
 #include <initializer_list>
 #include <optional>
 
-#include "list/columns.h"
 #include "list/list_model.h"
 #include "list/text_utils.h"
 #include "platform/cp932.h"
@@ -16,20 +15,11 @@
 #include "probe/tag_scan.h"
 #include "scan/scan_progress.h"
 #include "scan/size_cells.h"
-#include "settings/settings.h"
 
 namespace {
 
-bool AnyShown(std::initializer_list<int> columns) {
-  for (int column : columns) {
-    if (ColumnPosition(column) >= 0) return true;
-  }
-  return false;
-}
-
-void SetShownCell(int row, int column, const std::string& text) {
-  int position = ColumnPosition(column);
-  if (position >= 0) ListSetCell(row, position, text);
+bool AnyShown(const ListEntryPlan& plan, std::initializer_list<int> columns) {
+  return std::any_of(columns.begin(), columns.end(), [&](int column) { return plan.position[column] >= 0; });
 }
 
 // The whole tail in one read (from memory when the file is small): the tags sit in the last bytes and
@@ -40,66 +30,87 @@ TagValues ReadTags(MediaFile& file) {
   return ScanTags(file.View(file.size() - tail_size, static_cast<size_t>(tail_size), buffer));
 }
 
-TagValues ContainerTags() {
-  const MediaInfoRecord& info = MediaInfo();
-  return {info.title, info.creator, info.comment};
+void TakeMediaCells(const MediaInfoRecord& info, ListEntry& entry) {
+  entry.cells[kColVideoFormat] = info.video_format;
+  entry.cells[kColAudioFormat] = info.audio_format;
+  entry.cells[kColVideoRate] = info.video_rate;
+  entry.cells[kColAudioRate] = info.audio_rate;
+  entry.cells[kColFrameRate] = info.frame_rate;
+  entry.cells[kColResolution] = info.picture_size;
+  entry.cells[kColPlayTime] = info.play_time;
 }
 
-void FillMediaCells(int row) {
-  const MediaInfoRecord& info = MediaInfo();
-  SetShownCell(row, kColVideoFormat, info.video_format);
-  SetShownCell(row, kColAudioFormat, info.audio_format);
-  SetShownCell(row, kColVideoRate, info.video_rate);
-  SetShownCell(row, kColAudioRate, info.audio_rate);
-  SetShownCell(row, kColFrameRate, info.frame_rate);
-  SetShownCell(row, kColResolution, info.picture_size);
-  SetShownCell(row, kColPlayTime, info.play_time);
+void TakeFileCells(MediaFile& file, const MediaInfoRecord& info, bool container_tags,
+                   const ListEntryPlan& plan, ListEntry& entry) {
+  entry.size = static_cast<int64_t>(file.size());
+  const TagValues tags = container_tags ? TagValues{info.title, info.creator, info.comment} : ReadTags(file);
+  const bool with_unit = plan.settings.SizeInfo == 1;
+  entry.cells[kColSizeBytes] = SizeBytesCell(entry.size);
+  entry.cells[kColSizeMB] = SizeMBCell(entry.size, with_unit);
+  entry.cells[kColSizeKB] = SizeKBCell(entry.size, with_unit);
+  entry.cells[kColTitle] = tags.title;
+  entry.cells[kColCreator] = tags.creator;
+  entry.cells[kColComment] = tags.comment;
 }
 
 }  // namespace
 
-int64_t BuildListEntryWithKey(const std::string& path, int index, int32_t key, int progress_number) {
+ListEntryPlan CurrentListEntryPlan() {
+  ListEntryPlan plan;
+  for (int column = 0; column < kColumnCount; ++column) plan.position[column] = ColumnPosition(column);
+  plan.settings = Settings();
+  return plan;
+}
+
+ListEntry ReadListEntry(const std::string& path, const ListEntryPlan& plan) {
+  ListEntry entry;
+  entry.path = path;
+  entry.cells[kColFileName] = Utf8ToCp932(PathFileName(path));
+  const bool file_shown =
+      AnyShown(plan, {kColSizeBytes, kColSizeMB, kColSizeKB, kColTitle, kColCreator, kColComment});
+  const bool media_shown = AnyShown(plan, {kColVideoFormat, kColAudioFormat, kColVideoRate, kColAudioRate,
+                                           kColFrameRate, kColResolution, kColPlayTime});
+  // The later kinds carry their tags in their headers, which the probe reads.
+  const bool container_tags = FindModernMediaKind(path) != nullptr;
+  const bool probe = media_shown || (container_tags && AnyShown(plan, {kColTitle, kColCreator, kColComment}));
+  if (file_shown || media_shown) {
+    // One open serves the size, the tags and the probe.
+    MediaFile file(path);
+    if (file.is_open()) {
+      MediaInfoRecord info;
+      if (probe) {
+        ProbeMediaFile(file, path, false);
+        info = MediaInfo();
+      }
+      if (file_shown) TakeFileCells(file, info, container_tags, plan, entry);
+      if (media_shown) TakeMediaCells(info, entry);
+    }
+  }
+  entry.cells[kColFolder] = Utf8ToCp932(PathFolder(path));
+  return entry;
+}
+
+int64_t CommitListEntry(const ListEntry& entry, const ListEntryPlan& plan, int index, int32_t key,
+                        int progress_number) {
   ReportScanProgress(progress_number);
   // An index past the end appends, as the command line's counter can run ahead of the rows.
   const int row = std::clamp(index, 0, ListRowCount());
-  ListInsertRow(row, key, Utf8ToCp932(PathFileName(path)));
-  ListSetRowPath(row, path);
-
-  const bool file_shown =
-      AnyShown({kColSizeBytes, kColSizeMB, kColSizeKB, kColTitle, kColCreator, kColComment});
-  const bool media_shown = AnyShown({kColVideoFormat, kColAudioFormat, kColVideoRate, kColAudioRate,
-                                     kColFrameRate, kColResolution, kColPlayTime});
-  // The later kinds carry their tags in their headers, which the probe reads.
-  const bool container_tags = FindModernMediaKind(path) != nullptr;
-  const bool probe = media_shown || (container_tags && AnyShown({kColTitle, kColCreator, kColComment}));
-  // One open serves the size, the tags and the probe.
-  std::optional<MediaFile> file;
-  if (file_shown || media_shown) file.emplace(path);
-  const bool opened = file && file->is_open();
-  if (opened && probe) ProbeMediaFile(*file, path, false);
-  int64_t size = 0;
-  if (opened && file_shown) {
-    size = static_cast<int64_t>(file->size());
-    const TagValues tags = container_tags ? ContainerTags() : ReadTags(*file);
-    bool with_unit = Settings().SizeInfo == 1;
-    SetShownCell(row, kColSizeBytes, SizeBytesCell(size));
-    SetShownCell(row, kColSizeMB, SizeMBCell(size, with_unit));
-    SetShownCell(row, kColSizeKB, SizeKBCell(size, with_unit));
-    SetShownCell(row, kColTitle, tags.title);
-    SetShownCell(row, kColCreator, tags.creator);
-    SetShownCell(row, kColComment, tags.comment);
+  ListInsertRow(row, key, entry.cells[kColFileName]);
+  ListSetRowPath(row, entry.path);
+  // A new row's cells are empty, so only texts need setting.
+  for (int column = kColFileName + 1; column < kColumnCount; ++column) {
+    if (plan.position[column] >= 0 && !entry.cells[column].empty()) {
+      ListSetCell(row, plan.position[column], entry.cells[column]);
+    }
   }
-  if (opened && media_shown) FillMediaCells(row);
-  file.reset();
-
-  std::string folder = PathFolder(path);
-  SetShownCell(row, kColFolder, Utf8ToCp932(folder));
-  if (ColumnPosition(kColVolume) >= 0) {
-    SetShownCell(row, kColVolume, Utf8ToCp932(VolumeLabel(folder.empty() ? "/" : folder)));
+  if (plan.position[kColVolume] >= 0) {
+    const std::string folder = PathFolder(entry.path);
+    ListSetCell(row, plan.position[kColVolume], Utf8ToCp932(VolumeLabel(folder.empty() ? "/" : folder)));
   }
-  return size;
+  return entry.size;
 }
 
 int64_t BuildListEntry(const std::string& path, int row) {
-  return BuildListEntryWithKey(path, row, ListRowCount(), row);
+  const ListEntryPlan plan = CurrentListEntryPlan();
+  return CommitListEntry(ReadListEntry(path, plan), plan, row, ListRowCount(), row);
 }

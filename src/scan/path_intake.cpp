@@ -3,11 +3,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include "platform/dir_listing.h"
 #include "probe/media_file_name.h"
-#include "scan/folder_scan.h"
-#include "scan/list_entry_builder.h"
 
 namespace {
 
@@ -20,53 +19,66 @@ std::string WorkingFolder() {
   return buffer.data();
 }
 
-void Count(PathIntake result, PathIntakeSummary& summary) {
-  if (result == PathIntake::kFolder) ++summary.folders;
-  if (result == PathIntake::kAcceptedFile) ++summary.accepted_files;
-  if (result == PathIntake::kIgnored) ++summary.ignored;
+// Counts the path and adds its step; returns how it was taken.
+PathIntake AddStep(const std::string& path, int counter, PathIntakePlan& plan) {
+  const PathIntake result = ClassifyIntakePath(path);
+  plan.summary.last_path = path;
+  if (result == PathIntake::kFolder) {
+    ++plan.summary.folders;
+    plan.steps.push_back({IntakeStep::Kind::kFolder, path, 0});
+  } else if (result == PathIntake::kAcceptedFile) {
+    ++plan.summary.accepted_files;
+    plan.steps.push_back({IntakeStep::Kind::kFile, path, counter});
+  } else {
+    ++plan.summary.ignored;
+  }
+  return result;
+}
+
+PathIntakeSummary Run(PathIntakePlan plan, int reader_threads) {
+  IntakeRun(std::move(plan.steps), reader_threads).RunToEnd();
+  return plan.summary;
 }
 
 }  // namespace
 
-PathIntake AddPathToList(const std::string& path, int counter) {
+PathIntake ClassifyIntakePath(const std::string& path) {
   uint32_t attributes = FileAttributes(path);
   // A missing path is ignored outright: handing it on would list a row for a file that is not there.
   if (attributes == kAttrInvalid) return PathIntake::kIgnored;
   if (attributes == kAttrDirectory || attributes == (kAttrDirectory | kAttrReadOnly) ||
       attributes == (kAttrDirectory | kAttrArchive)) {
-    ScanFolder(path);
     return PathIntake::kFolder;
   }
-  if (IsMediaFileName(path)) {
-    BuildListEntry(path, counter);
-    return PathIntake::kAcceptedFile;
-  }
-  return PathIntake::kIgnored;
+  return IsMediaFileName(path) ? PathIntake::kAcceptedFile : PathIntake::kIgnored;
 }
 
-PathIntakeSummary TakeCommandLinePaths(const std::vector<std::string>& pieces) {
-  PathIntakeSummary summary;
+PathIntakePlan PlanCommandLineIntake(const std::vector<std::string>& pieces) {
+  PathIntakePlan plan;
   const std::string working_folder = WorkingFolder();
   int counter = 0;
   for (const std::string& piece : pieces) {
-    summary.last_path = AbsoluteCommandLinePath(piece, working_folder);
-    PathIntake result = AddPathToList(summary.last_path, counter);
-    Count(result, summary);
-    if (result != PathIntake::kFolder) ++counter;
+    if (AddStep(AbsoluteCommandLinePath(piece, working_folder), counter, plan) != PathIntake::kFolder)
+      ++counter;
   }
-  return summary;
+  return plan;
 }
 
-PathIntakeSummary TakeDroppedPaths(const std::vector<std::string>& paths) {
-  PathIntakeSummary summary;
+PathIntakePlan PlanDroppedIntake(const std::vector<std::string>& paths) {
+  PathIntakePlan plan;
   int counter = 0;
   for (const std::string& path : paths) {
-    summary.last_path = path;
-    PathIntake result = AddPathToList(path, counter);
-    Count(result, summary);
-    if (result == PathIntake::kAcceptedFile) ++counter;
+    if (AddStep(path, counter, plan) == PathIntake::kAcceptedFile) ++counter;
   }
-  return summary;
+  return plan;
+}
+
+PathIntakeSummary TakeCommandLinePaths(const std::vector<std::string>& pieces, int reader_threads) {
+  return Run(PlanCommandLineIntake(pieces), reader_threads);
+}
+
+PathIntakeSummary TakeDroppedPaths(const std::vector<std::string>& paths, int reader_threads) {
+  return Run(PlanDroppedIntake(paths), reader_threads);
 }
 
 std::string AbsoluteCommandLinePath(const std::string& path, const std::string& working_folder) {

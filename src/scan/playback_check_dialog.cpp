@@ -6,14 +6,10 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "app/choosers.h"
 #include "app/dialog_units.h"
-#include "app/list_view.h"
-#include "app/main_window.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
-#include "app/window_geometry.h"
-#include "app/window_state.h"
+#include "app/selection_palette.h"
 #include "list/list_model.h"
 #include "settings/settings.h"
 
@@ -31,20 +27,22 @@ QPushButton* AddButton(QDialog* dialog, const DialogUnits& units, const QString&
 
 }  // namespace
 
-PlaybackCheckDialog::PlaybackCheckDialog(QWidget* owner) : QDialog(owner, kClosableTemplateDialogFlags) {
+PlaybackCheckDialog::PlaybackCheckDialog(QWidget* owner, const QFont& list_font,
+                                         std::function<std::optional<std::string>()> choose_log)
+    : QDialog(owner, kClosableTemplateDialogFlags), choose_log_(std::move(choose_log)) {
   setObjectName("MVCHECK");
   setWindowTitle(QStringLiteral("動画再生適性ﾃｽﾄ"));
   const DialogUnits units(this, kDialogWidth, kDialogHeight);
-  auto* start = AddButton(this, units, QStringLiteral("ﾁｪｯｸ開始"), 1, kDialogWidth - 165);
+  auto* start = AddButton(this, units, QStringLiteral("ﾁｪｯｸ開始"), kPlaybackCheckStart, kDialogWidth - 165);
   start->setDefault(true);
-  auto* log = AddButton(this, units, QStringLiteral("ﾛｸﾞ出力"), 3, kDialogWidth - 110);
+  auto* log = AddButton(this, units, QStringLiteral("ﾛｸﾞ出力"), kPlaybackCheckWriteLog, kDialogWidth - 110);
   log->setEnabled(false);
-  auto* close = AddButton(this, units, QStringLiteral("終了"), 2, kDialogWidth - 55);
+  auto* close = AddButton(this, units, QStringLiteral("終了"), kPlaybackCheckClose, kDialogWidth - 55);
   FitTemplateTexts(this, kDialogWidth, kDialogHeight);
 
   list_ = new QTreeWidget(this);
-  list_->setObjectName("100");
-  list_->setFont(ListFont());
+  list_->setObjectName(QString::number(kPlaybackCheckList));
+  list_->setFont(list_font);
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -88,8 +86,8 @@ void PlaybackCheckDialog::startCheck() {
   RowFileResolver files;
   for (int row = 0, count = ListRowCount(); row < count; ++row) rows_.push_back(CheckListRow(row, files));
   showRows();
-  findChild<QPushButton*>("3")->setEnabled(true);
-  findChild<QPushButton*>("1")->setEnabled(false);
+  DialogControl<QPushButton>(this, kPlaybackCheckWriteLog)->setEnabled(true);
+  DialogControl<QPushButton>(this, kPlaybackCheckStart)->setEnabled(false);
 }
 
 void PlaybackCheckDialog::sortByColumn(int column) {
@@ -112,19 +110,13 @@ void PlaybackCheckDialog::showRows() {
 }
 
 void PlaybackCheckDialog::writeLog() {
-  if (ChooseLogFile() != 0) return;
-  const std::string path = ChooserPath();
-  const WriteResult written = WriteCheckLog(path, rows_);
+  const std::optional<std::string> path = choose_log_();
+  if (!path) return;
+  const WriteResult written = WriteCheckLog(*path, rows_);
   if (written.ok) return;
   MessageBoxRequest request;
   request.icon = QMessageBox::Warning;
   request.caption = QStringLiteral("ﾛｸﾞ出力失敗");
-  request.text = QStringLiteral("ﾛｸﾞﾌｧｲﾙを作成できませんでした\n%1").arg(QString::fromStdString(path));
+  request.text = QStringLiteral("ﾛｸﾞﾌｧｲﾙを作成できませんでした\n%1").arg(QString::fromStdString(*path));
   RunMessageBox(request);
-}
-
-void OpenPlaybackCheckDialog() {
-  PlaybackCheckDialog dialog(MainWin());
-  CentreOverMainWindow(&dialog);
-  dialog.exec();
 }

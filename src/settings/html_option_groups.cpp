@@ -4,11 +4,17 @@
 #include "settings/settings.h"
 
 const std::array<HtmlRadioGroup, 5> kHtmlRadioGroups = {{
-    {"FoStrDrawType", &HtmlOptions::FoStrDrawType, {1024, 1025, 1026}},
-    {"FoBackDrawType", &HtmlOptions::FoBackDrawType, {1027, 1028, 0}},
-    {"FitStrDrawType", &HtmlOptions::FitStrDrawType, {1029, 1030, 1031}},
-    {"FiiListDraw", &HtmlOptions::FiiListDraw, {1032, 1034, 0}},
-    {"FiiStrDrawType", &HtmlOptions::FiiStrDrawType, {1043, 1044, 1045}},
+    {"FoStrDrawType",
+     &HtmlOptions::FoStrDrawType,
+     {kHtmlOuterAlignLeft, kHtmlOuterAlignCentre, kHtmlOuterAlignRight}},
+    {"FoBackDrawType", &HtmlOptions::FoBackDrawType, {kHtmlOuterBackOfColor, kHtmlOuterBackOfImage, 0}},
+    {"FitStrDrawType",
+     &HtmlOptions::FitStrDrawType,
+     {kHtmlTopAlignLeft, kHtmlTopAlignCentre, kHtmlTopAlignRight}},
+    {"FiiListDraw", &HtmlOptions::FiiListDraw, {kHtmlItemsOneColor, kHtmlItemsAlternateColors, 0}},
+    {"FiiStrDrawType",
+     &HtmlOptions::FiiStrDrawType,
+     {kHtmlItemAlignLeft, kHtmlItemAlignCentre, kHtmlItemAlignRight}},
 }};
 
 namespace {

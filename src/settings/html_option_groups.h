@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "settings/html_options.h"
+#include "settings/html_options_dialog_ids.h"
 
 struct HtmlRadioGroup {
   const char* key;                // key in section HtmlSetting
@@ -26,7 +27,7 @@ int ChoiceOfRadioButton(const HtmlRadioGroup& group, int checked_id);
 // The group holding a button, or nullptr.
 const HtmlRadioGroup* RadioGroupOfButton(int button_id);
 
-// The dialog's texts as they are read from edits 1000, 1001, 1009, 1037, 1038: at most 127 bytes.
+// The dialog's texts as they are read from its five edits: at most 127 bytes.
 std::string CutHtmlOptionText(std::string_view text);
 
 // "設定を保存": the five texts, the five choices ("0", "1" or "2"; a choice outside its group's range,

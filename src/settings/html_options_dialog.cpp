@@ -5,12 +5,9 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
-#include "app/choosers.h"
 #include "app/colour_chooser.h"
 #include "app/dialog_units.h"
-#include "app/main_window.h"
 #include "app/qt_text.h"
-#include "app/window_geometry.h"
 #include "list/text_utils.h"
 #include "settings/html_option_groups.h"
 
@@ -32,26 +29,26 @@ constexpr TextTemplate kTexts[] = {
 };
 
 constexpr ControlTemplate kRadioButtons[] = {
-    {1024, "左", {15, 70, 23, 10}},
-    {1025, "中央", {40, 70, 30, 10}},
-    {1026, "右", {70, 70, 23, 10}},
-    {1027, "色を変える", {170, 20, 47, 10}},
-    {1028, "画像を貼る", {170, 33, 45, 10}},
-    {1029, "左", {19, 171, 23, 10}},
-    {1030, "中央", {45, 171, 30, 10}},
-    {1031, "右", {75, 171, 23, 10}},
-    {1032, "全列同じ色にする", {120, 125, 67, 10}},
-    {1034, "１列ごとに色を変える", {200, 125, 77, 10}},
-    {1043, "左", {119, 177, 23, 10}},
-    {1044, "中央", {145, 177, 30, 10}},
-    {1045, "右", {175, 177, 23, 10}},
+    {kHtmlOuterAlignLeft, "左", {15, 70, 23, 10}},
+    {kHtmlOuterAlignCentre, "中央", {40, 70, 30, 10}},
+    {kHtmlOuterAlignRight, "右", {70, 70, 23, 10}},
+    {kHtmlOuterBackOfColor, "色を変える", {170, 20, 47, 10}},
+    {kHtmlOuterBackOfImage, "画像を貼る", {170, 33, 45, 10}},
+    {kHtmlTopAlignLeft, "左", {19, 171, 23, 10}},
+    {kHtmlTopAlignCentre, "中央", {45, 171, 30, 10}},
+    {kHtmlTopAlignRight, "右", {75, 171, 23, 10}},
+    {kHtmlItemsOneColor, "全列同じ色にする", {120, 125, 67, 10}},
+    {kHtmlItemsAlternateColors, "１列ごとに色を変える", {200, 125, 77, 10}},
+    {kHtmlItemAlignLeft, "左", {119, 177, 23, 10}},
+    {kHtmlItemAlignCentre, "中央", {145, 177, 30, 10}},
+    {kHtmlItemAlignRight, "右", {175, 177, 23, 10}},
 };
 
 // The edits; the two font sizes take digits only.
 constexpr ControlTemplate kEdits[] = {
-    {1000, nullptr, {10, 20, 150, 12}},   {1001, nullptr, {10, 45, 150, 12}},
-    {1009, nullptr, {170, 44, 90, 12}},   {1037, "digits", {140, 69, 20, 12}},
-    {1038, "digits", {245, 176, 20, 12}},
+    {kHtmlCaption, nullptr, {10, 20, 150, 12}},        {kHtmlTopTitle, nullptr, {10, 45, 150, 12}},
+    {kHtmlOuterBackImage, nullptr, {170, 44, 90, 12}}, {kHtmlOuterFontSize, "digits", {140, 69, 20, 12}},
+    {kHtmlItemFontSize, "digits", {245, 176, 20, 12}},
 };
 
 struct ColorControl {
@@ -63,21 +60,53 @@ struct ColorControl {
 };
 
 constexpr ColorControl kColors[] = {
-    {1042, {200, 68, 26, 14}, 1004, {229, 67, 25, 14}, &HtmlOptions::FoFontColor},
-    {1012, {220, 20, 40, 10}, 1005, {262, 19, 25, 12}, &HtmlOptions::FoBackColor},
-    {1013, {45, 127, 26, 12}, 1007, {73, 126, 22, 12}, &HtmlOptions::FitBackColor},
-    {1014, {45, 140, 26, 12}, 1008, {73, 140, 22, 12}, &HtmlOptions::FitFontColor},
-    {1015, {147, 135, 26, 12}, 1010, {175, 135, 22, 12}, &HtmlOptions::FiiBackColor1},
-    {1039, {147, 149, 26, 12}, 1011, {175, 149, 22, 12}, &HtmlOptions::FiiFontColor1},
-    {1040, {227, 135, 26, 12}, 1016, {255, 135, 22, 12}, &HtmlOptions::FiiBackColor2},
-    {1041, {227, 149, 26, 12}, 1017, {255, 149, 22, 12}, &HtmlOptions::FiiFontColor2},
+    {kHtmlOuterTextColorSwatch,
+     {200, 68, 26, 14},
+     kHtmlChooseOuterTextColor,
+     {229, 67, 25, 14},
+     &HtmlOptions::FoFontColor},
+    {kHtmlOuterBackColorSwatch,
+     {220, 20, 40, 10},
+     kHtmlChooseOuterBackColor,
+     {262, 19, 25, 12},
+     &HtmlOptions::FoBackColor},
+    {kHtmlTopBackColorSwatch,
+     {45, 127, 26, 12},
+     kHtmlChooseTopBackColor,
+     {73, 126, 22, 12},
+     &HtmlOptions::FitBackColor},
+    {kHtmlTopTextColorSwatch,
+     {45, 140, 26, 12},
+     kHtmlChooseTopTextColor,
+     {73, 140, 22, 12},
+     &HtmlOptions::FitFontColor},
+    {kHtmlItemBackColor1Swatch,
+     {147, 135, 26, 12},
+     kHtmlChooseItemBackColor1,
+     {175, 135, 22, 12},
+     &HtmlOptions::FiiBackColor1},
+    {kHtmlItemTextColor1Swatch,
+     {147, 149, 26, 12},
+     kHtmlChooseItemTextColor1,
+     {175, 149, 22, 12},
+     &HtmlOptions::FiiFontColor1},
+    {kHtmlItemBackColor2Swatch,
+     {227, 135, 26, 12},
+     kHtmlChooseItemBackColor2,
+     {255, 135, 22, 12},
+     &HtmlOptions::FiiBackColor2},
+    {kHtmlItemTextColor2Swatch,
+     {227, 149, 26, 12},
+     kHtmlChooseItemTextColor2,
+     {255, 149, 22, 12},
+     &HtmlOptions::FiiFontColor2},
 };
 
 constexpr ControlTemplate kButtons[] = {
-    {1, "保存", {210, 205, 40, 15}},
-    {2, "保存中止", {255, 205, 40, 15}},
-    {3, "設定を保存", {10, 205, 45, 15}},
-    {1006, "参照", {262, 44, 25, 12}},
+    {kHtmlSave, "保存", {210, 205, 40, 15}},
+    {kHtmlStopSave, "保存中止", {255, 205, 40, 15}},
+    {kHtmlStoreOptions, "設定を保存", {10, 205, 45, 15}},
+    {kHtmlBrowseOuterBackImage, "参照", {262, 44, 25, 12}},
 };
 
 }  // namespace
@@ -116,21 +145,48 @@ void HtmlOptionsDialog::CreateControls() {
   }
   for (const ControlTemplate& push : kButtons) {
     auto* button = AddTemplateButton(this, units, QString::fromUtf8(push.text), push.id, push.rect);
-    button->setDefault(push.id == 1);
+    button->setDefault(push.id == kHtmlSave);
     connect(button, &QPushButton::clicked, this, [this, id = push.id] { HtmlOptionsCommand(id); });
   }
-  SetTemplateTabOrder(
-      this, {1000, 1001, 1024, 1025, 1026, 1037, 1004, 1027, 1028, 1005, 1009, 1006, 1007, 1008, 1029,
-             1030, 1031, 1032, 1034, 1010, 1011, 1016, 1017, 1043, 1044, 1045, 1038, 3,    1,    2});
+  SetTemplateTabOrder(this, {kHtmlCaption,
+                             kHtmlTopTitle,
+                             kHtmlOuterAlignLeft,
+                             kHtmlOuterAlignCentre,
+                             kHtmlOuterAlignRight,
+                             kHtmlOuterFontSize,
+                             kHtmlChooseOuterTextColor,
+                             kHtmlOuterBackOfColor,
+                             kHtmlOuterBackOfImage,
+                             kHtmlChooseOuterBackColor,
+                             kHtmlOuterBackImage,
+                             kHtmlBrowseOuterBackImage,
+                             kHtmlChooseTopBackColor,
+                             kHtmlChooseTopTextColor,
+                             kHtmlTopAlignLeft,
+                             kHtmlTopAlignCentre,
+                             kHtmlTopAlignRight,
+                             kHtmlItemsOneColor,
+                             kHtmlItemsAlternateColors,
+                             kHtmlChooseItemBackColor1,
+                             kHtmlChooseItemTextColor1,
+                             kHtmlChooseItemBackColor2,
+                             kHtmlChooseItemTextColor2,
+                             kHtmlItemAlignLeft,
+                             kHtmlItemAlignCentre,
+                             kHtmlItemAlignRight,
+                             kHtmlItemFontSize,
+                             kHtmlStoreOptions,
+                             kHtmlSave,
+                             kHtmlStopSave});
 }
 
 void HtmlOptionsDialog::InitHtmlOptions() {
   const HtmlOptions stored = ReadHtmlOptions();
-  DialogControl<QLineEdit>(this, 1000)->setText(ToQString(stored.Caption));
-  DialogControl<QLineEdit>(this, 1001)->setText(ToQString(stored.TopTitle));
-  DialogControl<QLineEdit>(this, 1009)->setText(ToQString(stored.FoBackImage));
-  DialogControl<QLineEdit>(this, 1037)->setText(ToQString(stored.FoFontSize));
-  DialogControl<QLineEdit>(this, 1038)->setText(ToQString(stored.FiiFontSize));
+  DialogControl<QLineEdit>(this, kHtmlCaption)->setText(ToQString(stored.Caption));
+  DialogControl<QLineEdit>(this, kHtmlTopTitle)->setText(ToQString(stored.TopTitle));
+  DialogControl<QLineEdit>(this, kHtmlOuterBackImage)->setText(ToQString(stored.FoBackImage));
+  DialogControl<QLineEdit>(this, kHtmlOuterFontSize)->setText(ToQString(stored.FoFontSize));
+  DialogControl<QLineEdit>(this, kHtmlItemFontSize)->setText(ToQString(stored.FiiFontSize));
   for (const HtmlRadioGroup& group : kHtmlRadioGroups) {
     const int checked = RadioButtonOfChoice(group, stored.*group.choice);
     for (int id : group.button_ids) {
@@ -146,11 +202,11 @@ HtmlOptions HtmlOptionsDialog::CurrentOptions() const {
   const auto text = [this](int id) {
     return CutHtmlOptionText(FromQString(DialogControl<QLineEdit>(this, id)->text()));
   };
-  options.Caption = text(1000);
-  options.TopTitle = text(1001);
-  options.FoBackImage = text(1009);
-  options.FoFontSize = text(1037);
-  options.FiiFontSize = text(1038);
+  options.Caption = text(kHtmlCaption);
+  options.TopTitle = text(kHtmlTopTitle);
+  options.FoBackImage = text(kHtmlOuterBackImage);
+  options.FoFontSize = text(kHtmlOuterFontSize);
+  options.FiiFontSize = text(kHtmlItemFontSize);
   for (const HtmlRadioGroup& group : kHtmlRadioGroups) {
     int checked = 0;
     for (int id : group.button_ids) {
@@ -173,19 +229,20 @@ void HtmlOptionsDialog::HtmlOptionsCommand(int id) {
     return;
   }
   switch (id) {
-    case 1:
+    case kHtmlSave:
       save_result_ = WriteListFile(target_path_, kListFileHtml, false, CurrentOptions());
       accept();
       break;
-    case 2:
+    case kHtmlStopSave:
       reject();
       break;
-    case 3:
+    case kHtmlStoreOptions:
       StoreHtmlOptions(CurrentOptions());
       break;
-    case 1006:
+    case kHtmlBrowseOuterBackImage:
       if (const std::optional<std::string> image = choose_image_()) {
-        DialogControl<QLineEdit>(this, 1009)->setText(QString::fromStdString(PathFileName(*image)));
+        DialogControl<QLineEdit>(this, kHtmlOuterBackImage)
+            ->setText(QString::fromStdString(PathFileName(*image)));
       }
       break;
   }
@@ -199,14 +256,4 @@ void HtmlOptionsDialog::CheckRadioButton(int id) {
 
 void HtmlOptionsDialog::PaintSwatches() {
   for (const ColorControl& color : kColors) PaintColourSwatch(this, color.swatch, colors_.*color.color);
-}
-
-std::optional<ListFileResult> RunHtmlOptionsDialog() {
-  HtmlOptionsDialog dialog(MainWin(), ChooserPath(), []() -> std::optional<std::string> {
-    if (ChooseImageFile() != 0) return std::nullopt;
-    return ChooserPath();
-  });
-  CentreOverMainWindow(&dialog);
-  dialog.exec();
-  return dialog.saveResult();
 }

@@ -12,13 +12,14 @@
 
 #include "list/list_file_writer.h"
 #include "settings/html_options.h"
+#include "settings/html_options_dialog_ids.h"
 
 class HtmlOptionsDialog : public QDialog {
   Q_OBJECT
  public:
   // target_path: the list file to write (file-system bytes), kept as given whatever the choosers do.
-  // choose_image: the image chooser of button 1006, giving the chosen file's path (file-system bytes) or
-  // nothing when the user cancelled.
+  // choose_image: the image chooser of kHtmlBrowseOuterBackImage, giving the chosen file's path
+  // (file-system bytes) or nothing when the user cancelled.
   HtmlOptionsDialog(QWidget* owner, std::string target_path,
                     std::function<std::optional<std::string>()> choose_image);
 
@@ -41,8 +42,3 @@ class HtmlOptionsDialog : public QDialog {
   HtmlOptions colors_;  // only the eight colours are used; every other value lives in its control
   std::optional<ListFileResult> save_result_;
 };
-
-// The HTM save of the save commands: opens HTMLEDIT modally over the main window with the chooser path
-// as its target and ChooseImageFile behind button 1006. Nothing when the user stopped the save, else the
-// outcome of writing the list file.
-std::optional<ListFileResult> RunHtmlOptionsDialog();

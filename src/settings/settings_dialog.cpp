@@ -10,38 +10,33 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "app/choosers.h"
 #include "app/colour_chooser.h"
 #include "app/dialog_units.h"
-#include "app/list_view.h"
-#include "app/main_window.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
-#include "app/window_geometry.h"
-#include "app/window_state.h"
 #include "settings/settings.h"
 
 namespace {
 
 constexpr ControlTemplate kCheckBoxes[] = {
-    {1019, "ﾌｧｲﾙｻｲｽﾞ(Byte)", {10, 15, 65, 10}},
-    {1020, "ﾌｧｲﾙｻｲｽﾞ(KB)", {10, 25, 60, 10}},
-    {1021, "ﾌｧｲﾙｻｲｽﾞ(MB)", {10, 35, 61, 10}},
-    {1022, "ﾀｲﾄﾙ", {10, 45, 31, 10}},
-    {1023, "動画形式", {10, 55, 43, 10}},
-    {1024, "音声形式", {10, 65, 43, 10}},
-    {1025, "動画ﾚｰﾄ", {10, 75, 42, 10}},
-    {1026, "音声ﾚｰﾄ", {10, 85, 42, 10}},
-    {1027, "ﾌﾚｰﾑ(fps)", {75, 15, 47, 10}},
-    {1028, "動画解像度", {75, 25, 50, 10}},
-    {1029, "再生時間", {75, 35, 43, 10}},
-    {1030, "著作権", {75, 45, 37, 10}},
-    {1031, "ｼﾞｬﾝﾙ", {75, 55, 34, 10}},
-    {1032, "ｺﾒﾝﾄ", {75, 65, 30, 10}},
-    {1033, "ﾃﾞｨﾚｸﾄﾘﾊﾟｽ", {75, 75, 50, 10}},
-    {1034, "ﾎﾞﾘｭｰﾑﾗﾍﾞﾙ", {75, 85, 46, 10}},
-    {1037, "新規ﾃﾞｰﾀｽｷｬﾝ時にﾘｽﾄをｸﾘｱする", {14, 125, 109, 10}},
-    {1046, "ｱｲﾃﾑ欄の容量表示にKB/MBを付加する", {136, 125, 130, 10}},
+    {kSettingsShowSizeBytes, "ﾌｧｲﾙｻｲｽﾞ(Byte)", {10, 15, 65, 10}},
+    {kSettingsShowSizeKb, "ﾌｧｲﾙｻｲｽﾞ(KB)", {10, 25, 60, 10}},
+    {kSettingsShowSizeMb, "ﾌｧｲﾙｻｲｽﾞ(MB)", {10, 35, 61, 10}},
+    {kSettingsShowTitle, "ﾀｲﾄﾙ", {10, 45, 31, 10}},
+    {kSettingsShowVideoFormat, "動画形式", {10, 55, 43, 10}},
+    {kSettingsShowAudioFormat, "音声形式", {10, 65, 43, 10}},
+    {kSettingsShowVideoRate, "動画ﾚｰﾄ", {10, 75, 42, 10}},
+    {kSettingsShowAudioRate, "音声ﾚｰﾄ", {10, 85, 42, 10}},
+    {kSettingsShowFrameRate, "ﾌﾚｰﾑ(fps)", {75, 15, 47, 10}},
+    {kSettingsShowResolution, "動画解像度", {75, 25, 50, 10}},
+    {kSettingsShowPlayTime, "再生時間", {75, 35, 43, 10}},
+    {kSettingsShowCreator, "著作権", {75, 45, 37, 10}},
+    {kSettingsShowGenre, "ｼﾞｬﾝﾙ", {75, 55, 34, 10}},
+    {kSettingsShowComment, "ｺﾒﾝﾄ", {75, 65, 30, 10}},
+    {kSettingsShowFolder, "ﾃﾞｨﾚｸﾄﾘﾊﾟｽ", {75, 75, 50, 10}},
+    {kSettingsShowVolumeLabel, "ﾎﾞﾘｭｰﾑﾗﾍﾞﾙ", {75, 85, 46, 10}},
+    {kSettingsClearListOnScan, "新規ﾃﾞｰﾀｽｷｬﾝ時にﾘｽﾄをｸﾘｱする", {14, 125, 109, 10}},
+    {kSettingsSizeUnitsInItems, "ｱｲﾃﾑ欄の容量表示にKB/MBを付加する", {136, 125, 130, 10}},
 };
 
 constexpr TextTemplate kTexts[] = {
@@ -62,9 +57,13 @@ constexpr TextTemplate kTexts[] = {
 };
 
 constexpr ControlTemplate kButtons[] = {
-    {1036, "参照", {125, 155, 25, 13}}, {1004, "参照", {247, 30, 20, 15}}, {1006, "参照", {247, 60, 20, 15}},
-    {1007, "参照", {242, 93, 25, 13}},  {3, "ﾘｾｯﾄ", {160, 155, 35, 15}},   {1, "OK", {200, 155, 35, 15}},
-    {2, "ｷｬﾝｾﾙ", {240, 155, 35, 15}},
+    {kSettingsBrowseAutoScanFolder, "参照", {125, 155, 25, 13}},
+    {kSettingsChooseMainColor, "参照", {247, 30, 20, 15}},
+    {kSettingsChooseListTextColor, "参照", {247, 60, 20, 15}},
+    {kSettingsChooseListBackColor, "参照", {242, 93, 25, 13}},
+    {kSettingsReset, "ﾘｾｯﾄ", {160, 155, 35, 15}},
+    {kSettingsOk, "OK", {200, 155, 35, 15}},
+    {kSettingsCancel, "ｷｬﾝｾﾙ", {240, 155, 35, 15}},
 };
 
 // The auto-scan folder is stored as CP932: a name it cannot hold would be stored with "?" and never
@@ -101,29 +100,56 @@ void SettingsDialog::CreateControls() {
     units.Place(new QCheckBox(QString::fromUtf8(box.text), this), box.id, box.rect);
   }
   auto* folder = new QLineEdit(this);
-  units.Place(folder, 1035, 10, 155, 113, 12);
+  units.Place(folder, kSettingsAutoScanFolder, 10, 155, 113, 12);
   const auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
-  for (int id : {1002, 1003}) {
+  for (int id : {kSettingsMainFontFace, kSettingsListFontFace}) {
     auto* faces = new QComboBox(this);
     faces->setEditable(false);
-    units.Place(faces, id, 135, id == 1002 ? 30 : 60, 75, 13);
+    units.Place(faces, id, 135, id == kSettingsMainFontFace ? 30 : 60, 75, 13);
   }
-  for (int id : {1000, 1001}) {
+  for (int id : {kSettingsMainFontSize, kSettingsListFontSize}) {
     auto* size = new QLineEdit(this);
     size->setValidator(digits);
-    units.Place(size, id, 210, id == 1000 ? 30 : 60, 18, 13);
+    units.Place(size, id, 210, id == kSettingsMainFontSize ? 30 : 60, 18, 13);
   }
-  units.Place(CreateColourSwatch(this), 1012, 230, 30, 15, 15);
-  units.Place(CreateColourSwatch(this), 1013, 230, 60, 15, 15);
-  units.Place(CreateColourSwatch(this), 1014, 193, 93, 46, 13);
+  units.Place(CreateColourSwatch(this), kSettingsMainColorSwatch, 230, 30, 15, 15);
+  units.Place(CreateColourSwatch(this), kSettingsListTextColorSwatch, 230, 60, 15, 15);
+  units.Place(CreateColourSwatch(this), kSettingsListBackColorSwatch, 193, 93, 46, 13);
   for (const ControlTemplate& button : kButtons) {
     auto* push = AddTemplateButton(this, units, QString::fromUtf8(button.text), button.id, button.rect);
-    push->setDefault(button.id == 1);
+    push->setDefault(button.id == kSettingsOk);
     connect(push, &QPushButton::clicked, this, [this, id = button.id] { SettingsDialogCommand(id); });
   }
-  SetTemplateTabOrder(
-      this, {1019, 1020, 1021, 1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032, 1033,
-             1034, 1037, 1046, 1035, 1036, 1002, 1000, 1004, 1003, 1001, 1006, 1007, 3,    1,    2});
+  SetTemplateTabOrder(this, {kSettingsShowSizeBytes,
+                             kSettingsShowSizeKb,
+                             kSettingsShowSizeMb,
+                             kSettingsShowTitle,
+                             kSettingsShowVideoFormat,
+                             kSettingsShowAudioFormat,
+                             kSettingsShowVideoRate,
+                             kSettingsShowAudioRate,
+                             kSettingsShowFrameRate,
+                             kSettingsShowResolution,
+                             kSettingsShowPlayTime,
+                             kSettingsShowCreator,
+                             kSettingsShowGenre,
+                             kSettingsShowComment,
+                             kSettingsShowFolder,
+                             kSettingsShowVolumeLabel,
+                             kSettingsClearListOnScan,
+                             kSettingsSizeUnitsInItems,
+                             kSettingsAutoScanFolder,
+                             kSettingsBrowseAutoScanFolder,
+                             kSettingsMainFontFace,
+                             kSettingsMainFontSize,
+                             kSettingsChooseMainColor,
+                             kSettingsListFontFace,
+                             kSettingsListFontSize,
+                             kSettingsChooseListTextColor,
+                             kSettingsChooseListBackColor,
+                             kSettingsReset,
+                             kSettingsOk,
+                             kSettingsCancel});
 }
 
 void SettingsDialog::InitSettingsDialog() {
@@ -133,7 +159,7 @@ void SettingsDialog::InitSettingsDialog() {
   }
   faces_ =
       FacesWithStoredFaces(JapaneseFaceList(families), {Settings().MainFontType, Settings().ListFontType});
-  for (int id : {1002, 1003}) {
+  for (int id : {kSettingsMainFontFace, kSettingsListFontFace}) {
     auto* list = DialogControl<QComboBox>(this, id);
     for (const std::string& face : faces_) list->addItem(ToQString(face));
   }
@@ -144,16 +170,16 @@ void SettingsDialog::ShowValues(const SettingsDialogValues& values) {
   for (size_t i = 0; i < kSettingsCheckBoxes.size(); ++i) {
     DialogControl<QCheckBox>(this, kSettingsCheckBoxes[i].id)->setChecked(values.checked[i]);
   }
-  DialogControl<QLineEdit>(this, 1035)->setText(ToQString(values.AutoScan));
+  DialogControl<QLineEdit>(this, kSettingsAutoScanFolder)->setText(ToQString(values.AutoScan));
   const auto select_face = [this](int id, const std::string& face) {
     const auto listed = std::find(faces_.begin(), faces_.end(), face);
     DialogControl<QComboBox>(this, id)->setCurrentIndex(
         listed == faces_.end() || face.empty() ? -1 : static_cast<int>(listed - faces_.begin()));
   };
-  select_face(1002, values.MainFontType);
-  select_face(1003, values.ListFontType);
-  DialogControl<QLineEdit>(this, 1000)->setText(ToQString(values.MainFontSize));
-  DialogControl<QLineEdit>(this, 1001)->setText(ToQString(values.ListFontSize));
+  select_face(kSettingsMainFontFace, values.MainFontType);
+  select_face(kSettingsListFontFace, values.ListFontType);
+  DialogControl<QLineEdit>(this, kSettingsMainFontSize)->setText(ToQString(values.MainFontSize));
+  DialogControl<QLineEdit>(this, kSettingsListFontSize)->setText(ToQString(values.ListFontSize));
   main_color_ = values.MainColor;
   list_fo_color_ = values.ListFoColor;
   list_bk_color_ = values.ListBkColor;
@@ -165,15 +191,15 @@ SettingsDialogValues SettingsDialog::CurrentValues() const {
   for (size_t i = 0; i < kSettingsCheckBoxes.size(); ++i) {
     values.checked[i] = DialogControl<QCheckBox>(this, kSettingsCheckBoxes[i].id)->isChecked();
   }
-  values.AutoScan = FromQString(DialogControl<QLineEdit>(this, 1035)->text());
-  values.MainFontSize = FromQString(DialogControl<QLineEdit>(this, 1000)->text());
-  values.ListFontSize = FromQString(DialogControl<QLineEdit>(this, 1001)->text());
+  values.AutoScan = FromQString(DialogControl<QLineEdit>(this, kSettingsAutoScanFolder)->text());
+  values.MainFontSize = FromQString(DialogControl<QLineEdit>(this, kSettingsMainFontSize)->text());
+  values.ListFontSize = FromQString(DialogControl<QLineEdit>(this, kSettingsListFontSize)->text());
   const auto selected_face = [this](int id) {
     const int index = DialogControl<QComboBox>(this, id)->currentIndex();
     return index >= 0 && index < static_cast<int>(faces_.size()) ? faces_[index] : std::string();
   };
-  values.MainFontType = selected_face(1002);
-  values.ListFontType = selected_face(1003);
+  values.MainFontType = selected_face(kSettingsMainFontFace);
+  values.ListFontType = selected_face(kSettingsListFontFace);
   values.MainColor = main_color_;
   values.ListFoColor = list_fo_color_;
   values.ListBkColor = list_bk_color_;
@@ -182,32 +208,32 @@ SettingsDialogValues SettingsDialog::CurrentValues() const {
 
 void SettingsDialog::SettingsDialogCommand(int id) {
   switch (id) {
-    case 1004:
+    case kSettingsChooseMainColor:
       main_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog, main_color_);
       break;
-    case 1006:
+    case kSettingsChooseListTextColor:
       list_fo_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog, list_fo_color_);
       break;
-    case 1007:
+    case kSettingsChooseListBackColor:
       list_bk_color_ = ChooseColor(this, ColorChooserOwner::kSettingsDialog, list_bk_color_);
       break;
-    case 1036: {
+    case kSettingsBrowseAutoScanFolder: {
       const std::string folder = browse_scan_folder_();
       if (folder != "Err" && AutoScanFolderStorable(folder))
-        DialogControl<QLineEdit>(this, 1035)->setText(QString::fromStdString(folder));
+        DialogControl<QLineEdit>(this, kSettingsAutoScanFolder)->setText(QString::fromStdString(folder));
       break;
     }
-    case 3: {
+    case kSettingsReset: {
       SettingsDialogValues values = CurrentValues();
       ResetSettingsDialog(values, faces_);
       ShowValues(values);
       break;
     }
-    case 1:
+    case kSettingsOk:
       StoreSettingsDialog(CurrentValues());
       accept();
       break;
-    case 2:
+    case kSettingsCancel:
       reject();
       break;
   }
@@ -215,15 +241,7 @@ void SettingsDialog::SettingsDialogCommand(int id) {
 }
 
 void SettingsDialog::PaintSwatches() {
-  PaintColourSwatch(this, 1012, main_color_);
-  PaintColourSwatch(this, 1013, list_fo_color_);
-  PaintColourSwatch(this, 1014, list_bk_color_);
-}
-
-void ShowSettingsDialog() {
-  SettingsDialog dialog(MainWin(), BrowseScanFolder);
-  CentreOverMainWindow(&dialog);
-  if (dialog.exec() != QDialog::Accepted) return;
-  CreateWindowFonts();
-  ListSetColors(Settings().ListFoColor, Settings().ListBkColor);
+  PaintColourSwatch(this, kSettingsMainColorSwatch, main_color_);
+  PaintColourSwatch(this, kSettingsListTextColorSwatch, list_fo_color_);
+  PaintColourSwatch(this, kSettingsListBackColorSwatch, list_bk_color_);
 }

@@ -7,24 +7,24 @@
 #include "settings/settings.h"
 
 const std::array<SettingsCheckBox, 18> kSettingsCheckBoxes = {{
-    {1019, "FileSizeBT"},
-    {1020, "FileSizeKB"},
-    {1021, "FileSizeMB"},
-    {1022, "MovieTitle"},
-    {1023, "MoveInfo"},
-    {1024, "AudioInfo"},
-    {1025, "VideoRate"},
-    {1026, "AudioRate"},
-    {1027, "FlameRate"},
-    {1028, "Resolusion"},
-    {1029, "PlayTime"},
-    {1030, "Creater"},
-    {1031, "Janle"},
-    {1032, "Comment"},
-    {1033, "DirPath"},
-    {1034, "VolLabel"},
-    {1037, "ListClear"},
-    {1046, "SizeInfo"},
+    {kSettingsShowSizeBytes, "FileSizeBT"},
+    {kSettingsShowSizeKb, "FileSizeKB"},
+    {kSettingsShowSizeMb, "FileSizeMB"},
+    {kSettingsShowTitle, "MovieTitle"},
+    {kSettingsShowVideoFormat, "MoveInfo"},
+    {kSettingsShowAudioFormat, "AudioInfo"},
+    {kSettingsShowVideoRate, "VideoRate"},
+    {kSettingsShowAudioRate, "AudioRate"},
+    {kSettingsShowFrameRate, "FlameRate"},
+    {kSettingsShowResolution, "Resolusion"},
+    {kSettingsShowPlayTime, "PlayTime"},
+    {kSettingsShowCreator, "Creater"},
+    {kSettingsShowGenre, "Janle"},
+    {kSettingsShowComment, "Comment"},
+    {kSettingsShowFolder, "DirPath"},
+    {kSettingsShowVolumeLabel, "VolLabel"},
+    {kSettingsClearListOnScan, "ListClear"},
+    {kSettingsSizeUnitsInItems, "SizeInfo"},
 }};
 
 namespace {
@@ -34,7 +34,8 @@ constexpr size_t kAutoScanCapacity = 256;
 constexpr size_t kFontSizeCapacity = 4;
 constexpr size_t kFaceCapacity = 32;
 
-constexpr int kResetChecked[] = {1020, 1022, 1028, 1029, 1033, 1046};
+constexpr int kResetChecked[] = {kSettingsShowSizeKb,   kSettingsShowTitle,  kSettingsShowResolution,
+                                 kSettingsShowPlayTime, kSettingsShowFolder, kSettingsSizeUnitsInItems};
 
 bool Checked(const SettingsDialogValues& values, int id) {
   return values.checked[SettingsCheckBoxIndex(id)];
@@ -56,8 +57,8 @@ SettingsDialogValues ReadSettingsDialogValues(const std::vector<std::string>& fa
     values.checked[i] = ReadSettingInt(kCustomize, kSettingsCheckBoxes[i].key, 1) == 1;
   }
   // The two list options show what the program runs with, so OK never switches them on unasked.
-  values.checked[SettingsCheckBoxIndex(1037)] = record.ListClear == 1;
-  values.checked[SettingsCheckBoxIndex(1046)] = record.SizeInfo == 1;
+  values.checked[SettingsCheckBoxIndex(kSettingsClearListOnScan)] = record.ListClear == 1;
+  values.checked[SettingsCheckBoxIndex(kSettingsSizeUnitsInItems)] = record.SizeInfo == 1;
   values.AutoScan = record.AutoScan;
   values.MainFontType = ListedFace(faces, record.MainFontType);
   values.ListFontType = ListedFace(faces, record.ListFontType);
@@ -107,8 +108,8 @@ void ResetSettingsDialog(SettingsDialogValues& values, const std::vector<std::st
 bool StoreSettingsDialog(const SettingsDialogValues& values) {
   SettingsRecord& record = Settings();
   bool stored = true;
-  record.ListClear = Checked(values, 1037) ? 1 : 0;
-  record.SizeInfo = Checked(values, 1046) ? 1 : 0;
+  record.ListClear = Checked(values, kSettingsClearListOnScan) ? 1 : 0;
+  record.SizeInfo = Checked(values, kSettingsSizeUnitsInItems) ? 1 : 0;
   for (size_t i = 0; i < kSettingsCheckBoxes.size(); ++i) {
     stored &= WriteSettingText(kCustomize, kSettingsCheckBoxes[i].key, values.checked[i] ? "1" : "0");
   }

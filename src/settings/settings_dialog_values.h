@@ -8,27 +8,31 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/settings_dialog_ids.h"
+
 struct SettingsCheckBox {
   int id;           // control id
   const char* key;  // key in section Customize
 };
 
-// The sixteen column boxes (1019-1034), then 1037 ListClear and 1046 SizeInfo: the order OK writes them.
+// The sixteen column boxes (kSettingsShowSizeBytes to kSettingsShowVolumeLabel), then ListClear and
+// SizeInfo: the order OK writes them.
 extern const std::array<SettingsCheckBox, 18> kSettingsCheckBoxes;
 
 struct SettingsDialogValues {
   std::array<bool, 18> checked{};          // by position in kSettingsCheckBoxes
-  std::string AutoScan;                    // edit 1035, as it stands
-  std::string MainFontSize, ListFontSize;  // edits 1000 and 1001, as they stand
-  std::string MainFontType, ListFontType;  // the faces selected in 1002 and 1003; empty when none is
+  std::string AutoScan;                    // the folder edit, as it stands
+  std::string MainFontSize, ListFontSize;  // the size edits, as they stand
+  std::string MainFontType, ListFontType;  // the faces selected in the font lists; empty when none is
   uint32_t MainColor = 0, ListFoColor = 0, ListBkColor = 0xffffff;  // the working colours
 };
 
 // The position of a box in kSettingsCheckBoxes, or -1 for any other id.
 int SettingsCheckBoxIndex(int id);
 
-// What the dialog opens with: a column box is checked when its key reads as 1 with default 1; 1037 and
-// 1046 show the record's ListClear and SizeInfo, so a file without them opens with both unchecked. The
+// What the dialog opens with: a column box is checked when its key reads as 1 with default 1; the list
+// clearing and size unit boxes show the record's ListClear and SizeInfo, so a file without them opens
+// with both unchecked. The
 // auto-scan folder, faces and sizes come from the settings record; the colours from Customize (defaults
 // "0", "0", "0xffffff"). A face that is not among faces opens with no selection (empty).
 SettingsDialogValues ReadSettingsDialogValues(const std::vector<std::string>& faces);
@@ -47,8 +51,9 @@ std::vector<std::string> FacesWithStoredFaces(std::vector<std::string> faces,
 // face when it is among faces byte for byte, otherwise "" (the list then has no selection).
 std::string ListedFace(const std::vector<std::string>& faces, std::string_view face);
 
-// ﾘｾｯﾄ: only 1020, 1022, 1028, 1029, 1033 and 1046 checked; both faces "ＭＳ Ｐゴシック" when it is
-// listed (otherwise each selection stays); both sizes "12". The folder and the colours stay.
+// ﾘｾｯﾄ: only the size in KB, title, resolution, play time, folder and size unit boxes checked; both
+// faces "ＭＳ Ｐゴシック" when it is listed (otherwise each selection stays); both sizes "12". The folder and
+// the colours stay.
 void ResetSettingsDialog(SettingsDialogValues& values, const std::vector<std::string>& faces);
 
 // OK. Sets the record's ListClear and SizeInfo (not its column flags), then writes the eighteen boxes

@@ -10,6 +10,7 @@
 namespace {
 
 TEST(FitTemplateTexts, WidensTheWholeDialogUntilTemplateTextsFit) {
+  enum : int { kButton = 1, kFilledText = 2 };
   QDialog dialog;
   const DialogUnits units(&dialog, 100, 40);
   const QSize designed = dialog.size();
@@ -17,11 +18,11 @@ TEST(FitTemplateTexts, WidensTheWholeDialogUntilTemplateTextsFit) {
   auto* buddy = new QPushButton(QStringLiteral("OK"), &dialog);
   label->setBuddy(buddy);
   units.Place(label, 0, 5, 5, 10, 8);  // far too narrow for its text
-  units.Place(buddy, 1, 50, 5, 40, 14);
+  units.Place(buddy, kButton, 50, 5, 40, 14);
   auto* filled = new QLabel(QString(200, QChar(u'x')), &dialog);
-  units.Place(filled, 1019, 5, 20, 10, 8);
+  units.Place(filled, kFilledText, 5, 20, 10, 8);
 
-  FitTemplateTexts(&dialog, 100, 40, {1019});
+  FitTemplateTexts(&dialog, 100, 40, {kFilledText});
   const QFontMetrics metrics(dialog.font());
   EXPECT_GE(label->width(), metrics.horizontalAdvance(QStringLiteral("検索する文字列(N)")));
   // Everything scales alike: the button keeps its place to the right of the label, the filled text its

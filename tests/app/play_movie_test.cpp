@@ -1,13 +1,10 @@
-#include <sys/stat.h>
-
-#include <chrono>
 #include <cstdlib>
-#include <thread>
 
 #include "app/command_set.h"
 #include "app/prompts.h"
 #include "list/columns.h"
 #include "res/command_ids.h"
+#include "support/recording_player.h"
 #include "window_fixture.h"
 
 namespace {
@@ -28,23 +25,13 @@ class PlayMovieTest : public WindowTest {
     WindowTest::TearDown();
   }
 
-  // A fake player on PATH that writes its arguments to args.txt.
+  // The only player on PATH, recording its arguments.
   void InstallPlayer() {
-    const std::string script = players_.Write(
-        "mpv", "#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > '" + players_.path() + "/args.tmp'; /bin/mv '" +
-                   players_.path() + "/args.tmp' '" + players_.path() + "/args.txt'\n");
-    chmod(script.c_str(), 0755);
+    WriteRecordingPlayer(players_, "mpv", players_.path() + "/args.txt");
     setenv("PATH", players_.path().c_str(), 1);
   }
 
-  std::string PlayerArguments() const {
-    std::string args;
-    for (int i = 0; i < 200 && args.empty(); ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-      args = ReadWholeFile(players_.path() + "/args.txt");
-    }
-    return args;
-  }
+  std::string PlayerArguments() const { return AwaitPlayerRecord(players_.path() + "/args.txt"); }
 
   // One row for the file, as the entry builder leaves it.
   static void AddFileRow(const std::string& folder, const std::string& name) {

@@ -3,9 +3,9 @@
 
 #include "app/dialog_units.h"
 
-// The object name of the control Tab moves to from the dialog's control with the given id.
-inline QString NextByTab(const QWidget& dialog, int id) {
+// The id of the control Tab moves to from the dialog's control with the given id.
+inline int NextByTab(const QWidget& dialog, int id) {
   QWidget* next = DialogControl<QWidget>(&dialog, id)->nextInFocusChain();
   while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
-  return next->objectName();
+  return next->objectName().toInt();
 }

@@ -5,6 +5,7 @@
 #include "app/command_set.h"
 #include "app/list_table_model.h"
 #include "app/menu_state.h"
+#include "app/option_items.h"
 #include "list/columns.h"
 #include "list/sort.h"
 #include "res/command_ids.h"
@@ -77,18 +78,7 @@ TEST_F(ToggleCommandsTest, SaveStateAtExitWritesEndSetAtOnce) {
 
 TEST_F(ToggleCommandsTest, OptionItemsFlipTheirFlags) {
   StartWindow();
-  struct Option {
-    int item;
-    int SettingsRecord::*flag;
-  };
-  const Option options[] = {
-      {kCmdFilterAvi, &SettingsRecord::ExtAVI},    {kCmdFilterMpeg1, &SettingsRecord::ExtMPEG1},
-      {kCmdFilterMpeg2, &SettingsRecord::ExtMPG2}, {kCmdFilterAsf, &SettingsRecord::ExtASF},
-      {kCmdFilterRm, &SettingsRecord::ExtRM},      {kCmdFilterQt, &SettingsRecord::ExtQT},
-      {kCmdFilterWave, &SettingsRecord::ExtWAVE},  {kCmdMpegTime, &SettingsRecord::MPGTIME},
-      {kCmdMpeg4Rate, &SettingsRecord::MPG4RATE},
-  };
-  for (const Option& option : options) {
+  for (const OptionItem& option : kOptionItems) {
     SCOPED_TRACE(option.item);
     HandleCommand(option.item);
     EXPECT_EQ(Settings().*option.flag, 0);

@@ -16,10 +16,11 @@ class UnsavedEditsTest : public CommandTest {
   // Edits the title of row 0 in the entry edit dialog and presses OK.
   static void EditTitle(const QString& title) {
     EntryEditDialog dialog(nullptr);
+    QObject::connect(&dialog, &EntryEditDialog::rowEdited, NoteEntryEdited);
     ListSetSelected(0, true);
     InitEntryEditDialog(&dialog, 0);
-    DialogControl<QLineEdit>(&dialog, 1000)->setText(title);
-    DialogControl<QPushButton>(&dialog, 1)->click();
+    DialogControl<QLineEdit>(&dialog, kEntryEditTitle)->setText(title);
+    DialogControl<QPushButton>(&dialog, kEntryEditOk)->click();
   }
   size_t Asked() const { return messages_.size(); }
 };

@@ -35,10 +35,10 @@ TEST_F(VersionDialogTest, OnlyOkClosesIt) {
     EXPECT_TRUE(names_product);
     const QFontMetrics metrics(DialogTemplateFont());
     EXPECT_GE(dialog->width(), 159 * metrics.horizontalAdvance(kLatinLetters) / (4 * kLatinLetters.size()));
-    EXPECT_NE(dialog->findChild<QPushButton*>("1050"), nullptr);
+    EXPECT_NE(DialogControl<QPushButton>(dialog, kVersionSupportPage), nullptr);
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_TRUE(dialog->isVisible());
-    dialog->findChild<QPushButton*>("1")->click();
+    DialogControl<QPushButton>(dialog, kVersionOk)->click();
     answered = true;
   });
   HandleCommand(kCmdVersion);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/dialog_units.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "list/columns.h"
@@ -35,7 +36,7 @@ class EntryEditDialogTest : public testing::Test {
   }
   QString Text(int id) const { return dialog_->findChild<QLabel*>(QString::number(id))->text(); }
   QLineEdit* Edit(int id) const { return dialog_->findChild<QLineEdit*>(QString::number(id)); }
-  QComboBox* Genre() const { return dialog_->findChild<QComboBox*>("1002"); }
+  QComboBox* Genre() const { return DialogControl<QComboBox>(dialog_.get(), kEntryEditGenre); }
   void Click(int id) const { dialog_->findChild<QPushButton*>(QString::number(id))->click(); }
   static std::string Cell(int row, ColumnNo column) { return ListGetCell(row, ColumnPosition(column)); }
 
@@ -48,19 +49,19 @@ TEST_F(EntryEditDialogTest, AllColumnsHiddenShowNoneLinesAndDisableFields) {
   ListSetSelected(0, true);
   Open(0);
   EXPECT_EQ(dialog_->windowTitle(), QStringLiteral("月夜のｴﾃﾞｨｯﾄ"));
-  EXPECT_EQ(Text(1019), QStringLiteral("月夜.mpg"));
-  EXPECT_EQ(Text(1020), QString());
-  EXPECT_EQ(Text(1021), QStringLiteral("None KB/None MB"));
-  EXPECT_EQ(Text(1022), QStringLiteral("None(None kbit)/None(None kbit/None Khz)"));
-  EXPECT_EQ(Text(1023), QStringLiteral("Rezolution None/Frame None/Time None"));
-  for (int id : {1000, 1001, 1009}) {
+  EXPECT_EQ(Text(kEntryEditFileName), QStringLiteral("月夜.mpg"));
+  EXPECT_EQ(Text(kEntryEditFolder), QString());
+  EXPECT_EQ(Text(kEntryEditSizeLine), QStringLiteral("None KB/None MB"));
+  EXPECT_EQ(Text(kEntryEditFormatLine), QStringLiteral("None(None kbit)/None(None kbit/None Khz)"));
+  EXPECT_EQ(Text(kEntryEditPictureLine), QStringLiteral("Rezolution None/Frame None/Time None"));
+  for (int id : {kEntryEditTitle, kEntryEditCreator, kEntryEditComment}) {
     SCOPED_TRACE(id);
     EXPECT_FALSE(Edit(id)->isEnabled());
     EXPECT_TRUE(Edit(id)->text().isEmpty());
   }
   EXPECT_FALSE(Genre()->isEnabled());
   EXPECT_EQ(Genre()->count(), 0);
-  Click(1);
+  Click(kEntryEditOk);
   EXPECT_FALSE(ListIsChecked(0));
   EXPECT_EQ(dialog_->result(), QDialog::Accepted);
 }
@@ -73,7 +74,7 @@ TEST_F(EntryEditDialogTest, EmptyGenreBecomesFirstItemOnOk) {
   EXPECT_EQ(Genre()->itemText(0), QStringLiteral("アニメ"));
   EXPECT_EQ(Genre()->itemText(10), QStringLiteral("その他"));
   EXPECT_EQ(Genre()->currentText(), QStringLiteral("アニメ"));
-  Click(1);
+  Click(kEntryEditOk);
   EXPECT_EQ(Cell(0, kColGenre), Utf8ToCp932("アニメ"));
   EXPECT_TRUE(ListIsChecked(0));
 }
@@ -85,14 +86,14 @@ TEST_F(EntryEditDialogTest, UnchangedOkKeepsTheCheckMark) {
     SCOPED_TRACE(checked);
     ListSetChecked(0, checked);
     Open(0);
-    Click(1);
+    Click(kEntryEditOk);
     EXPECT_EQ(ListIsChecked(0), checked);
   }
   // A genre typed by hand is stored as typed and shown again next time.
   ListSetChecked(0, false);
   Open(0);
   Genre()->setEditText(QStringLiteral("手描き"));
-  Click(1);
+  Click(kEntryEditOk);
   EXPECT_TRUE(ListIsChecked(0));
   Open(0);
   EXPECT_EQ(Genre()->currentText(), QStringLiteral("手描き"));
@@ -105,17 +106,17 @@ TEST_F(EntryEditDialogTest, DeleteInfoStoresOnlyOnOk) {
   ListSetCell(0, ColumnPosition(kColTitle), Utf8ToCp932("題名"));
   ListSetCell(0, ColumnPosition(kColComment), "note");
   Open(0);
-  EXPECT_EQ(Edit(1000)->text(), QStringLiteral("題名"));
-  Click(3);
-  EXPECT_TRUE(Edit(1000)->text().isEmpty());
+  EXPECT_EQ(Edit(kEntryEditTitle)->text(), QStringLiteral("題名"));
+  Click(kEntryEditDeleteInfo);
+  EXPECT_TRUE(Edit(kEntryEditTitle)->text().isEmpty());
   EXPECT_TRUE(Genre()->currentText().isEmpty());
-  Click(2);
+  Click(kEntryEditCancel);
   EXPECT_EQ(Cell(0, kColTitle), Utf8ToCp932("題名"));
   EXPECT_FALSE(ListIsChecked(0));
 
   Open(0);
-  Click(3);
-  Click(1);
+  Click(kEntryEditDeleteInfo);
+  Click(kEntryEditOk);
   for (ColumnNo column : {kColTitle, kColGenre, kColCreator, kColComment}) EXPECT_EQ(Cell(0, column), "");
   EXPECT_TRUE(ListIsChecked(0));
 }
@@ -126,8 +127,8 @@ TEST_F(EntryEditDialogTest, OkStoresIntoTheFirstSelectedRowCutAtACharacter) {
   ListSetSelected(2, true);
   Open(0);
   // 127 double-byte characters and one more: 256 bytes do not fit 255, so the last character goes.
-  Edit(1000)->setText(QString(128, QChar(0x3042)));
-  Click(1);
+  Edit(kEntryEditTitle)->setText(QString(128, QChar(0x3042)));
+  Click(kEntryEditOk);
   EXPECT_EQ(Cell(0, kColTitle), Utf8ToCp932(QString(127, QChar(0x3042)).toStdString()));
   EXPECT_TRUE(ListIsChecked(0));
   EXPECT_FALSE(ListIsChecked(2));
@@ -143,17 +144,17 @@ TEST_F(EntryEditDialogTest, OkNamesCharactersTheListCannotStore) {
                                  return QMessageBox::Ok;
                                }});
   Open(0);
-  Edit(1000)->setText(QStringLiteral("夏🎬"));
-  Edit(1009)->setText(QStringLiteral("한🎬"));
-  Click(1);
+  Edit(kEntryEditTitle)->setText(QStringLiteral("夏🎬"));
+  Edit(kEntryEditComment)->setText(QStringLiteral("한🎬"));
+  Click(kEntryEditOk);
   EXPECT_EQ(dialog_->result(), 0) << "still open";
   EXPECT_EQ(Cell(0, kColTitle), "");
   EXPECT_FALSE(ListIsChecked(0));
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_TRUE(messages[0].text.contains(QStringLiteral("\n🎬 한\n"))) << messages[0].text.toStdString();
-  Edit(1000)->setText(QStringLiteral("夏"));
-  Edit(1009)->clear();
-  Click(1);
+  Edit(kEntryEditTitle)->setText(QStringLiteral("夏"));
+  Edit(kEntryEditComment)->clear();
+  Click(kEntryEditOk);
   SetPromptHandlersForTesting({});
   EXPECT_EQ(dialog_->result(), QDialog::Accepted);
   EXPECT_EQ(Cell(0, kColTitle), Utf8ToCp932("夏"));

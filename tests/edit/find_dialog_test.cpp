@@ -9,6 +9,8 @@
 #include <QTableView>
 
 #include "app/command_set.h"
+#include "app/dialog_units.h"
+#include "app/find_commands.h"
 #include "app/menu_state.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
@@ -54,10 +56,10 @@ class FindDialogTest : public WindowTest {
   }
   // Fills the open dialog and presses the start button.
   static void Search(FindDialog& dialog, const QString& text, int category_index = 0, bool up = false) {
-    dialog.findChild<QLineEdit*>("1000")->setText(text);
-    dialog.findChild<QComboBox*>("1002")->setCurrentIndex(category_index);
-    dialog.findChild<QRadioButton*>(up ? "1024" : "1025")->setChecked(true);
-    dialog.findChild<QPushButton*>("1")->click();
+    DialogControl<QLineEdit>(&dialog, kFindText)->setText(text);
+    DialogControl<QComboBox>(&dialog, kFindCategory)->setCurrentIndex(category_index);
+    DialogControl<QRadioButton>(&dialog, up ? kFindUpward : kFindDownward)->setChecked(true);
+    DialogControl<QPushButton>(&dialog, kFindStart)->click();
   }
   bool FindNextEnabled() const { return window_->commandAction(kCmdFindNext)->isEnabled(); }
 
@@ -68,14 +70,14 @@ TEST_F(FindDialogTest, OpensWithShownCategoriesDownAndEmptiedRequest) {
   Start({kColCreator, kColFolder});
   FindReq() = FindRequest{"old", "old", kFindUp};
   FindDialog dialog(window_.get());
-  QComboBox* category = dialog.findChild<QComboBox*>("1002");
+  QComboBox* category = DialogControl<QComboBox>(&dialog, kFindCategory);
   QStringList names;
   for (int i = 0; i < category->count(); ++i) names << category->itemText(i);
   EXPECT_EQ(names, (QStringList{QStringLiteral("すべてのｶﾃｺﾞﾘ"), QStringLiteral("ﾌｧｲﾙ名"),
                                 QStringLiteral("製作者名"), QStringLiteral("ﾃﾞｨﾚｸﾄﾘﾊﾟｽ")}));
   EXPECT_EQ(category->currentIndex(), 0);
-  EXPECT_TRUE(dialog.findChild<QRadioButton*>("1025")->isChecked());
-  EXPECT_EQ(dialog.focusWidget(), dialog.findChild<QLineEdit*>("1000"));
+  EXPECT_TRUE(DialogControl<QRadioButton>(&dialog, kFindDownward)->isChecked());
+  EXPECT_EQ(dialog.focusWidget(), DialogControl<QLineEdit>(&dialog, kFindText));
   EXPECT_EQ(FindReq().text, "");
   EXPECT_EQ(FindReq().category, "");
   EXPECT_EQ(FindReq().direction, kFindUp);
@@ -102,6 +104,7 @@ TEST_F(FindDialogTest, EarliestColumnWinsAndTheRowIsShown) {
   Put(3, kColGenre, "夏祭り");
   ListSetSelected(0, true);
   FindDialog dialog(window_.get());
+  ConnectFindDialog(dialog);
   dialog.show();
   Search(dialog, QStringLiteral("夏祭り"));
   EXPECT_TRUE(messages_.empty());
@@ -134,6 +137,7 @@ TEST_F(FindDialogTest, EndMessagesFromTheDialogAndFromFindNext) {
   Put(1, kColComment, "abc");
   ListSetSelected(0, true);
   FindDialog up_dialog(window_.get());
+  ConnectFindDialog(up_dialog);
   Search(up_dialog, QStringLiteral("abc"), 0, true);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].text, QStringLiteral("検索指定された文字列はみつかりませんでした"));
@@ -144,6 +148,7 @@ TEST_F(FindDialogTest, EndMessagesFromTheDialogAndFromFindNext) {
   ListSetSelected(0, false);
   ListSetSelected(2, true);
   FindDialog name_dialog(window_.get());
+  ConnectFindDialog(name_dialog);
   Search(name_dialog, QStringLiteral("r1"), 1, true);
   EXPECT_EQ(Selected(), std::vector<int>{1});
   EXPECT_TRUE(FindNextEnabled());
@@ -159,14 +164,16 @@ TEST_F(FindDialogTest, CancelGreysFindNext) {
   ApplyMenuStateCode(kCmdFindNext, kMenuEnable);
   {
     FindDialog dialog(window_.get());
+    ConnectFindDialog(dialog);
     dialog.show();
-    dialog.findChild<QPushButton*>("2")->click();
+    DialogControl<QPushButton>(&dialog, kFindCancel)->click();
     EXPECT_FALSE(dialog.isVisible());
   }
   EXPECT_FALSE(FindNextEnabled());
   ApplyMenuStateCode(kCmdFindNext, kMenuEnable);
   {
     FindDialog dialog(window_.get());
+    ConnectFindDialog(dialog);
     dialog.show();
     dialog.close();  // the close box
   }

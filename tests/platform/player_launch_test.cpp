@@ -4,10 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <thread>
-
-#include "support/temp_dir.h"
+#include "support/recording_player.h"
 
 namespace {
 
@@ -36,16 +33,10 @@ TEST(PlayerLaunch, FindsThePreferredPlayerOnTheSearchPath) {
 TEST(PlayerLaunch, PathWithSpacesIsOneArgument) {
   TempDir dir;
   const std::string out = dir.path() + "/args.txt";
-  const std::string player = WriteScript(
-      dir, "player",
-      "printf '%s|%s|%s' \"$#\" \"$1\" \"$(pwd)\" > '" + out + ".tmp'; mv '" + out + ".tmp' '" + out + "'\n");
+  const std::string player = WriteRecordingPlayer(dir, "player", out, "$#|$1|$(pwd)");
   const std::string movie = dir.Write("my movies/it's a \"b\" film.avi", "x");
   ASSERT_TRUE(LaunchPlayer(player, movie, dir.path() + "/my movies"));
-  std::string args;
-  for (int i = 0; i < 200 && args.empty(); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    args = ReadWholeFile(out);
-  }
+  const std::string args = AwaitPlayerRecord(out);
   char real_folder[4096];
   ASSERT_NE(realpath((dir.path() + "/my movies").c_str(), real_folder), nullptr);
   EXPECT_EQ(args, "1|" + movie + "|" + real_folder);

@@ -5,8 +5,10 @@
 #include <QTreeWidget>
 
 #include "app/choosers.h"
+#include "app/dialog_units.h"
 #include "app/prompts.h"
 #include "app/window_fixture.h"
+#include "app/window_state.h"
 #include "platform/cp932.h"
 #include "support/riff_builder.h"
 #include "support/shown_columns.h"
@@ -40,11 +42,13 @@ class PlaybackCheckDialogTest : public WindowTest {
     ListInsertRow(row, row, name);
     ListSetCell(row, ColumnPosition(kColFolder), files_.path());
   }
-  static QPushButton* Button(PlaybackCheckDialog& dialog, const char* id) {
-    return dialog.findChild<QPushButton*>(id);
+  // The log chooser of the playback check command.
+  static std::optional<std::string> ChosenLog() { return ChosenPath(ChooseLogFile()); }
+  static QPushButton* Button(PlaybackCheckDialog& dialog, int id) {
+    return DialogControl<QPushButton>(&dialog, id);
   }
   static QStringList Column(PlaybackCheckDialog& dialog, int column) {
-    QTreeWidget* list = dialog.findChild<QTreeWidget*>("100");
+    QTreeWidget* list = DialogControl<QTreeWidget>(&dialog, kPlaybackCheckList);
     QStringList texts;
     for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(column);
     return texts;
@@ -57,19 +61,19 @@ class PlaybackCheckDialogTest : public WindowTest {
 };
 
 TEST_F(PlaybackCheckDialogTest, EmptyListChecksOnce) {
-  PlaybackCheckDialog dialog(window_.get());
-  QTreeWidget* list = dialog.findChild<QTreeWidget*>("100");
+  PlaybackCheckDialog dialog(window_.get(), ListFont(), ChosenLog);
+  QTreeWidget* list = DialogControl<QTreeWidget>(&dialog, kPlaybackCheckList);
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("ﾌｧｲﾙ名"));
   EXPECT_EQ(list->headerItem()->text(4), QStringLiteral("音声Codec"));
   const int widths[] = {200, 39, 39, 90, 100};
   for (int column = 0; column < 5; ++column) EXPECT_EQ(list->header()->sectionSize(column), widths[column]);
   EXPECT_EQ(dialog.height() - list->geometry().bottom() - 1, 32);
-  EXPECT_FALSE(Button(dialog, "3")->isEnabled());
-  Button(dialog, "1")->click();
+  EXPECT_FALSE(Button(dialog, kPlaybackCheckWriteLog)->isEnabled());
+  Button(dialog, kPlaybackCheckStart)->click();
   EXPECT_EQ(list->topLevelItemCount(), 0);
-  EXPECT_FALSE(Button(dialog, "1")->isEnabled());
-  EXPECT_TRUE(Button(dialog, "3")->isEnabled());
+  EXPECT_FALSE(Button(dialog, kPlaybackCheckStart)->isEnabled());
+  EXPECT_TRUE(Button(dialog, kPlaybackCheckWriteLog)->isEnabled());
 }
 
 TEST_F(PlaybackCheckDialogTest, MarksSortAndLog) {
@@ -78,19 +82,19 @@ TEST_F(PlaybackCheckDialogTest, MarksSortAndLog) {
   AviSpec avi;
   avi.handler = "MP43";
   AddFile("a.avi", AviFile(avi));  // MPEG-4 V3 video, PCM audio
-  PlaybackCheckDialog dialog(window_.get());
-  Button(dialog, "1")->click();
+  PlaybackCheckDialog dialog(window_.get(), ListFont(), ChosenLog);
+  Button(dialog, kPlaybackCheckStart)->click();
   EXPECT_EQ(Column(dialog, 1), (QStringList{QStringLiteral("×"), QStringLiteral("　"), QStringLiteral("○")}));
   EXPECT_EQ(Column(dialog, 2), (QStringList{QStringLiteral("×"), QStringLiteral("○"), QStringLiteral("○")}));
   EXPECT_EQ(Column(dialog, 3),
             (QStringList{QStringLiteral("ﾌｧｲﾙがありません"), QString(), QStringLiteral("MPEG4 V3")}));
 
-  dialog.findChild<QTreeWidget*>("100")->header()->sectionClicked(0);
+  DialogControl<QTreeWidget>(&dialog, kPlaybackCheckList)->header()->sectionClicked(0);
   EXPECT_EQ(Column(dialog, 0), (QStringList{"a.avi", "b.wav", "missing.avi"}));
 
   TempDir out;
   log_answer_ = QString::fromStdString(out.path() + "/check.txt");
-  Button(dialog, "3")->click();
+  Button(dialog, kPlaybackCheckWriteLog)->click();
   EXPECT_EQ(chooser_titles_, QStringList{QStringLiteral("名前をつけて保存")});
   EXPECT_EQ(ReadWholeFile(out.path() + "/check.txt"),
             Utf8ToCp932("ファイル名  映像 音声 映像codec        音声codec\r\n"
@@ -101,10 +105,10 @@ TEST_F(PlaybackCheckDialogTest, MarksSortAndLog) {
 
   // A cancelled chooser writes nothing; a log that cannot be created is reported.
   log_answer_.clear();
-  Button(dialog, "3")->click();
+  Button(dialog, kPlaybackCheckWriteLog)->click();
   EXPECT_TRUE(messages_.empty());
   log_answer_ = QString::fromStdString(out.path() + "/no/such/folder/check.txt");
-  Button(dialog, "3")->click();
+  Button(dialog, kPlaybackCheckWriteLog)->click();
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].icon, QMessageBox::Warning);
   EXPECT_TRUE(messages_[0].text.contains(log_answer_));

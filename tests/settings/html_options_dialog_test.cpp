@@ -15,12 +15,14 @@
 #include "app/command_set.h"
 #include "app/command_test_fixture.h"
 #include "app/dialog_units.h"
+#include "app/qt_color.h"
 #include "app/tab_order.h"
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "platform/cp932.h"
 #include "res/command_ids.h"
 #include "scan/path_intake.h"
+#include "settings/html_option_groups.h"
 #include "settings/settings.h"
 #include "support/run_program.h"
 #include "support/shown_columns.h"
@@ -51,10 +53,12 @@ class HtmlOptionsDialogTest : public testing::Test {
     QTest::mouseClick(DialogControl<QAbstractButton>(&dialog, id), Qt::LeftButton);
   }
   static QString Text(const QWidget& dialog, int id) { return DialogControl<QLineEdit>(&dialog, id)->text(); }
-  static std::string CheckedRadios(const QWidget& dialog) {
-    std::string checked;
-    for (int id : {1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032, 1034, 1043, 1044, 1045}) {
-      if (DialogControl<QRadioButton>(&dialog, id)->isChecked()) checked += std::to_string(id) + " ";
+  static std::vector<int> CheckedRadios(const QWidget& dialog) {
+    std::vector<int> checked;
+    for (const HtmlRadioGroup& group : kHtmlRadioGroups) {
+      for (int id : group.button_ids) {
+        if (id != 0 && DialogControl<QRadioButton>(&dialog, id)->isChecked()) checked.push_back(id);
+      }
     }
     return checked;
   }
@@ -72,13 +76,19 @@ class HtmlOptionsDialogTest : public testing::Test {
 TEST_F(HtmlOptionsDialogTest, WithoutStoredKeysEveryControlShowsItsDefault) {
   HtmlOptionsDialog dialog(nullptr, target_, choose_image_);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("HTML形式保存ｵﾌﾟｼｮﾝ"));
-  EXPECT_EQ(Text(dialog, 1000) + "|" + Text(dialog, 1001) + "|" + Text(dialog, 1009) + "|" +
-                Text(dialog, 1037) + "|" + Text(dialog, 1038),
+  EXPECT_EQ(Text(dialog, kHtmlCaption) + "|" + Text(dialog, kHtmlTopTitle) + "|" +
+                Text(dialog, kHtmlOuterBackImage) + "|" + Text(dialog, kHtmlOuterFontSize) + "|" +
+                Text(dialog, kHtmlItemFontSize),
             "Untitled|Untitled|C:\\|7|3");
-  EXPECT_EQ(CheckedRadios(dialog), "1025 1027 1030 1032 1044 ");
-  for (int white : {1012, 1013, 1015}) EXPECT_EQ(Swatch(dialog, white), 0xffffffu) << white;
-  for (int black : {1014, 1039, 1041, 1042}) EXPECT_EQ(Swatch(dialog, black), 0u) << black;
-  EXPECT_EQ(Swatch(dialog, 1040), 0xccccccu);
+  EXPECT_EQ(CheckedRadios(dialog),
+            (std::vector<int>{kHtmlOuterAlignCentre, kHtmlOuterBackOfColor, kHtmlTopAlignCentre,
+                              kHtmlItemsOneColor, kHtmlItemAlignCentre}));
+  for (int white : {kHtmlOuterBackColorSwatch, kHtmlTopBackColorSwatch, kHtmlItemBackColor1Swatch})
+    EXPECT_EQ(Swatch(dialog, white), 0xffffffu) << white;
+  for (int black : {kHtmlTopTextColorSwatch, kHtmlItemTextColor1Swatch, kHtmlItemTextColor2Swatch,
+                    kHtmlOuterTextColorSwatch})
+    EXPECT_EQ(Swatch(dialog, black), 0u) << black;
+  EXPECT_EQ(Swatch(dialog, kHtmlItemBackColor2Swatch), 0xccccccu);
 }
 
 // "設定を保存" stores and stays open, "保存中止" writes nothing, "保存" writes the page with the
@@ -86,14 +96,14 @@ TEST_F(HtmlOptionsDialogTest, WithoutStoredKeysEveryControlShowsItsDefault) {
 TEST_F(HtmlOptionsDialogTest, StoreSaveAndStop) {
   {
     HtmlOptionsDialog dialog(nullptr, target_, choose_image_);
-    DialogControl<QLineEdit>(&dialog, 1001)->setText(QStringLiteral("動画一覧"));
-    Click(dialog, 1026);
+    DialogControl<QLineEdit>(&dialog, kHtmlTopTitle)->setText(QStringLiteral("動画一覧"));
+    Click(dialog, kHtmlOuterAlignRight);
     QSignalSpy finished(&dialog, &QDialog::finished);
-    Click(dialog, 3);
+    Click(dialog, kHtmlStoreOptions);
     EXPECT_EQ(finished.count(), 0);
     EXPECT_EQ(ReadSettingText(kHtmlSetting, "TopTitle", "-", 128), Utf8ToCp932("動画一覧"));
     EXPECT_EQ(ReadSettingInt(kHtmlSetting, "FoStrDrawType", -1), 2);
-    Click(dialog, 2);
+    Click(dialog, kHtmlStopSave);
     ASSERT_EQ(finished.count(), 1);
     EXPECT_EQ(finished.at(0).at(0).toInt(), QDialog::Rejected);
     EXPECT_FALSE(dialog.saveResult());
@@ -101,9 +111,9 @@ TEST_F(HtmlOptionsDialogTest, StoreSaveAndStop) {
   }
   const std::string stored = ReadWholeFile(settings_path_);
   HtmlOptionsDialog dialog(nullptr, target_, choose_image_);
-  EXPECT_EQ(Text(dialog, 1001), QStringLiteral("動画一覧"));
-  DialogControl<QLineEdit>(&dialog, 1000)->setText(QStringLiteral("Only this once"));
-  Click(dialog, 1);
+  EXPECT_EQ(Text(dialog, kHtmlTopTitle), QStringLiteral("動画一覧"));
+  DialogControl<QLineEdit>(&dialog, kHtmlCaption)->setText(QStringLiteral("Only this once"));
+  Click(dialog, kHtmlSave);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   ASSERT_TRUE(dialog.saveResult() && dialog.saveResult()->ok);
   const std::string page = ReadWholeFile(target_);
@@ -130,7 +140,7 @@ TEST_F(HtmlOptionsDialogTest, SavedPageEqualsTheBatchCommandOutput) {
   TakeCommandLinePaths({tree});
   ASSERT_EQ(ListRowCount(), 3);
   HtmlOptionsDialog dialog(nullptr, target_, choose_image_);
-  Click(dialog, 1);
+  Click(dialog, kHtmlSave);
   ASSERT_TRUE(dialog.saveResult() && dialog.saveResult()->ok);
   const std::string batch_output = dir_.path() + "/batch.htm";
   const ProgramResult batch =
@@ -143,24 +153,28 @@ TEST_F(HtmlOptionsDialogTest, SavedPageEqualsTheBatchCommandOutput) {
 TEST_F(HtmlOptionsDialogTest, RadioGroupsAreCheckedByTheDialog) {
   dir_.Write("dorirovo.ini", "[HtmlSetting]\r\nFoStrDrawType=7\r\nFiiListDraw=1\r\n");
   HtmlOptionsDialog dialog(nullptr, target_, choose_image_);
-  EXPECT_EQ(CheckedRadios(dialog), "1027 1030 1034 1044 ") << "7 checks no button of its group";
-  Click(dialog, 1043);
-  Click(dialog, 1034);
-  EXPECT_EQ(CheckedRadios(dialog), "1027 1030 1034 1043 ") << "one per group; the checked one stays checked";
-  Click(dialog, 3);
+  EXPECT_EQ(CheckedRadios(dialog), (std::vector<int>{kHtmlOuterBackOfColor, kHtmlTopAlignCentre,
+                                                     kHtmlItemsAlternateColors, kHtmlItemAlignCentre}))
+      << "7 checks no button of its group";
+  Click(dialog, kHtmlItemAlignLeft);
+  Click(dialog, kHtmlItemsAlternateColors);
+  EXPECT_EQ(CheckedRadios(dialog), (std::vector<int>{kHtmlOuterBackOfColor, kHtmlTopAlignCentre,
+                                                     kHtmlItemsAlternateColors, kHtmlItemAlignLeft}))
+      << "one per group; the checked one stays checked";
+  Click(dialog, kHtmlStoreOptions);
   EXPECT_EQ(ReadSettingText(kHtmlSetting, "FoStrDrawType", "-", 8), "7")
       << "a group without button keeps its key";
   EXPECT_EQ(ReadSettingInt(kHtmlSetting, "FiiStrDrawType", -1), 0);
-  Click(dialog, 1024);
-  Click(dialog, 3);
+  Click(dialog, kHtmlOuterAlignLeft);
+  Click(dialog, kHtmlStoreOptions);
   EXPECT_EQ(ReadSettingInt(kHtmlSetting, "FoStrDrawType", -1), 0);
   // Tab follows the layout: radios group by group, each edit then its own 参照 button.
-  for (auto [from, to] : {std::pair{1026, "1037"},
-                          {1037, "1004"},
-                          {1028, "1005"},
-                          {1009, "1006"},
-                          {1031, "1032"},
-                          {1045, "1038"}})
+  for (auto [from, to] : {std::pair{kHtmlOuterAlignRight, kHtmlOuterFontSize},
+                          {kHtmlOuterFontSize, kHtmlChooseOuterTextColor},
+                          {kHtmlOuterBackOfImage, kHtmlChooseOuterBackColor},
+                          {kHtmlOuterBackImage, kHtmlBrowseOuterBackImage},
+                          {kHtmlTopAlignRight, kHtmlItemsOneColor},
+                          {kHtmlItemAlignRight, kHtmlItemFontSize}})
     EXPECT_EQ(NextByTab(dialog, from), to) << from;
 }
 
@@ -171,18 +185,18 @@ TEST_F(HtmlOptionsDialogTest, ImageAndColourChoosers) {
     return std::optional<uint32_t>(0x00ff00);
   });
   HtmlOptionsDialog dialog(nullptr, target_, choose_image_);
-  Click(dialog, 1006);
-  EXPECT_EQ(Text(dialog, 1009), "C:\\") << "cancelled image chooser";
+  Click(dialog, kHtmlBrowseOuterBackImage);
+  EXPECT_EQ(Text(dialog, kHtmlOuterBackImage), "C:\\") << "cancelled image chooser";
   chosen_image_ = dir_.path() + "/pictures/back.jpg";
-  Click(dialog, 1006);
-  EXPECT_EQ(Text(dialog, 1009), "back.jpg");
-  Click(dialog, 1016);
-  EXPECT_EQ(Swatch(dialog, 1040), 0x00ff00u);
+  Click(dialog, kHtmlBrowseOuterBackImage);
+  EXPECT_EQ(Text(dialog, kHtmlOuterBackImage), "back.jpg");
+  Click(dialog, kHtmlChooseItemBackColor2);
+  EXPECT_EQ(Swatch(dialog, kHtmlItemBackColor2Swatch), 0x00ff00u);
   EXPECT_EQ(dialog.CurrentOptions().FiiBackColor2, 0x00ff00u);
   EXPECT_EQ(CustomColorsOf(ColorChooserOwner::kHtmlOptions)[15], 0x010203u);
   EXPECT_EQ(CustomColorsOf(ColorChooserOwner::kSettingsDialog)[15], 0u);
-  Click(dialog, 1028);
-  Click(dialog, 1);
+  Click(dialog, kHtmlOuterBackOfImage);
+  Click(dialog, kHtmlSave);
   EXPECT_NE(ReadWholeFile(target_).find("background=\"back.jpg\""), std::string::npos)
       << "the page, with the bare image name, still goes to the target";
 }

@@ -19,6 +19,7 @@
 #include "app/command_set.h"
 #include "app/dialog_units.h"
 #include "app/prompts.h"
+#include "app/qt_color.h"
 #include "app/tab_order.h"
 #include "app/window_fixture.h"
 #include "platform/cp932.h"
@@ -70,12 +71,14 @@ TEST_F(SettingsDialogTest, MissingKeysShowTheListOptionsAsTheyRun) {
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("動作設定"));
   for (const SettingsCheckBox& box : kSettingsCheckBoxes) {
     SCOPED_TRACE(box.key);
-    EXPECT_EQ(Checked(dialog, box.id), box.id != 1029 && box.id != 1037 && box.id != 1046);
+    EXPECT_EQ(Checked(dialog, box.id), box.id != kSettingsShowPlayTime &&
+                                           box.id != kSettingsClearListOnScan &&
+                                           box.id != kSettingsSizeUnitsInItems);
   }
-  EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1000)->text(), "12");
-  EXPECT_EQ(SwatchColor(dialog, 1012), 0u);
-  EXPECT_EQ(SwatchColor(dialog, 1014), 0xffu);
-  Click(dialog, 1);
+  EXPECT_EQ(DialogControl<QLineEdit>(&dialog, kSettingsMainFontSize)->text(), "12");
+  EXPECT_EQ(SwatchColor(dialog, kSettingsMainColorSwatch), 0u);
+  EXPECT_EQ(SwatchColor(dialog, kSettingsListBackColorSwatch), 0xffu);
+  Click(dialog, kSettingsOk);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(Settings().ListClear + Settings().SizeInfo, 0);
   EXPECT_EQ(Key(kCustomize, "ListClear") + Key(kCustomize, "SizeInfo") + Key(kCustomize, "PlayTime"), "000");
@@ -87,13 +90,13 @@ TEST_F(SettingsDialogTest, ResetThenOkStoresTheSixBoxes) {
   UseFile("[Customize]\r\nAutoScan=/srv/movies\r\nMainColor=0x123\r\n[WindowFonts]\r\nMainFontSize=20\r\n");
   SettingsDialog dialog(nullptr, browse_);
   ASSERT_FALSE(dialog.faces().empty()) << "the test machine needs a Japanese font";
-  DialogControl<QComboBox>(&dialog, 1002)->setCurrentIndex(0);
+  DialogControl<QComboBox>(&dialog, kSettingsMainFontFace)->setCurrentIndex(0);
   const std::string face_before = dialog.CurrentValues().MainFontType;
   QSignalSpy finished(&dialog, &QDialog::finished);
-  Click(dialog, 3);
+  Click(dialog, kSettingsReset);
   EXPECT_EQ(finished.count(), 0) << "reset keeps the dialog open";
   EXPECT_EQ(Key(kWindowFonts, "MainFontSize"), "20") << "reset writes nothing";
-  Click(dialog, 1);
+  Click(dialog, kSettingsOk);
   std::string stored;
   for (const SettingsCheckBox& box : kSettingsCheckBoxes) stored += Key(kCustomize, box.key);
   EXPECT_EQ(stored, "010100000110001001");
@@ -119,15 +122,15 @@ TEST_F(SettingsDialogTest, CancelledChooserLeavesTheColour) {
     return answer;
   });
   SettingsDialog dialog(nullptr, browse_);
-  EXPECT_EQ(SwatchColor(dialog, 1013), 0xabcdefu);
-  Click(dialog, 1004);
-  Click(dialog, 1006);
+  EXPECT_EQ(SwatchColor(dialog, kSettingsListTextColorSwatch), 0xabcdefu);
+  Click(dialog, kSettingsChooseMainColor);
+  Click(dialog, kSettingsChooseListTextColor);
   EXPECT_EQ(starts, (std::vector<uint32_t>{0, 0x123456}));
-  EXPECT_EQ(SwatchColor(dialog, 1012), 0x123456u);
-  EXPECT_EQ(SwatchColor(dialog, 1013), 0xabcdefu) << "cancel left the colour";
+  EXPECT_EQ(SwatchColor(dialog, kSettingsMainColorSwatch), 0x123456u);
+  EXPECT_EQ(SwatchColor(dialog, kSettingsListTextColorSwatch), 0xabcdefu) << "cancel left the colour";
   EXPECT_EQ(CustomColorsOf(ColorChooserOwner::kSettingsDialog)[0], 0x777777u);
   EXPECT_EQ(CustomColorsOf(ColorChooserOwner::kHtmlOptions)[0], 0u);
-  Click(dialog, 1);
+  Click(dialog, kSettingsOk);
   EXPECT_EQ(Key(kCustomize, "MainColor") + Key(kCustomize, "ListFoColor"), "0x1234560xabcdef");
   EXPECT_EQ(Settings().ListFoColor, 0xabcdefu);
 }
@@ -135,11 +138,13 @@ TEST_F(SettingsDialogTest, CancelledChooserLeavesTheColour) {
 TEST_F(SettingsDialogTest, FolderBrowserAndFaceLists) {
   UseFile("[Customize]\r\nAutoScan=/old\r\n[WindowFonts]\r\nListFontType=No Such Face\r\n");
   SettingsDialog dialog(nullptr, browse_);
-  Click(dialog, 1036);
-  EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1035)->text(), "/old") << "cancelled browser";
+  Click(dialog, kSettingsBrowseAutoScanFolder);
+  EXPECT_EQ(DialogControl<QLineEdit>(&dialog, kSettingsAutoScanFolder)->text(), "/old")
+      << "cancelled browser";
   browsed_ = "/home/u/動画";
-  Click(dialog, 1036);
-  EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1035)->text(), QStringLiteral("/home/u/動画"));
+  Click(dialog, kSettingsBrowseAutoScanFolder);
+  EXPECT_EQ(DialogControl<QLineEdit>(&dialog, kSettingsAutoScanFolder)->text(),
+            QStringLiteral("/home/u/動画"));
   // A name CP932 cannot hold is refused, naming the folder and its characters; the field keeps its value.
   std::vector<MessageBoxRequest> messages;
   SetPromptHandlersForTesting({nullptr, nullptr, [&messages](const MessageBoxRequest& request) {
@@ -147,23 +152,28 @@ TEST_F(SettingsDialogTest, FolderBrowserAndFaceLists) {
                                  return QMessageBox::Ok;
                                }});
   browsed_ = "/home/u/한국 동画";
-  Click(dialog, 1036);
+  Click(dialog, kSettingsBrowseAutoScanFolder);
   SetPromptHandlersForTesting({});
-  EXPECT_EQ(DialogControl<QLineEdit>(&dialog, 1035)->text(), QStringLiteral("/home/u/動画"));
+  EXPECT_EQ(DialogControl<QLineEdit>(&dialog, kSettingsAutoScanFolder)->text(),
+            QStringLiteral("/home/u/動画"));
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_TRUE(messages[0].text.contains(QStringLiteral("/home/u/한국 동画")));
   EXPECT_TRUE(messages[0].text.contains(QStringLiteral("(한 국 동)")));
-  EXPECT_EQ(DialogControl<QComboBox>(&dialog, 1003)->currentText(), "No Such Face") << "stored face shown";
+  EXPECT_EQ(DialogControl<QComboBox>(&dialog, kSettingsListFontFace)->currentText(), "No Such Face")
+      << "stored face shown";
   // Tab follows the layout: each edit then its own 参照 button, the font rows in turn.
-  for (auto [from, to] : {std::pair{1035, "1036"}, {1002, "1000"}, {1000, "1004"}, {1001, "1006"}})
+  for (auto [from, to] : {std::pair{kSettingsAutoScanFolder, kSettingsBrowseAutoScanFolder},
+                          {kSettingsMainFontFace, kSettingsMainFontSize},
+                          {kSettingsMainFontSize, kSettingsChooseMainColor},
+                          {kSettingsListFontSize, kSettingsChooseListTextColor}})
     EXPECT_EQ(NextByTab(dialog, from), to) << from;
   SettingsDialog again(nullptr, browse_);
-  QComboBox* faces = DialogControl<QComboBox>(&again, 1002);
+  QComboBox* faces = DialogControl<QComboBox>(&again, kSettingsMainFontFace);
   QSet<QString> unique;
   for (int i = 0; i < faces->count(); ++i) unique.insert(faces->itemText(i));
   EXPECT_EQ(unique.size(), faces->count()) << "every face once, however often the dialog opens";
   EXPECT_EQ(static_cast<size_t>(faces->count()), again.faces().size());
-  Click(dialog, 1);
+  Click(dialog, kSettingsOk);
   EXPECT_EQ(Key(kWindowFonts, "ListFontType"), "No Such Face");
   EXPECT_EQ(Settings().AutoScan, Utf8ToCp932("/home/u/動画"));
 }
@@ -187,12 +197,12 @@ TEST_F(SettingsCommandTest, OkRebuildsFontsAndRecoloursTheList) {
     // Centred before it is shown, when its frame is not yet known: centres agree within the frame.
     const QPoint offset = dialog->frameGeometry().center() - window_->frameGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
-    QLineEdit* size = DialogControl<QLineEdit>(dialog, 1001);
+    QLineEdit* size = DialogControl<QLineEdit>(dialog, kSettingsListFontSize);
     size->clear();
     QTest::keyClicks(size, "01x23");
     EXPECT_EQ(size->text(), "0123") << "digits only, and the edit holds more than is stored";
-    DialogControl<QPushButton>(dialog, 1007)->click();
-    DialogControl<QPushButton>(dialog, 1)->click();
+    DialogControl<QPushButton>(dialog, kSettingsChooseListBackColor)->click();
+    DialogControl<QPushButton>(dialog, kSettingsOk)->click();
     answered = true;
   });
   HandleCommand(kCmdCustomize);
@@ -213,7 +223,7 @@ TEST_F(SettingsCommandTest, CancelLeavesFontsAndColours) {
   QTimer::singleShot(0, [] {
     auto* dialog = qobject_cast<SettingsDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
-    DialogControl<QPushButton>(dialog, 1007)->click();
+    DialogControl<QPushButton>(dialog, kSettingsChooseListBackColor)->click();
     QTest::keyClick(dialog, Qt::Key_Escape);
   });
   HandleCommand(kCmdCustomize);
@@ -229,9 +239,10 @@ TEST_F(SettingsDialogTest, UninstalledFacesSurviveOk) {
   const std::string gothic = Utf8ToCp932("ＭＳ Ｐゴシック");
   UseFile("[WindowFonts]\r\nListFontType=No Such Face\r\n");
   SettingsDialog dialog(nullptr, browse_);
-  EXPECT_EQ(DialogControl<QComboBox>(&dialog, 1002)->currentText(), QStringLiteral("ＭＳ Ｐゴシック"));
-  EXPECT_EQ(DialogControl<QComboBox>(&dialog, 1003)->currentText(), "No Such Face");
-  Click(dialog, 1);
+  EXPECT_EQ(DialogControl<QComboBox>(&dialog, kSettingsMainFontFace)->currentText(),
+            QStringLiteral("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(DialogControl<QComboBox>(&dialog, kSettingsListFontFace)->currentText(), "No Such Face");
+  Click(dialog, kSettingsOk);
   EXPECT_EQ(Key(kWindowFonts, "MainFontType"), gothic);
   EXPECT_EQ(Key(kWindowFonts, "ListFontType"), "No Such Face");
   EXPECT_EQ(Settings().MainFontType + "|" + Settings().ListFontType, gothic + "|No Such Face");

@@ -1,0 +1,46 @@
+#pragma once
+// Control identifiers of the HTML options dialog HTMLEDIT, the values of its template. Each control
+// carries its identifier as object name. Kept apart from the dialog, as its Qt-free half (the radio
+// groups) reads them too. "Outer" is the part outside the list frame, "top" the category row and
+// "item" the rows of the frame.
+
+enum HtmlOptionsControl : int {
+  kHtmlSave = 1,
+  kHtmlStopSave = 2,
+  kHtmlStoreOptions = 3,
+  kHtmlCaption = 1000,
+  kHtmlTopTitle = 1001,
+  kHtmlChooseOuterTextColor = 1004,
+  kHtmlChooseOuterBackColor = 1005,
+  kHtmlBrowseOuterBackImage = 1006,
+  kHtmlChooseTopBackColor = 1007,
+  kHtmlChooseTopTextColor = 1008,
+  kHtmlOuterBackImage = 1009,
+  kHtmlChooseItemBackColor1 = 1010,
+  kHtmlChooseItemTextColor1 = 1011,
+  kHtmlOuterBackColorSwatch = 1012,
+  kHtmlTopBackColorSwatch = 1013,
+  kHtmlTopTextColorSwatch = 1014,
+  kHtmlItemBackColor1Swatch = 1015,
+  kHtmlChooseItemBackColor2 = 1016,
+  kHtmlChooseItemTextColor2 = 1017,
+  kHtmlOuterAlignLeft = 1024,
+  kHtmlOuterAlignCentre = 1025,
+  kHtmlOuterAlignRight = 1026,
+  kHtmlOuterBackOfColor = 1027,
+  kHtmlOuterBackOfImage = 1028,
+  kHtmlTopAlignLeft = 1029,
+  kHtmlTopAlignCentre = 1030,
+  kHtmlTopAlignRight = 1031,
+  kHtmlItemsOneColor = 1032,
+  kHtmlItemsAlternateColors = 1034,
+  kHtmlOuterFontSize = 1037,
+  kHtmlItemFontSize = 1038,
+  kHtmlItemTextColor1Swatch = 1039,
+  kHtmlItemBackColor2Swatch = 1040,
+  kHtmlItemTextColor2Swatch = 1041,
+  kHtmlOuterTextColorSwatch = 1042,
+  kHtmlItemAlignLeft = 1043,
+  kHtmlItemAlignCentre = 1044,
+  kHtmlItemAlignRight = 1045,
+};

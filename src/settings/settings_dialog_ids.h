@@ -1,0 +1,40 @@
+#pragma once
+// Control identifiers of the settings dialog DIALOG1, the values of its template. Each control carries
+// its identifier as object name. Kept apart from the dialog, as its Qt-free half reads them too.
+
+enum SettingsControl : int {
+  kSettingsOk = 1,
+  kSettingsCancel = 2,
+  kSettingsReset = 3,
+  kSettingsMainFontSize = 1000,
+  kSettingsListFontSize = 1001,
+  kSettingsMainFontFace = 1002,
+  kSettingsListFontFace = 1003,
+  kSettingsChooseMainColor = 1004,
+  kSettingsChooseListTextColor = 1006,
+  kSettingsChooseListBackColor = 1007,
+  kSettingsMainColorSwatch = 1012,
+  kSettingsListTextColorSwatch = 1013,
+  kSettingsListBackColorSwatch = 1014,
+  // The column boxes: which columns the list shows and the list files hold.
+  kSettingsShowSizeBytes = 1019,
+  kSettingsShowSizeKb = 1020,
+  kSettingsShowSizeMb = 1021,
+  kSettingsShowTitle = 1022,
+  kSettingsShowVideoFormat = 1023,
+  kSettingsShowAudioFormat = 1024,
+  kSettingsShowVideoRate = 1025,
+  kSettingsShowAudioRate = 1026,
+  kSettingsShowFrameRate = 1027,
+  kSettingsShowResolution = 1028,
+  kSettingsShowPlayTime = 1029,
+  kSettingsShowCreator = 1030,
+  kSettingsShowGenre = 1031,
+  kSettingsShowComment = 1032,
+  kSettingsShowFolder = 1033,
+  kSettingsShowVolumeLabel = 1034,
+  kSettingsAutoScanFolder = 1035,
+  kSettingsBrowseAutoScanFolder = 1036,
+  kSettingsClearListOnScan = 1037,
+  kSettingsSizeUnitsInItems = 1046,
+};
