@@ -1,7 +1,7 @@
 // Times loading and saving list files of many rows and measures the memory the batch command takes for
 // them, each against a floor of the same run: reading or writing as many bytes, and the program's start.
-// Usage: list_file_bench CLI [ROWS]: tessaroll-cli's path, 100000 rows by default (and ten times as many
-// for the largest load). Wall clock, best of three. Not run by ctest.
+// Usage: list_file_bench [TESSAROLL_CLI [ROWS]]: the batch command measured (by default the one built
+// beside this), 100000 rows by default and ten times as many for the largest load. Not run by ctest.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -203,11 +203,7 @@ void PrintMemory(const char* what, const ChildRun& run, const ChildRun& start, u
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: list_file_bench CLI [ROWS]\n");
-    return 2;
-  }
-  const std::string cli = argv[1];
+  const std::string cli = argc > 1 ? argv[1] : TESSAROLL_CLI_PATH;
   const int rows = argc > 2 ? std::atoi(argv[2]) : 100000;
   TempDir dir;
   const std::string txt = dir.path() + "/list.txt", csv = dir.path() + "/list.csv";
