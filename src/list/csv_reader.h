@@ -9,12 +9,12 @@ enum CsvReadCode {
   kCsvCategoryItemMismatch = 2,   // a header field is not the file label of the column shown there
 };
 
-// Reads the file (CsvTextAsCp932, ReadCsvLines), checks that the header line names the shown columns in
+// Reads the file (CsvTextAsCp932, ForEachCsvLine), checks that the header line names the shown columns in
 // display order (ASCII letters compared without case), then inserts one row per data line at the top,
-// in file order, with row keys 0, 1, 2...; a short line leaves its last cells empty, an empty line gives
-// an empty row, fields beyond the last column are dropped. The rows of misaligned lines are marked
-// (ListSetRowMisaligned) and their file line numbers added to misaligned_lines when it is given. A
-// refused file adds nothing.
+// in file order, with row keys 0, 1, 2... (ListInsertRows: observers see one reset); a short line leaves its
+// last cells empty, an empty line gives an empty row, fields beyond the last column are dropped. The rows of
+// misaligned lines are marked (ListRowMisaligned) and their file line numbers added to misaligned_lines when
+// it is given. A refused file adds nothing.
 CsvReadCode ReadCsvListFile(const std::string& path, std::vector<int>* misaligned_lines = nullptr);
 
 // The message box caption and text of a refusal, CP932: "CSVﾃﾞｰﾀ読み込み失敗 [ｶﾃｺﾞﾘ数不一致]" (code 1)
