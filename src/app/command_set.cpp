@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/background_work.h"
 #include "app/dialog_commands.h"
 #include "app/file_commands.h"
 #include "app/find_commands.h"
@@ -15,6 +16,7 @@
 
 void HandleCommand(int command) {
   command &= 0xFFFF;
+  if (RefusedWhileWorking(command)) return;
   if (ToggleOption(command) || FitColumnWidth(command)) return;
   switch (command) {
     case kCmdNewList:

@@ -1,7 +1,6 @@
 #include "app/list_commands_state.h"
 
 #include <QFile>
-#include <QGuiApplication>
 
 #include "app/main_window.h"
 #include "app/menu_state.h"
@@ -40,11 +39,4 @@ void EnableListCommands() {
     ApplyMenuStateCode(item, kMenuEnable);
   if (Columns().shown[kColFolder] == 1) ApplyMenuStateCode(kCmdPlaybackCheck, kMenuEnable);
   EnableListToolButtons(0);
-}
-
-WaitCursor::WaitCursor() {
-  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-}
-WaitCursor::~WaitCursor() {
-  QGuiApplication::restoreOverrideCursor();
 }

@@ -15,12 +15,3 @@ void TitleForListFile(const std::string& path, bool append_only = false);
 // Enables 40003, 40008, 40009, 40011 and 40015 (and 40049 while the folder path column is shown) and
 // the four list toolbar buttons.
 void EnableListCommands();
-
-// The wait cursor while an object of this lives.
-class WaitCursor {
- public:
-  WaitCursor();
-  ~WaitCursor();
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <map>
 
+#include "app/background_work.h"
 #include "app/command_set.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
@@ -62,7 +63,8 @@ void RemoveItem(QAction* action) {
 }  // namespace
 
 void HandleHeaderClick(int position) {
-  SortByColumn(position);
+  // A sort would move rows that running work is filling in or will mark.
+  if (!WorkRunning()) SortByColumn(position);
 }
 
 void HandleListDoubleClick() {
@@ -104,6 +106,9 @@ QMenu* BuildRowMenu(QWidget* parent) {
       if (checked) items.at(item)->setEnabled(true);
       ApplyMenuStateCode(item, checked ? kMenuEnable : kMenuGreyed);
     }
+  }
+  for (const auto& [command, action] : items) {
+    if (RefusedWhileWorking(command)) action->setEnabled(false);
   }
   return menu;
 }

@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableView>
@@ -18,6 +20,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/background_work.h"
 #include "app/command_set.h"
 #include "app/list_view.h"
 #include "app/menu_state.h"
@@ -122,6 +125,7 @@ bool MainWindow::event(QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  StopWork();  // rows still arriving would change the list being saved or discarded
   if (!ConfirmDiscardEdits()) {
     event->ignore();
     return;
@@ -134,7 +138,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+  // Running work has the list: a drop then is refused, not queued for later.
+  if (event->mimeData()->hasUrls() && !WorkRunning()) event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
@@ -147,7 +152,7 @@ void MainWindow::takeDroppedData(const QMimeData& data) {
   for (const QUrl& url : data.urls()) {
     if (url.isLocalFile()) paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
   }
-  if (!paths.empty()) TakeDroppedPathsIntoList(paths);
+  if (!paths.empty() && !WorkRunning()) TakeDroppedPathsIntoList(paths);
 }
 
 void MainWindow::createActions() {
@@ -231,22 +236,24 @@ void MainWindow::createStatusBar() {
   statusBar()->addWidget(status_bar_parts_, 1);
   for (int part = 0; part < kStatusParts; ++part) status_parts_[part] = status_bar_parts_->label(part);
   ShowStatusTexts();
-  SetScanProgressSink([this](const std::string& text) { showProgress(text); });
+  SetScanProgressSink([this](const std::string& text) { showStatusText(0, text); });
+  stop_button_ = new QPushButton(QStringLiteral("中止"), statusBar());
+  stop_button_->setObjectName(QStringLiteral("stop"));
+  stop_button_->hide();
+  statusBar()->addPermanentWidget(stop_button_);
+  connect(stop_button_, &QPushButton::clicked, this, [] { StopWork(); });
+  stop_key_ = new QShortcut(QKeySequence(Qt::Key_Escape), this, [] { StopWork(); });
+  stop_key_->setContext(Qt::ApplicationShortcut);
+  stop_key_->setEnabled(false);
+}
+
+void MainWindow::showStopControls(bool shown) {
+  stop_button_->setVisible(shown);
+  stop_key_->setEnabled(shown);
 }
 
 void MainWindow::showStatusText(int part, const std::string& text) {
   status_bar_parts_->setText(part, ToQString(text));
-}
-
-void MainWindow::showProgress(const std::string& text) {
-  showStatusText(0, text);
-  // Long work (scans, path intake) runs inside one command without taking other input. Painting now,
-  // at most twenty times a second, shows its progress and the rows that have arrived.
-  if (!status_parts_[0]->isVisible() || (progress_painted_.isValid() && progress_painted_.elapsed() < 50))
-    return;
-  status_parts_[0]->repaint();
-  if (list_view_) list_view_->viewport()->repaint();
-  progress_painted_.start();
 }
 
 void ShowStatusTexts() {

@@ -2,7 +2,6 @@
 // The main window (object name "Rollwright"): menu bar, toolbar, list view and status bar. Each command
 // id has one QAction, shared by the menu bar and the accelerator; the toolbar buttons issue the same
 // commands but keep their own enabled state, as the toolbar and the menu are enabled separately.
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 #include <map>
@@ -14,6 +13,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class QMimeData;
+class QPushButton;
+class QShortcut;
 class QTableView;
 class QToolBar;
 class QToolButton;
@@ -48,6 +49,9 @@ class MainWindow : public QMainWindow {
   void takeDroppedData(const QMimeData& data);
   // Shows a CP932 text in status part 0 to 3.
   void showStatusText(int part, const std::string& text);
+  // Shows or hides the 中止 button of the status bar and the Esc key that stop running work.
+  void showStopControls(bool shown);
+  QPushButton* stopButton() const { return stop_button_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -61,7 +65,6 @@ class MainWindow : public QMainWindow {
   void fillMenu(QMenu* menu, const std::vector<MenuEntry>& entries);
   void createToolBar();
   void createStatusBar();
-  void showProgress(const std::string& text);
 
   std::map<int, QAction*> actions_;
   std::map<int, QToolButton*> tool_buttons_;
@@ -70,7 +73,8 @@ class MainWindow : public QMainWindow {
   ListTableModel* list_model_ = nullptr;
   StatusParts* status_bar_parts_ = nullptr;
   std::array<QLabel*, 4> status_parts_{};
-  QElapsedTimer progress_painted_;
+  QPushButton* stop_button_ = nullptr;
+  QShortcut* stop_key_ = nullptr;
   std::optional<QSize> unframed_outer_size_;
 };
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QToolButton>
 
+#include "app/background_work.h"
 #include "app/main_window.h"
 #include "res/command_ids.h"
 #include "res/toolbar_buttons.h"
@@ -24,6 +25,7 @@ int ReadMenuStateCode(int item) {
 }
 
 int ApplyMenuStateCode(int item, int code) {
+  if (HoldMenuState(item, code)) return 1;
   if (QAction* action = ItemAction(item)) {
     if (code == kMenuChecked) action->setCheckable(true);
     action->setChecked(code == kMenuChecked);
@@ -35,6 +37,7 @@ int ApplyMenuStateCode(int item, int code) {
 void EnableListToolButtons(int flag) {
   if (!MainWin()) return;
   for (int command : kListToolCommands) {
+    if (HoldToolButtonState(command, flag == 0)) continue;
     if (QToolButton* button = MainWin()->toolButton(command)) button->setEnabled(flag == 0);
   }
 }

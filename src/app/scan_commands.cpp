@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <utility>
 
 #include "app/choosers.h"
 #include "app/command_set.h"
+#include "app/intake_driver.h"
 #include "app/list_commands_state.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
@@ -15,7 +17,6 @@
 #include "list/status_totals.h"
 #include "platform/cp932.h"
 #include "res/command_ids.h"
-#include "scan/folder_scan.h"
 #include "scan/path_intake.h"
 #include "settings/settings.h"
 
@@ -31,18 +32,18 @@ bool CanEnterFolder(const std::string& folder) {
 void ScanIntoList(const std::string& folder) {
   if (Settings().ListClear == 1) HandleCommand(kCmdNewList);
   ApplyMenuStateCode(kCmdEditEntry, kMenuEnable);
-  {
-    const WaitCursor wait;
-    ScanFolder(folder);
-  }
-  UpdateStatusTotals(folder);
-  ShowStatusTexts();
-  EnableListCommands();
+  StartIntake({{IntakeStep::Kind::kFolder, folder}}, [folder] {
+    UpdateStatusTotals(folder);
+    ShowStatusTexts();
+    EnableListCommands();
+  });
 }
 
 // An accepted file always leaves a row, so the playback check item is enabled there with the others.
-void AfterIntake(const PathIntakeSummary& summary) {
-  if (ListRowCount() > 0) FinishPathIntake(summary.last_path);
+void TakeIntoList(PathIntakePlan plan) {
+  StartIntake(std::move(plan.steps), [summary = plan.summary] {
+    if (ListRowCount() > 0) FinishPathIntake(summary.last_path);
+  });
 }
 
 }  // namespace
@@ -70,21 +71,11 @@ void AutoScan() {
 }
 
 void TakeCommandLinePathsIntoList(const std::vector<std::string>& pieces) {
-  PathIntakeSummary summary;
-  {
-    const WaitCursor wait;
-    summary = TakeCommandLinePaths(pieces);
-  }
-  AfterIntake(summary);
+  TakeIntoList(PlanCommandLineIntake(pieces));
 }
 
 void TakeDroppedPathsIntoList(const std::vector<std::string>& paths) {
-  PathIntakeSummary summary;
-  {
-    const WaitCursor wait;
-    summary = TakeDroppedPaths(paths);
-  }
-  AfterIntake(summary);
+  TakeIntoList(PlanDroppedIntake(paths));
 }
 
 void FinishPathIntake(const std::string& path) {

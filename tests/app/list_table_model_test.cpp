@@ -154,6 +154,7 @@ TEST_F(ListTableModelTest, SelectedRowsDragOutAsTheirFiles) {
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(centre, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(view->viewport(), &drop);
+  ASSERT_TRUE(WaitForWork());
   EXPECT_EQ(ListRowCount(), 4);
   EXPECT_EQ(ListGetCell(0, 0), "clip.avi");
 }

@@ -32,6 +32,7 @@ TEST_F(ScanCommandsTest, ScanListsTheFolderAndEnablesTheListCommands) {
 
   Answer(dir_.path() + "/movies");
   HandleCommand(kCmdScan);
+  ASSERT_TRUE(WaitForWork());
   EXPECT_EQ(RowFileNames(), (std::vector<std::string>{"a.wav", "b.avi"}));
   for (int item : {kCmdEditEntry, kCmdSaveAs, kCmdCut, kCmdCopy, kCmdDelete, kCmdFind, kCmdPlaybackCheck}) {
     EXPECT_EQ(ReadMenuStateCode(item), kMenuEnabled) << item;
@@ -46,6 +47,7 @@ TEST_F(ScanCommandsTest, ScanListsTheFolderAndEnablesTheListCommands) {
   window_->setWindowTitle("old");
   Answer(dir_.path() + "/movies");
   HandleCommand(kCmdScan);
+  ASSERT_TRUE(WaitForWork());
   EXPECT_EQ(ListRowCount(), 2);
   EXPECT_EQ(window_->windowTitle(), "Tessaroll - <NewFile.csv>");
 }
@@ -62,6 +64,7 @@ TEST_F(ScanCommandsTest, MixedCollectionWithTheLaterKinds) {
     HandleCommand(kCmdNewList);
     Answer(dir_.path() + "/m");
     HandleCommand(kCmdScan);
+    ASSERT_TRUE(WaitForWork());
   };
   HandleCommand(kCmdFilterAudio);
   scan();
@@ -103,10 +106,13 @@ TEST_F(ScanCommandsTest, MenuToolbarAndAcceleratorReachTheScan) {
   dir_.Write("m/a.avi", "x");
   Answer(dir_.path() + "/m");
   window_->toolButton(kCmdScan)->click();
+  ASSERT_TRUE(WaitForWork());
   Answer(dir_.path() + "/m");
   window_->commandAction(kCmdScan)->trigger();
+  ASSERT_TRUE(WaitForWork());
   Answer(dir_.path() + "/m");
   QTest::keyClick(window_->listView(), Qt::Key_M, Qt::ControlModifier);
+  ASSERT_TRUE(WaitForWork());
   EXPECT_TRUE(answers_.empty());
   EXPECT_EQ(ListRowCount(), 3);
 }
@@ -121,6 +127,7 @@ TEST_F(ScanCommandsTest, ProgressShowsInTheStatusBarAtOnce) {
 TEST_F(ScanCommandsTest, AutoScanOfAMissingFolderWarns) {
   StartWindow("[Customize]\r\nAutoScan=" + Utf8ToCp932(dir_.path() + "/消えた") + "\r\n");
   HandleCommand(kCmdAutoScan);
+  ASSERT_TRUE(WaitForWork());
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].caption, "ｽｷｬﾝ実行ｴﾗｰ");
   EXPECT_EQ(messages_[0].icon, QMessageBox::Warning);
@@ -128,6 +135,7 @@ TEST_F(ScanCommandsTest, AutoScanOfAMissingFolderWarns) {
 
   dir_.Write("消えた/x.avi", "RIFF");
   HandleCommand(kCmdAutoScan);
+  ASSERT_TRUE(WaitForWork());
   EXPECT_EQ(messages_.size(), 1u);
   EXPECT_EQ(RowFileNames(), std::vector<std::string>{"x.avi"});
 }
@@ -142,6 +150,7 @@ TEST_F(ScanCommandsTest, DroppedFilesGoInAtTheTopInDropOrder) {
                 QUrl::fromLocalFile(QString::fromStdString(dir_.Write("b.wav", "x"))),
                 QUrl("https://example.org/d.avi")});
   window_->takeDroppedData(data);
+  ASSERT_TRUE(WaitForWork());
   EXPECT_EQ(RowFileNames(), (std::vector<std::string>{"c.avi", "a b.mpg", "b.wav", "a0", "a1"}));
   EXPECT_TRUE(window_->statusPart(0)->text().startsWith("5file(s) "));
   EXPECT_EQ(ReadMenuStateCode(kCmdCut), kMenuEnabled);
@@ -161,6 +170,7 @@ TEST_F(ScanCommandsTest, CommandLinePiecesCountIgnoredOnesButNotFolders) {
       std::vector<std::string>{dir_.path() + "/m/a.avi", dir_.path() + "/m/sub", dir_.path() + "/m/x.txt",
                                dir_.path() + "/missing.avi", dir_.path() + "/m/b.avi"});
   ApplyWindowSettings();
+  ASSERT_TRUE(WaitForWork());
   // a.avi at 0; the folder adds c.avi at the end and does not count; x.txt and the missing path count.
   ASSERT_EQ(ListRowCount(), 3);
   EXPECT_EQ(ListGetCell(0, 0), "a.avi");

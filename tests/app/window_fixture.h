@@ -1,11 +1,14 @@
 #pragma once
 // A main window over a settings file of the test's own, created as at start-up.
 #include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTableView>
 
 #include <memory>
 #include <string>
 
+#include "app/background_work.h"
 #include "app/main_window.h"
 #include "app/unsaved_edits.h"
 #include "app/window_state.h"
@@ -13,6 +16,14 @@
 #include "list/sort.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
+
+// Lets the event loop run until the window's work (a scan, an intake) has ended; false after 30 s.
+inline bool WaitForWork() {
+  QElapsedTimer waited;
+  waited.start();
+  while (WorkRunning() && waited.elapsed() < 30000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  return !WorkRunning();
+}
 
 class WindowTest : public testing::Test {
  protected:
