@@ -1,11 +1,6 @@
 #include "platform/media_length.h"
 
-extern "C" {
-#include <libavformat/avformat.h>
-#include <libavutil/dict.h>
-}
-
-#include "platform/quiet_library_log.h"
+#include "platform/av_library.h"
 
 namespace {
 
@@ -19,30 +14,31 @@ int64_t LengthMs(const std::string& path, const AVInputFormat* format, const cha
   // The "file:" prefix keeps a colon in the name from being taken for a protocol, and the white
   // list keeps a playlist-like file from making the libraries open anything but local files.
   const std::string url = "file:" + path;
-  const QuietLibraryLog quiet;
   AVDictionary* options = nullptr;
-  av_dict_set(&options, "protocol_whitelist", "file", 0);
-  if (analysed_bytes) av_dict_set(&options, "probesize", analysed_bytes, 0);
+  AvLibrary()->av_dict_set(&options, "protocol_whitelist", "file", 0);
+  if (analysed_bytes) AvLibrary()->av_dict_set(&options, "probesize", analysed_bytes, 0);
   AVFormatContext* context = nullptr;
-  const int opened = avformat_open_input(&context, url.c_str(), format, &options);
-  av_dict_free(&options);
+  const int opened = AvLibrary()->avformat_open_input(&context, url.c_str(), format, &options);
+  AvLibrary()->av_dict_free(&options);
   if (opened < 0) return 0;
   int64_t length_ms = 0;
-  if (avformat_find_stream_info(context, nullptr) >= 0 && context->duration != AV_NOPTS_VALUE &&
+  if (AvLibrary()->avformat_find_stream_info(context, nullptr) >= 0 && context->duration != AV_NOPTS_VALUE &&
       context->duration > 0) {
     length_ms = context->duration / (AV_TIME_BASE / 1000);
   }
-  avformat_close_input(&context);
+  AvLibrary()->avformat_close_input(&context);
   return length_ms;
 }
 
 }  // namespace
 
 int64_t PlayingLengthMs(const std::string& path) {
+  if (!AvLibrary()) return 0;
   return LengthMs(path, nullptr, nullptr);
 }
 
 int64_t MpegPlayingLengthMs(const std::string& path) {
   // Named, the format is not guessed by trying every demuxer on the file's first bytes.
-  return LengthMs(path, av_find_input_format("mpeg"), kMpegAnalysedBytes);
+  if (!AvLibrary()) return 0;
+  return LengthMs(path, AvLibrary()->av_find_input_format("mpeg"), kMpegAnalysedBytes);
 }

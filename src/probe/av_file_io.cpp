@@ -5,11 +5,7 @@
 #include <cstring>
 #include <limits>
 
-extern "C" {
-#include <libavformat/avio.h>
-#include <libavutil/error.h>
-#include <libavutil/mem.h>
-}
+#include "platform/av_library.h"
 
 namespace {
 
@@ -18,16 +14,17 @@ constexpr int kBufferSize = 32768;
 }  // namespace
 
 AvFileIo::AvFileIo(MediaFile& file, uint64_t budget) : file_(file), budget_left_(budget) {
-  auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferSize));
+  if (!AvLibrary()) return;
+  auto* buffer = static_cast<unsigned char*>(AvLibrary()->av_malloc(kBufferSize));
   if (!buffer) return;
-  context_ = avio_alloc_context(buffer, kBufferSize, 0, this, Read, nullptr, Seek);
-  if (!context_) av_free(buffer);
+  context_ = AvLibrary()->avio_alloc_context(buffer, kBufferSize, 0, this, Read, nullptr, Seek);
+  if (!context_) AvLibrary()->av_free(buffer);
 }
 
 AvFileIo::~AvFileIo() {
   if (!context_) return;
-  av_freep(&context_->buffer);
-  avio_context_free(&context_);
+  AvLibrary()->av_freep(&context_->buffer);
+  AvLibrary()->avio_context_free(&context_);
 }
 
 int AvFileIo::Read(void* opaque, uint8_t* out, int size) {

@@ -3,13 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-extern "C" {
-#include <libavformat/avformat.h>
-#include <libavutil/dict.h>
-}
-
+#include "platform/av_library.h"
 #include "platform/cp932.h"
-#include "platform/quiet_library_log.h"
 #include "probe/av_file_io.h"
 #include "probe/av_media_fields.h"
 #include "probe/media_info.h"
@@ -41,25 +36,27 @@ int RefuseToOpen(AVFormatContext*, AVIOContext**, const char*, int, AVDictionary
 class Input {
  public:
   Input(AvFileIo& io, const std::string& path) {
-    AVFormatContext* context = avformat_alloc_context();
-    if (!context || !io.context()) {
-      avformat_free_context(context);
-      return;
-    }
+    // The stream has a context only when the libraries are there.
+    if (!io.context()) return;
+    AVFormatContext* context = AvLibrary()->avformat_alloc_context();
+    if (!context) return;
     context->pb = io.context();
     context->flags |= AVFMT_FLAG_CUSTOM_IO;
     context->io_open = RefuseToOpen;
     AVDictionary* options = nullptr;
-    av_dict_set(&options, "probesize", kProbeSize, 0);
-    av_dict_set(&options, "analyzeduration", kAnalyzeDurationUs, 0);
-    av_dict_set(&options, "max_streams", kMaxStreams, 0);
-    av_dict_set(&options, "format_whitelist", kFormats, 0);
+    AvLibrary()->av_dict_set(&options, "probesize", kProbeSize, 0);
+    AvLibrary()->av_dict_set(&options, "analyzeduration", kAnalyzeDurationUs, 0);
+    AvLibrary()->av_dict_set(&options, "max_streams", kMaxStreams, 0);
+    AvLibrary()->av_dict_set(&options, "format_whitelist", kFormats, 0);
     // On failure the libraries free the context themselves.
-    if (avformat_open_input(&context, path.c_str(), nullptr, &options) >= 0) context_ = context;
-    av_dict_free(&options);
-    if (context_ && avformat_find_stream_info(context_, nullptr) < 0) avformat_close_input(&context_);
+    if (AvLibrary()->avformat_open_input(&context, path.c_str(), nullptr, &options) >= 0) context_ = context;
+    AvLibrary()->av_dict_free(&options);
+    if (context_ && AvLibrary()->avformat_find_stream_info(context_, nullptr) < 0)
+      AvLibrary()->avformat_close_input(&context_);
   }
-  ~Input() { avformat_close_input(&context_); }
+  ~Input() {
+    if (context_) AvLibrary()->avformat_close_input(&context_);
+  }
   Input(const Input&) = delete;
   Input& operator=(const Input&) = delete;
 
@@ -137,7 +134,8 @@ std::string Tag(const AVFormatContext& context, const ChosenStreams& chosen, con
   const AVDictionary* const sources[] = {context.metadata, chosen.video ? chosen.video->metadata : nullptr,
                                          chosen.audio ? chosen.audio->metadata : nullptr};
   for (const AVDictionary* metadata : sources) {
-    if (const AVDictionaryEntry* entry = av_dict_get(metadata, key, nullptr, 0)) return TagCell(entry->value);
+    if (const AVDictionaryEntry* entry = AvLibrary()->av_dict_get(metadata, key, nullptr, 0))
+      return TagCell(entry->value);
   }
   return "";
 }
@@ -155,7 +153,6 @@ void FillTags(const AVFormatContext& context, const ChosenStreams& chosen) {
 int ReadAvMedia(MediaFile& file, const std::string& path, bool check_mode, const DecoderQuery& decoders) {
   AvMediaFigures figures;
   if (file.is_open()) {
-    const QuietLibraryLog quiet;
     AvFileIo io(file, kReadBudget);
     const Input input(io, path);
     if (const AVFormatContext* context = input.context()) {

@@ -1,8 +1,6 @@
 #include "probe/modern_codec_names.h"
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-}
+#include "platform/av_library.h"
 
 namespace {
 
@@ -61,5 +59,5 @@ std::string ModernCodecName(int codec_id) {
     if (entry.id == id) return entry.name;
   }
   if (IsPcm(id)) return "PCM";
-  return avcodec_get_name(id);
+  return AvLibrary() ? AvLibrary()->avcodec_get_name(id) : "Unknon";
 }
