@@ -1,16 +1,14 @@
 #include "probe/mpeg_reader.h"
 
-#include "list/columns.h"
 #include "platform/media_length.h"
 #include "probe/mpeg_system_reader.h"
-#include "settings/settings.h"
 
 namespace {
 
-MpegReadOptions OptionsFromSettings() {
+MpegReadOptions ReadOptions(const ProbeOptions& probe) {
   MpegReadOptions options;
-  options.get_play_time = Settings().MPGTIME == 1;
-  options.play_time_shown = Columns().shown[kColPlayTime] == 1;
+  options.get_play_time = probe.mpeg_play_time;
+  options.play_time_shown = probe.mpeg_play_time_shown;
   options.playing_length_ms = MpegPlayingLengthMs;
   return options;
 }
@@ -18,9 +16,9 @@ MpegReadOptions OptionsFromSettings() {
 }  // namespace
 
 void ReadMpegSystem(const std::string& path) {
-  ReadMpegSystemWith(path, OptionsFromSettings());
+  ReadMpegSystemWith(path, ReadOptions(CurrentProbeOptions()));
 }
 
-void ReadMpegSystem(MediaFile& file, const std::string& path) {
-  ReadMpegSystemWith(file, path, OptionsFromSettings());
+void ReadMpegSystem(MediaFile& file, const std::string& path, const ProbeOptions& options) {
+  ReadMpegSystemWith(file, path, ReadOptions(options));
 }

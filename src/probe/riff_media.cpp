@@ -14,7 +14,6 @@
 #include "probe/riff_fields.h"
 #include "probe/riff_reader.h"
 #include "probe/wave_format.h"
-#include "settings/settings.h"
 
 namespace {
 
@@ -82,11 +81,12 @@ std::optional<int64_t> PlayingSeconds(const StreamHeader& video) {
   return static_cast<int64_t>(seconds);
 }
 
-std::string VideoRateText(uint64_t riff_bytes, std::optional<int64_t> seconds, const WaveFormat* audio) {
+std::string VideoRateText(uint64_t riff_bytes, std::optional<int64_t> seconds, const WaveFormat* audio,
+                          bool in_kbit) {
   if (!seconds || *seconds == 0) return "";
   const auto kilobytes = static_cast<int64_t>(riff_bytes / 1024);
   char text[64];
-  if (Settings().MPG4RATE == 1) {
+  if (in_kbit) {
     // The whole file's kbit per second less exactly what the audio rate shows after its slash.
     std::optional<int64_t> audio_shown = audio ? AudioFigureShown(*audio) : std::nullopt;
     if (!audio_shown) return "";
@@ -112,7 +112,7 @@ int CheckAvi(const AviHeaders& headers, const DecoderQuery& decoders) {
   return result;
 }
 
-void FillAvi(const AviHeaders& headers, uint64_t riff_bytes) {
+void FillAvi(const AviHeaders& headers, uint64_t riff_bytes, bool mpeg4_rate) {
   MediaInfoRecord& info = MediaInfo();
   char text[64];
   if (headers.video && headers.video->handler) info.video_format = VideoCodecName(*headers.video->handler);
@@ -125,7 +125,8 @@ void FillAvi(const AviHeaders& headers, uint64_t riff_bytes) {
   }
   std::optional<int64_t> seconds = headers.video ? PlayingSeconds(*headers.video) : std::nullopt;
   if (headers.has_audio) {
-    info.video_rate = VideoRateText(riff_bytes, seconds, headers.audio ? &*headers.audio : nullptr);
+    info.video_rate =
+        VideoRateText(riff_bytes, seconds, headers.audio ? &*headers.audio : nullptr, mpeg4_rate);
   }
   if (std::optional<double> fps = headers.video ? FramesPerSecond(*headers.video) : std::nullopt) {
     std::snprintf(text, sizeof text, "%.2f", *fps);
@@ -155,17 +156,17 @@ int ReadWave(RiffReader& reader, const RiffChunk& riff, bool check_mode, const D
 
 }  // namespace
 
-int ReadRiffMedia(const std::string& path, bool check_mode, const DecoderQuery& decoders) {
+int ReadRiffMedia(const std::string& path, bool check_mode, const DecoderQuery& decoders, bool mpeg4_rate) {
   MediaFile file(path);
-  return ReadRiffMedia(file, check_mode, decoders);
+  return ReadRiffMedia(file, check_mode, decoders, mpeg4_rate);
 }
 
-int ReadRiffMedia(MediaFile& file, bool check_mode, const DecoderQuery& decoders) {
+int ReadRiffMedia(MediaFile& file, bool check_mode, const DecoderQuery& decoders, bool mpeg4_rate) {
   RiffReader reader(file);
   RiffChunk riff;
   if (reader.FindRiff(FourCC("AVI "), riff)) {
     AviHeaders headers = ReadAviHeaders(reader, riff);
-    FillAvi(headers, AviRiffBytes(reader, riff));
+    FillAvi(headers, AviRiffBytes(reader, riff), mpeg4_rate);
     return check_mode ? CheckAvi(headers, decoders) : 0;
   }
   if (reader.FindRiff(FourCC("WAVE"), riff)) return ReadWave(reader, riff, check_mode, decoders);

@@ -15,6 +15,7 @@
 // an AVI the sum of kVideoDecoderMissing, kAudioDecoderMissing and kNoAudioStream, for a WAVE file
 // kWaveAudioPlayable or kWaveAudioMissing (probe/probe_media_file.h). A stream whose codec cannot be
 // read counts as having no decoder.
-int ReadRiffMedia(const std::string& path, bool check_mode, const DecoderQuery& decoders);
+// The video rate is in kbit when mpeg4_rate (MPG4RATE 1), else in KB.
+int ReadRiffMedia(const std::string& path, bool check_mode, const DecoderQuery& decoders, bool mpeg4_rate);
 // The same on a file the caller has opened.
-int ReadRiffMedia(MediaFile& file, bool check_mode, const DecoderQuery& decoders);
+int ReadRiffMedia(MediaFile& file, bool check_mode, const DecoderQuery& decoders, bool mpeg4_rate);

@@ -59,6 +59,7 @@ ListEntryPlan CurrentListEntryPlan() {
   ListEntryPlan plan;
   for (int column = 0; column < kColumnCount; ++column) plan.position[column] = ColumnPosition(column);
   plan.settings = Settings();
+  plan.probe = CurrentProbeOptions();
   return plan;
 }
 
@@ -79,7 +80,7 @@ ListEntry ReadListEntry(const std::string& path, const ListEntryPlan& plan) {
     if (file.is_open()) {
       MediaInfoRecord info;
       if (probe) {
-        ProbeMediaFile(file, path, false);
+        ProbeMediaFile(file, path, false, InstalledDecoders(), plan.probe);
         info = MediaInfo();
       }
       if (file_shown) TakeFileCells(file, info, container_tags, plan, entry);

@@ -11,13 +11,15 @@
 #include <string>
 
 #include "list/columns.h"
+#include "probe/probe_media_file.h"
 #include "settings/settings.h"
 
 // What reading needs of the column state and the settings record, copied once on the thread that owns
 // them, so that readers on other threads touch neither.
 struct ListEntryPlan {
   std::array<int, kColumnCount> position{};  // display position by column number, -1 when hidden
-  SettingsRecord settings;                   // the size unit, the probe options and the scan filter
+  SettingsRecord settings;                   // the size unit and the scan filter
+  ProbeOptions probe;
 };
 
 // The plan for the columns and settings of now.

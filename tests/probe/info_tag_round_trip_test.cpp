@@ -50,7 +50,7 @@ InfoTags DemuxerTags(const std::string& path) {
 // of the RIFF chunk, tags included.
 std::vector<std::string> RiffMediaFields(const std::string& path) {
   ClearMediaInfo();
-  ReadRiffMedia(path, false, InstalledDecoders());
+  ReadRiffMedia(path, false, InstalledDecoders(), true);
   std::vector<std::string> fields = MediaInfoFields();
   fields.erase(fields.begin() + 2);
   return fields;
