@@ -7,6 +7,7 @@
 
 #include "list/row_file_path.h"
 #include "platform/file_write.h"
+#include "probe/probe_media_file.h"
 
 // Columns: file name, video mark, audio mark, video format, audio format (CP932).
 using CheckRow = std::array<std::string, 5>;
@@ -27,6 +28,17 @@ CheckMarks MarksForCheckResult(int check_result);
 // codec name; a row whose cells fit several files, or whose list file line was misaligned, two "×" and
 // "ﾌｧｲﾙを決められません".
 CheckRow CheckListRow(int list_row, RowFileResolver& files);
+
+// The same in two halves, so the files can be probed off the thread that owns the list: what the list
+// row gives (its name, and its file or the row a file cannot be chosen for) ...
+struct PlannedCheck {
+  CheckRow row;           // the name, or the whole row when finished
+  bool finished = false;  // no file is to be probed
+  std::string path;       // the file to probe (empty for a row that reaches no file: it is missing)
+};
+PlannedCheck PlanCheckRow(int list_row, RowFileResolver& files);
+// ... and the probe of the planned file with the given options, safe on any thread.
+CheckRow FinishCheckRow(const PlannedCheck& planned, const ProbeOptions& options);
 
 // Flips the column's entry of the sort direction table shared with the main list, then sorts the rows
 // stably by that column's texts, ASCII letter case ignored, descending when the new direction is.

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -82,12 +83,49 @@ PlaybackCheckDialog::PlaybackCheckDialog(QWidget* owner, const QFont& list_font,
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+PlaybackCheckDialog::~PlaybackCheckDialog() {
+  stopCheck();
+}
+
 void PlaybackCheckDialog::startCheck() {
+  if (checkRunning()) return;
+  DialogControl<QPushButton>(this, kPlaybackCheckStart)->setEnabled(false);
+  // The list and the settings belong to this thread: what the worker needs is taken here.
+  std::vector<PlannedCheck> planned;
   RowFileResolver files;
-  for (int row = 0, count = ListRowCount(); row < count; ++row) rows_.push_back(CheckListRow(row, files));
+  for (int row = 0, count = ListRowCount(); row < count; ++row) planned.push_back(PlanCheckRow(row, files));
+  checked_.assign(planned.size(), CheckRow());
+  worker_ = std::thread([this, planned = std::move(planned), options = CurrentProbeOptions()] {
+    for (size_t row = 0; row < planned.size() && !stop_; ++row)
+      checked_[row] = FinishCheckRow(planned[row], options);
+    finished_ = true;
+  });
+  setCursor(Qt::BusyCursor);
+  poll_ = new QTimer(this);
+  connect(poll_, &QTimer::timeout, this, &PlaybackCheckDialog::finishCheckWhenDone);
+  poll_->start(20);
+}
+
+void PlaybackCheckDialog::finishCheckWhenDone() {
+  if (!finished_) return;
+  worker_.join();
+  delete poll_;
+  poll_ = nullptr;
+  unsetCursor();
+  rows_ = std::move(checked_);
   showRows();
   DialogControl<QPushButton>(this, kPlaybackCheckWriteLog)->setEnabled(true);
-  DialogControl<QPushButton>(this, kPlaybackCheckStart)->setEnabled(false);
+}
+
+void PlaybackCheckDialog::stopCheck() {
+  if (!checkRunning()) return;
+  stop_ = true;
+  worker_.join();
+}
+
+void PlaybackCheckDialog::done(int result) {
+  stopCheck();
+  QDialog::done(result);
 }
 
 void PlaybackCheckDialog::sortByColumn(int column) {

@@ -47,6 +47,15 @@ class PlaybackCheckDialogTest : public WindowTest {
   static QPushButton* Button(PlaybackCheckDialog& dialog, int id) {
     return DialogControl<QPushButton>(&dialog, id);
   }
+  // Lets the event loop run until the dialog has shown the check's rows; false after 30 s.
+  static bool CheckEnds(PlaybackCheckDialog& dialog) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!Button(dialog, kPlaybackCheckWriteLog)->isEnabled() && waited.elapsed() < 30000) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return !dialog.checkRunning();
+  }
   static QStringList Column(PlaybackCheckDialog& dialog, int column) {
     QTreeWidget* list = DialogControl<QTreeWidget>(&dialog, kPlaybackCheckList);
     QStringList texts;
@@ -71,6 +80,7 @@ TEST_F(PlaybackCheckDialogTest, EmptyListChecksOnce) {
   EXPECT_EQ(dialog.height() - list->geometry().bottom() - 1, 32);
   EXPECT_FALSE(Button(dialog, kPlaybackCheckWriteLog)->isEnabled());
   Button(dialog, kPlaybackCheckStart)->click();
+  ASSERT_TRUE(CheckEnds(dialog));
   EXPECT_EQ(list->topLevelItemCount(), 0);
   EXPECT_FALSE(Button(dialog, kPlaybackCheckStart)->isEnabled());
   EXPECT_TRUE(Button(dialog, kPlaybackCheckWriteLog)->isEnabled());
@@ -84,6 +94,7 @@ TEST_F(PlaybackCheckDialogTest, MarksSortAndLog) {
   AddFile("a.avi", AviFile(avi));  // MPEG-4 V3 video, PCM audio
   PlaybackCheckDialog dialog(window_.get(), ListFont(), ChosenLog);
   Button(dialog, kPlaybackCheckStart)->click();
+  ASSERT_TRUE(CheckEnds(dialog));
   EXPECT_EQ(Column(dialog, 1), (QStringList{QStringLiteral("×"), QStringLiteral("　"), QStringLiteral("○")}));
   EXPECT_EQ(Column(dialog, 2), (QStringList{QStringLiteral("×"), QStringLiteral("○"), QStringLiteral("○")}));
   EXPECT_EQ(Column(dialog, 3),
@@ -112,6 +123,21 @@ TEST_F(PlaybackCheckDialogTest, MarksSortAndLog) {
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].icon, QMessageBox::Warning);
   EXPECT_TRUE(messages_[0].text.contains(log_answer_));
+}
+
+// The files are probed off the dialog's thread: the start click returns at once, and closing the dialog
+// stops the check.
+TEST_F(PlaybackCheckDialogTest, CheckRunsWhileTheDialogAnswersAndStopsWhenClosed) {
+  AviSpec avi;
+  avi.handler = "MP43";
+  const std::string bytes = AviFile(avi);
+  for (int file = 0; file < 3000; ++file) AddFile(std::to_string(file) + ".avi", bytes);
+  PlaybackCheckDialog dialog(window_.get(), ListFont(), ChosenLog);
+  Button(dialog, kPlaybackCheckStart)->click();
+  EXPECT_TRUE(dialog.checkRunning());
+  EXPECT_FALSE(Button(dialog, kPlaybackCheckStart)->isEnabled());
+  Button(dialog, kPlaybackCheckClose)->click();
+  EXPECT_FALSE(dialog.checkRunning());
 }
 
 }  // namespace
