@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QTableView>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,12 +18,17 @@
 #include "settings/settings.h"
 #include "support/temp_dir.h"
 
-// Lets the event loop run until the window's work (a scan, an intake) has ended; false after 30 s.
-inline bool WaitForWork() {
+// Lets the event loop run until done() holds; false when it still does not after 30 s.
+inline bool WaitUntil(const std::function<bool()>& done) {
   QElapsedTimer waited;
   waited.start();
-  while (WorkRunning() && waited.elapsed() < 30000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  return !WorkRunning();
+  while (!done() && waited.elapsed() < 30000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  return done();
+}
+
+// Lets the event loop run until the window's work (a scan, an intake) has ended; false after 30 s.
+inline bool WaitForWork() {
+  return WaitUntil([] { return !WorkRunning(); });
 }
 
 class WindowTest : public testing::Test {

@@ -93,9 +93,7 @@ TEST_F(WindowWorkTest, EscStopsTheScanAndKeepsTheRowsRead) {
   Answer(tree);
   HandleCommand(kCmdScan);
   EXPECT_TRUE(window_->stopButton()->isVisible());
-  QElapsedTimer waited;
-  waited.start();
-  while (ListRowCount() < 100 && waited.elapsed() < 30000) QCoreApplication::processEvents();
+  WaitUntil([] { return ListRowCount() >= 100; });
   ASSERT_TRUE(WorkRunning());
 
   QElapsedTimer stopping;

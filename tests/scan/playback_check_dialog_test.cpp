@@ -49,12 +49,8 @@ class PlaybackCheckDialogTest : public WindowTest {
   }
   // Lets the event loop run until the dialog has shown the check's rows; false after 30 s.
   static bool CheckEnds(PlaybackCheckDialog& dialog) {
-    QElapsedTimer waited;
-    waited.start();
-    while (!Button(dialog, kPlaybackCheckWriteLog)->isEnabled() && waited.elapsed() < 30000) {
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return !dialog.checkRunning();
+    return WaitUntil([&] { return Button(dialog, kPlaybackCheckWriteLog)->isEnabled(); }) &&
+           !dialog.checkRunning();
   }
   static QStringList Column(PlaybackCheckDialog& dialog, int column) {
     QTreeWidget* list = DialogControl<QTreeWidget>(&dialog, kPlaybackCheckList);
