@@ -28,7 +28,7 @@ void ShowFailedTagWrites(const std::vector<InfoTagRowReport>& reports) {
   QStringList lines;
   int failed = 0;
   for (const InfoTagRowReport& report : reports) {
-    if (!NamedWhenNotWritten(report.outcome) || ++failed > kMostNamed) continue;
+    if (!IsTagWriteFailure(report.outcome) || ++failed > kMostNamed) continue;
     const QString file =
         report.path.empty() ? ToQString(report.row_name) : QFile::decodeName(report.path.c_str());
     lines << QStringLiteral("%1: %2").arg(file, TagWriteReason(report));

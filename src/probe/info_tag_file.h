@@ -32,7 +32,7 @@ enum class InfoTagOutcome {
   kStopped,           // the user stopped the walk before this file was written; it is as it was
 };
 
-struct InfoTagResult {
+struct [[nodiscard]] InfoTagResult {
   InfoTagOutcome outcome = InfoTagOutcome::kWritten;
   int error_number = 0;
 };
@@ -45,7 +45,7 @@ struct InfoTagEdit {
 };
 
 // What a write would do to a file, worked out without changing it.
-struct InfoTagPlan {
+struct [[nodiscard]] InfoTagPlan {
   InfoTagResult result;  // kWritten when the write can go ahead
   InfoTags shown;        // the texts a listing of the file shows now
   InfoTags written;      // the texts the file would hold

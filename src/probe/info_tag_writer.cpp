@@ -107,6 +107,22 @@ bool IsTagWriteDone(InfoTagOutcome outcome) {
   return outcome == InfoTagOutcome::kWritten || outcome == InfoTagOutcome::kUnchanged;
 }
 
+bool IsTagWriteSkipped(InfoTagOutcome outcome) {
+  switch (outcome) {
+    case InfoTagOutcome::kMissingFile:
+    case InfoTagOutcome::kNotAviName:
+    case InfoTagOutcome::kNotRiffAvi:
+    case InfoTagOutcome::kStopped:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsTagWriteFailure(InfoTagOutcome outcome) {
+  return !IsTagWriteDone(outcome) && !IsTagWriteSkipped(outcome);
+}
+
 std::vector<InfoTagRowCells> TakeCheckedTagRows() {
   std::vector<InfoTagRowCells> rows;
   for (int row = 0; row < ListRowCount(); ++row) {

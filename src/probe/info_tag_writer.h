@@ -53,3 +53,8 @@ void UncheckDoneRows(const std::vector<InfoTagRowReport>& reports, const InfoTag
 
 // True for the outcomes that leave the file showing the row's texts.
 bool IsTagWriteDone(InfoTagOutcome outcome);
+// True for a row passed over without a word: its file cannot take tags by its kind (missing, not an
+// .avi name, not a RIFF AVI file), or a stop came first. It keeps its check mark.
+bool IsTagWriteSkipped(InfoTagOutcome outcome);
+// Neither done nor skipped: the file could have taken the tags and was not written; the user is told.
+bool IsTagWriteFailure(InfoTagOutcome outcome);
