@@ -40,12 +40,19 @@ std::string_view MediaFile::Head() {
 std::string_view MediaFile::View(uint64_t offset, size_t count, char* buffer) {
   if (fd_ < 0 || offset >= size_) return {};
   count = static_cast<size_t>(std::min<uint64_t>(count, size_ - offset));
-  // A read that starts inside the head's reach loads the head rather than reading a few bytes of it.
+  // A read that starts inside the head's reach loads the head rather than reading a few bytes of it, and
+  // reads from the file only what lies beyond it.
+  size_t from_head = 0;
   if (offset < kHeadCapacity) {
     const std::string_view head = Head();
     if (offset + count <= head.size()) return head.substr(static_cast<size_t>(offset), count);
+    if (offset < head.size() && head.size() == kHeadCapacity) {
+      from_head = head.size() - static_cast<size_t>(offset);
+      std::memcpy(buffer, head.data() + offset, from_head);
+    }
   }
-  return std::string_view(buffer, ReadFromFile(offset, buffer, count));
+  return std::string_view(
+      buffer, from_head + ReadFromFile(offset + from_head, buffer + from_head, count - from_head));
 }
 
 bool MediaFile::ReadAt(uint64_t offset, void* out, size_t count) {
