@@ -34,6 +34,7 @@ bool NamedWhenNotWritten(InfoTagOutcome outcome) {
     case InfoTagOutcome::kMissingFile:
     case InfoTagOutcome::kNotAviName:
     case InfoTagOutcome::kNotRiffAvi:
+    case InfoTagOutcome::kStopped:  // the user stopped; the rows stay checked
       return false;
     default:
       return true;

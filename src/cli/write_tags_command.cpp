@@ -45,8 +45,7 @@ int RunWriteTagsCommand(const CliOptions& options) {
     // A row that reaches no file for sure is named by its cells.
     const std::string file = report.path.empty() ? TerminalText(report.row_name, options.utf8)
                                                  : TerminalPath(report.path, options.utf8);
-    const bool done =
-        report.outcome == InfoTagOutcome::kWritten || report.outcome == InfoTagOutcome::kUnchanged;
+    const bool done = IsTagWriteDone(report.outcome);
     if (!done && report.outcome != InfoTagOutcome::kNotAviName) exit_code = 1;
     if (options.dry_run) {
       if (report.outcome == InfoTagOutcome::kWritten) {

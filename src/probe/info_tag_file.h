@@ -29,6 +29,7 @@ enum class InfoTagOutcome {
   kNoUndoRecord,      // the undo record could not be written (error_number; EBUSY: the file is busy)
   kWriteRefused,      // the write failed (read-only file, full disk...) and the file was restored
   kChangedMeanwhile,  // the file was replaced or written to by another program; left or put back as it was
+  kStopped,           // the user stopped the walk before this file was written; it is as it was
 };
 
 struct InfoTagResult {
