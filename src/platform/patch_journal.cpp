@@ -130,7 +130,8 @@ Recovery RecoverRecord(const std::string& folder, const std::string& name) {
       result = Recovery::kKept;
     } else if (fstat(target.get(), &target_st) == 0 && S_ISREG(target_st.st_mode) &&
                static_cast<uint64_t>(target_st.st_ino) == undo.inode) {
-      result = ApplyPatchUndo(target.get(), undo, undo.old_length, true) ? Recovery::kUndone : Recovery::kKept;
+      result =
+          ApplyPatchUndo(target.get(), undo, undo.old_length, true) ? Recovery::kUndone : Recovery::kKept;
     }
   }
   if (result != Recovery::kKept) {
@@ -164,7 +165,8 @@ bool PatchJournal::Record(const PatchUndo& undo) {
   fd_ = FileDescriptor(open(draft.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600));
   if (!fd_.is_open()) return false;
   record_path_ = draft;
-  if (flock(fd_.get(), LOCK_EX) != 0 || !WriteExactlyAt(fd_.get(), 0, Serialize(undo)) || fsync(fd_.get()) != 0) {
+  if (flock(fd_.get(), LOCK_EX) != 0 || !WriteExactlyAt(fd_.get(), 0, Serialize(undo)) ||
+      fsync(fd_.get()) != 0) {
     return Fail();
   }
   // An edit of the same file still holds a record, or left one that could not be undone yet: the file

@@ -139,7 +139,8 @@ bool ReadInfoList(const FileBytes& file, uint64_t riff_end, AviTail& tail, uint6
   if (is_list && list_size == 0) {
     tail.has_info_list = true;
     kept_offset = body_offset;
-  } else if (is_list && list_size >= 4 && list_size <= kMaxInfoListSize && list_size <= riff_end - body_offset) {
+  } else if (is_list && list_size >= 4 && list_size <= kMaxInfoListSize &&
+             list_size <= riff_end - body_offset) {
     std::string body;
     if (!file.Read(body_offset, list_size, body)) return false;
     if (body.compare(0, 4, "INFO") == 0) {

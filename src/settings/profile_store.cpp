@@ -22,7 +22,8 @@ FileState ReadProfileFile(const std::string& file, std::string& content) {
   content.clear();
   uint64_t length = 0;
   const FileDescriptor fd = OpenRegularFile(file, &length);
-  if (!fd.is_open()) return errno == ENOENT || errno == ENOTDIR ? FileState::kMissing : FileState::kUnreadable;
+  if (!fd.is_open())
+    return errno == ENOENT || errno == ENOTDIR ? FileState::kMissing : FileState::kUnreadable;
   FileState state = length > kMaxProfileBytes ? FileState::kUnreadable : FileState::kRead;
   char buffer[65536];
   while (state == FileState::kRead) {
