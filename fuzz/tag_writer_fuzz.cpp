@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (after != before) Fail("a refused write changed the file");
     return 0;
   }
-  if (old_tail.status != AviTailStatus::kFound) Fail("wrote a file whose tail was not found");
+  if (old_tail.result.outcome != InfoTagOutcome::kWritten) Fail("wrote a file whose tail was not found");
   ByteCursor header(after);
   const bool riff = header.FourCC() == "RIFF";
   const uint64_t riff_size = header.Le32();
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Fail("bytes before the INFO list changed");
   }
   const AviTail new_tail = LocateAviTail(path);
-  if (new_tail.status != AviTailStatus::kFound || new_tail.list_offset != old_tail.list_offset) {
+  if (new_tail.result.outcome != InfoTagOutcome::kWritten || new_tail.list_offset != old_tail.list_offset) {
     Fail("the written file has no tail after idx1");
   }
   if (new_tail.info_list.tags.title != *edit.title || new_tail.info_list.tags.creator != *edit.creator ||

@@ -11,6 +11,9 @@
 
 namespace {
 
+// The tail is found: a write can go ahead.
+constexpr InfoTagOutcome kFound = InfoTagOutcome::kWritten;
+
 // A file with more top-level chunks than this is not taken for an AVI the program can edit.
 constexpr int kMaxTopLevelChunks = 100000;
 // A larger INFO list was not written by this program; it is kept rather than replaced.
@@ -90,23 +93,23 @@ bool HeaderListTiles(const FileBytes& file, const ChunkHeader& list) {
 }
 
 // Whether the file is one RIFF "AVI " chunk; riff_end is where its data ends. kFound: it is.
-AviTailStatus CheckRiffChunk(const FileBytes& file, uint64_t length, uint64_t& riff_end) {
+InfoTagOutcome CheckRiffChunk(const FileBytes& file, uint64_t length, uint64_t& riff_end) {
   std::string header;
-  if (length < 12) return AviTailStatus::kNotRiffAvi;
-  if (!file.Read(0, 12, header)) return AviTailStatus::kCannotRead;
+  if (length < 12) return InfoTagOutcome::kNotRiffAvi;
+  if (!file.Read(0, 12, header)) return InfoTagOutcome::kCannotRead;
   ByteCursor cursor(header);
   const std::string_view id = cursor.FourCC();
   const uint32_t riff_size = cursor.Le32();
-  if (id != "RIFF" || cursor.FourCC() != "AVI ") return AviTailStatus::kNotRiffAvi;
+  if (id != "RIFF" || cursor.FourCC() != "AVI ") return InfoTagOutcome::kNotRiffAvi;
   // The new list and the RIFF size written afterwards assume that the RIFF chunk is the whole file.
   riff_end = 8 + uint64_t{riff_size};
-  if (riff_end > length) return AviTailStatus::kCutShort;
-  if (riff_end != length && riff_end + (riff_size & 1) != length) return AviTailStatus::kNotAtFileEnd;
-  return AviTailStatus::kFound;
+  if (riff_end > length) return InfoTagOutcome::kCutShort;
+  if (riff_end != length && riff_end + (riff_size & 1) != length) return InfoTagOutcome::kNotAtFileEnd;
+  return kFound;
 }
 
 // The end of idx1's data and pad byte, from the top-level chunks of the RIFF chunk. kFound: there is one.
-AviTailStatus FindIndexEnd(const FileBytes& file, uint64_t riff_end, uint64_t& list_offset) {
+InfoTagOutcome FindIndexEnd(const FileBytes& file, uint64_t riff_end, uint64_t& list_offset) {
   uint64_t offset = 12;
   int chunks_left = kMaxTopLevelChunks;
   bool damaged_header = false;
@@ -120,9 +123,9 @@ AviTailStatus FindIndexEnd(const FileBytes& file, uint64_t riff_end, uint64_t& l
     if (chunk.padded_end() <= riff_end) list_offset = chunk.padded_end();
     return false;
   });
-  if (walk == WalkEnd::kCannotRead) return AviTailStatus::kCannotRead;
-  if (damaged_header) return AviTailStatus::kDamagedHeader;
-  return list_offset == 0 ? AviTailStatus::kNoIndex : AviTailStatus::kFound;
+  if (walk == WalkEnd::kCannotRead) return InfoTagOutcome::kCannotRead;
+  if (damaged_header) return InfoTagOutcome::kDamagedHeader;
+  return list_offset == 0 ? InfoTagOutcome::kNoIndex : kFound;
 }
 
 // Takes the INFO list (or the emptied list) at tail.list_offset, if there is one; kept_offset is where
@@ -152,24 +155,32 @@ bool ReadInfoList(const FileBytes& file, uint64_t riff_end, AviTail& tail, uint6
   return true;
 }
 
-AviTailStatus ReadTail(const FileBytes& file, AviTail& tail) {
-  if (!file.is_open() || !file.Version(tail.version)) return AviTailStatus::kCannotRead;
+InfoTagOutcome ReadTail(const FileBytes& file, AviTail& tail) {
+  if (!file.is_open() || !file.Version(tail.version)) return InfoTagOutcome::kCannotRead;
   const uint64_t length = tail.version.length;
   uint64_t riff_end = 0;
-  AviTailStatus status = CheckRiffChunk(file, length, riff_end);
-  if (status == AviTailStatus::kFound) status = FindIndexEnd(file, riff_end, tail.list_offset);
-  if (status != AviTailStatus::kFound) return status;
+  InfoTagOutcome status = CheckRiffChunk(file, length, riff_end);
+  if (status == kFound) status = FindIndexEnd(file, riff_end, tail.list_offset);
+  if (status != kFound) return status;
   uint64_t kept_offset = 0;
-  if (!ReadInfoList(file, riff_end, tail, kept_offset)) return AviTailStatus::kCannotRead;
-  if (riff_end - kept_offset > kMaxKeptAfterIndex) return AviTailStatus::kTailTooLarge;
+  if (!ReadInfoList(file, riff_end, tail, kept_offset)) return InfoTagOutcome::kCannotRead;
+  if (riff_end - kept_offset > kMaxKeptAfterIndex) return InfoTagOutcome::kTooLarge;
   const uint64_t scanned = std::min<uint64_t>(length, kTagScanBytes);
   const uint64_t before = std::min<uint64_t>(tail.list_offset, kTagScanBytes);
   if (!file.Read(kept_offset, riff_end - kept_offset, tail.kept_bytes) ||
       !file.Read(length - scanned, scanned, tail.scanned_bytes) ||
       !file.Read(tail.list_offset - before, before, tail.bytes_before_list)) {
-    return AviTailStatus::kCannotRead;
+    return InfoTagOutcome::kCannotRead;
   }
-  return AviTailStatus::kFound;
+  return kFound;
+}
+
+InfoTagResult CannotRead(int error_number) {
+  if (error_number == ENOENT) return {InfoTagOutcome::kMissingFile, error_number};
+  // The open refuses anything but a regular file with EISDIR or EINVAL.
+  if (error_number == EISDIR || error_number == EINVAL)
+    return {InfoTagOutcome::kNotRegularFile, error_number};
+  return {InfoTagOutcome::kCannotRead, error_number};
 }
 
 }  // namespace
@@ -177,10 +188,13 @@ AviTailStatus ReadTail(const FileBytes& file, AviTail& tail) {
 AviTail LocateAviTail(const std::string& path) {
   const FileBytes file(path);
   AviTail tail;
-  tail.status = ReadTail(file, tail);
-  if (tail.status == AviTailStatus::kFound) return tail;
+  const InfoTagOutcome outcome = ReadTail(file, tail);
+  if (outcome == kFound) {
+    tail.result = InfoTagResult{kFound, 0};
+    return tail;
+  }
   AviTail failed;
-  failed.status = tail.status;
-  if (tail.status == AviTailStatus::kCannotRead) failed.error_number = errno;
+  failed.result = InfoTagResult{outcome, 0};
+  if (outcome == InfoTagOutcome::kCannotRead) failed.result = CannotRead(errno);
   return failed;
 }

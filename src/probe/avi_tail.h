@@ -10,21 +10,13 @@
 
 #include "platform/file_write.h"
 #include "probe/info_list.h"
-
-enum class AviTailStatus {
-  kFound,
-  kCannotRead,     // the file cannot be opened or read; error_number says why
-  kNotRiffAvi,     // the file does not start with a RIFF chunk of form "AVI "
-  kNotAtFileEnd,   // data follows the RIFF chunk: further RIFF chunks (large files) or other bytes
-  kCutShort,       // the RIFF chunk's size runs past the end of the file: a download cut short, damage
-  kNoIndex,        // no complete "idx1" chunk inside the RIFF chunk
-  kDamagedHeader,  // the chunks of the header list "hdrl" overlap or leave gaps
-  kTailTooLarge,   // more data follows "idx1" than is kept in memory while the file is changed
-};
+#include "probe/info_tag_outcome.h"
 
 struct AviTail {
-  AviTailStatus status = AviTailStatus::kCannotRead;
-  int error_number = 0;
+  // kWritten when the tail is found and a write can go ahead; else what stands in its way: a file that
+  // is not RIFF AVI, cut short, without idx1, with data after its RIFF chunk, too much after idx1, a
+  // damaged header list, or one that cannot be opened (missing, not a regular file) or read.
+  InfoTagResult result{InfoTagOutcome::kCannotRead, 0};
   FileVersion version;       // the file as it was read, so that a change before the write is noticed
   uint64_t list_offset = 0;  // the end of idx1's data (and its pad byte): where the INFO list starts
   // An INFO list (or the eight-byte emptied list) directly after idx1 is replaced; everything after it,
@@ -44,6 +36,6 @@ struct AviTail {
 // Most bytes after idx1 that are kept, at most 16 MiB.
 constexpr uint64_t kMaxKeptAfterIndex = 16u << 20;
 
-// Reads the file's top-level structure. A damaged or hostile file gives a status other than kFound,
+// Reads the file's top-level structure. A damaged or hostile file gives an outcome other than kWritten,
 // never a crash or a long walk.
 AviTail LocateAviTail(const std::string& path);

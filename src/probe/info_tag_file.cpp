@@ -12,31 +12,6 @@
 
 namespace {
 
-InfoTagOutcome OutcomeOf(AviTailStatus status, int error_number) {
-  switch (status) {
-    case AviTailStatus::kFound:
-      return InfoTagOutcome::kWritten;
-    case AviTailStatus::kCannotRead:
-      if (error_number == ENOENT) return InfoTagOutcome::kMissingFile;
-      // The open refuses anything but a regular file with EISDIR or EINVAL.
-      if (error_number == EISDIR || error_number == EINVAL) return InfoTagOutcome::kNotRegularFile;
-      return InfoTagOutcome::kCannotRead;
-    case AviTailStatus::kNotRiffAvi:
-      return InfoTagOutcome::kNotRiffAvi;
-    case AviTailStatus::kNotAtFileEnd:
-      return InfoTagOutcome::kNotAtFileEnd;
-    case AviTailStatus::kCutShort:
-      return InfoTagOutcome::kCutShort;
-    case AviTailStatus::kNoIndex:
-      return InfoTagOutcome::kNoIndex;
-    case AviTailStatus::kDamagedHeader:
-      return InfoTagOutcome::kDamagedHeader;
-    case AviTailStatus::kTailTooLarge:
-      return InfoTagOutcome::kTooLarge;
-  }
-  return InfoTagOutcome::kCannotRead;
-}
-
 // The texts as a listing shows them: the scan turns line feeds into blanks.
 InfoTags AsListed(InfoTags tags) {
   for (std::string* text : {&tags.title, &tags.creator, &tags.comment}) {
@@ -62,8 +37,8 @@ PreparedWrite Prepare(const std::string& path, const InfoTagEdit& edit) {
   InfoTagPlan& plan = prepared.plan;
   AviTail& tail = prepared.tail;
   tail = LocateAviTail(path);
-  if (tail.status != AviTailStatus::kFound) {
-    plan.result = InfoTagResult{OutcomeOf(tail.status, tail.error_number), tail.error_number};
+  if (tail.result.outcome != InfoTagOutcome::kWritten) {
+    plan.result = tail.result;
     return prepared;
   }
   const InfoList& old = tail.info_list;

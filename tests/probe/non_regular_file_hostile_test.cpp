@@ -44,7 +44,7 @@ TEST(NonRegularFileHostile, ReadersAndTagWriterGiveUpAtOnce) {
     EXPECT_FALSE(RiffReader(file.path).is_open());
     EXPECT_EQ(ProbeMediaFile(file.path, true), 0);
     EXPECT_EQ(MediaInfo().video_format, "");
-    EXPECT_EQ(LocateAviTail(file.path).status, AviTailStatus::kCannotRead);
+    EXPECT_EQ(LocateAviTail(file.path).result.outcome, InfoTagOutcome::kNotRegularFile);
     EXPECT_EQ(WriteInfoTagsToFile(file.path, {std::string("t"), {}, {}}).outcome,
               InfoTagOutcome::kNotRegularFile);
   }
