@@ -1,6 +1,7 @@
 #include "probe/probe_media_file.h"
 
 #include "list/columns.h"
+#include "platform/av_library.h"
 #include "probe/av_media_reader.h"
 #include "probe/container_sniff.h"
 #include "probe/labelled_container.h"
@@ -24,8 +25,9 @@ int ProbeMediaFile(MediaFile& file, const std::string& path, bool check_mode, co
                    const ProbeOptions& options) {
   ClearMediaInfo();
   // The later kinds are told by name, so a file of the original kinds is read as it always was whatever
-  // its bytes; libavformat then tells such a file's container from its content.
-  if (FindModernMediaKind(path)) return ReadAvMedia(file, path, check_mode, decoders);
+  // its bytes; libavformat then tells such a file's container from its content. Without the libraries
+  // such a file is read as the original kinds are (a .wmv is still an ASF file).
+  if (FindModernMediaKind(path) && AvLibrary()) return ReadAvMedia(file, path, check_mode, decoders);
   switch (ContainerType type = SniffContainerBytes(file.Head())) {
     case kContainerRiff:
       return ReadRiffMedia(file, check_mode, decoders, options.mpeg4_rate);

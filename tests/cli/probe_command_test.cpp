@@ -1,4 +1,5 @@
 // Runs the built tessaroll-cli binary.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -6,6 +7,10 @@
 #include <filesystem>
 #include <string>
 #include <vector>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
 
 #include "platform/cp932.h"
 #include "support/riff_builder.h"
@@ -124,6 +129,48 @@ TEST(CliProbe, UsageErrorsExitTwoWithOneLine) {
   ProgramResult help = Cli({"--help"});
   EXPECT_EQ(help.exit_code, 0);
   EXPECT_NE(help.out.find("--probe"), std::string::npos);
+}
+
+// A machine without FFmpeg's libraries: the program runs with libavformat hidden behind an empty file
+// (in a mount namespace of its own). The original kinds read as before; the later kinds of an original
+// container still say what they are, the rest stay empty, and nothing fails.
+TEST(CliProbe, WithoutTheMediaLibrariesTheOriginalKindsReadAsBefore) {
+  if (RunProgram("unshare", {"-m", "true"}).exit_code != 0) GTEST_SKIP() << "no mount namespaces here";
+  Dl_info library{};
+  ASSERT_NE(dladdr(reinterpret_cast<void*>(&avformat_version), &library), 0);
+  const std::string data = TESSAROLL_SOURCE_DIR "/tests/data/";
+  const struct {
+    const char* name;
+    const char* fields_without;  // nullptr: as with the libraries
+  } files[] = {
+      {"msmpeg4_mp3.avi", nullptr},
+      {"pcm_u8_8k.wav", nullptr},
+      {"mpeg1_25fps_44k.mpg", nullptr},
+      {"wmv2_wmav2.wmv", "\tASF\tASF\t\t\t\t\t\t0"},
+      {"h264_aac.mp4", "\tQuickTime\tQuickTime\t\t\t\t\t\t0"},
+      {"vp9_opus.mkv", "\t\t\t\t\t\t\t\t0"},
+  };
+  std::vector<std::string> probe{"--probe"};
+  for (const auto& file : files) probe.push_back(data + file.name);
+  const ProgramResult with = Cli(probe);
+  std::vector<std::string> hidden{"-m",
+                                  "sh",
+                                  "-c",
+                                  "mount --bind /dev/null \"$0\" && exec \"$@\"",
+                                  library.dli_fname,
+                                  TESSAROLL_CLI_PATH};
+  hidden.insert(hidden.end(), probe.begin(), probe.end());
+  const ProgramResult without = RunProgram("unshare", hidden);
+  ASSERT_EQ(without.exit_code, 0) << without.err;
+  std::string expected;
+  size_t line_start = 0;
+  for (const auto& file : files) {
+    const std::string line = with.out.substr(line_start, with.out.find('\n', line_start) + 1 - line_start);
+    line_start += line.size();
+    expected += file.fields_without ? data + file.name + file.fields_without + "\n" : line;
+  }
+  EXPECT_EQ(without.out, expected);
+  EXPECT_NE(with.out, without.out);  // the libraries were hidden indeed
 }
 
 }  // namespace
