@@ -83,6 +83,19 @@ PlaybackCheckDialog::PlaybackCheckDialog(QWidget* owner, const QFont& list_font,
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+namespace {
+
+QTreeWidgetItem* CheckItem(const CheckRow& row) {
+  QStringList texts;
+  for (const std::string& text : row) texts << ToQString(text);
+  auto* item = new QTreeWidgetItem(texts);
+  item->setTextAlignment(1, Qt::AlignCenter);
+  item->setTextAlignment(2, Qt::AlignCenter);
+  return item;
+}
+
+}  // namespace
+
 PlaybackCheckDialog::~PlaybackCheckDialog() {
   stopCheck();
 }
@@ -95,9 +108,13 @@ void PlaybackCheckDialog::startCheck() {
   RowFileResolver files;
   for (int row = 0, count = ListRowCount(); row < count; ++row) planned.push_back(PlanCheckRow(row, files));
   checked_.assign(planned.size(), CheckRow());
+  rows_shown_ = 0;
+  list_->clear();
   worker_ = std::thread([this, planned = std::move(planned), options = CurrentProbeOptions()] {
-    for (size_t row = 0; row < planned.size() && !stop_; ++row)
+    for (size_t row = 0; row < planned.size() && !stop_; ++row) {
       checked_[row] = FinishCheckRow(planned[row], options);
+      rows_checked_ = row + 1;
+    }
     finished_ = true;
   });
   setCursor(Qt::BusyCursor);
@@ -107,6 +124,11 @@ void PlaybackCheckDialog::startCheck() {
 }
 
 void PlaybackCheckDialog::finishCheckWhenDone() {
+  // The rows checked so far are shown as they come, in the main list's order.
+  QList<QTreeWidgetItem*> items;
+  for (const size_t checked = rows_checked_; rows_shown_ < checked; ++rows_shown_)
+    items << CheckItem(checked_[rows_shown_]);
+  list_->addTopLevelItems(items);
   if (!finished_) return;
   worker_.join();
   delete poll_;
@@ -129,6 +151,7 @@ void PlaybackCheckDialog::done(int result) {
 }
 
 void PlaybackCheckDialog::sortByColumn(int column) {
+  if (checkRunning()) return;  // the rows are not all in yet
   SortCheckRows(rows_, column);
   showRows();
 }
@@ -136,14 +159,7 @@ void PlaybackCheckDialog::sortByColumn(int column) {
 void PlaybackCheckDialog::showRows() {
   list_->clear();
   QList<QTreeWidgetItem*> items;
-  for (const CheckRow& row : rows_) {
-    QStringList texts;
-    for (const std::string& text : row) texts << ToQString(text);
-    auto* item = new QTreeWidgetItem(texts);
-    item->setTextAlignment(1, Qt::AlignCenter);
-    item->setTextAlignment(2, Qt::AlignCenter);
-    items << item;
-  }
+  for (const CheckRow& row : rows_) items << CheckItem(row);
   list_->addTopLevelItems(items);
 }
 

@@ -43,7 +43,7 @@ class PlaybackCheckDialog : public QDialog {
   // Probes every row of the main list once, on a thread of its own so the dialog keeps answering; then
   // only the log can be written. Closing the dialog stops the check.
   void startCheck();
-  // Shows the rows once every file is probed.
+  // Shows the rows checked so far; once every file is probed, the finished list.
   void finishCheckWhenDone();
   void stopCheck();
   void done(int result) override;
@@ -59,5 +59,7 @@ class PlaybackCheckDialog : public QDialog {
   std::thread worker_;
   std::atomic<bool> stop_ = false;
   std::atomic<bool> finished_ = false;
+  std::atomic<size_t> rows_checked_ = 0;  // checked_'s rows the worker has filled, from the first
+  size_t rows_shown_ = 0;
   QTimer* poll_ = nullptr;
 };

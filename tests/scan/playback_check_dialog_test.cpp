@@ -121,8 +121,8 @@ TEST_F(PlaybackCheckDialogTest, MarksSortAndLog) {
   EXPECT_TRUE(messages_[0].text.contains(log_answer_));
 }
 
-// The files are probed off the dialog's thread: the start click returns at once, and closing the dialog
-// stops the check.
+// The files are probed off the dialog's thread: the start click returns at once, the rows appear in the
+// list's order as they are checked, and closing the dialog stops the check.
 TEST_F(PlaybackCheckDialogTest, CheckRunsWhileTheDialogAnswersAndStopsWhenClosed) {
   AviSpec avi;
   avi.handler = "MP43";
@@ -132,8 +132,11 @@ TEST_F(PlaybackCheckDialogTest, CheckRunsWhileTheDialogAnswersAndStopsWhenClosed
   Button(dialog, kPlaybackCheckStart)->click();
   EXPECT_TRUE(dialog.checkRunning());
   EXPECT_FALSE(Button(dialog, kPlaybackCheckStart)->isEnabled());
+  ASSERT_TRUE(WaitUntil([&] { return !Column(dialog, 0).empty(); }));
   Button(dialog, kPlaybackCheckClose)->click();
   EXPECT_FALSE(dialog.checkRunning());
+  const QStringList shown = Column(dialog, 0);
+  for (int row = 0; row < shown.size(); ++row) EXPECT_EQ(shown[row], QString::number(row) + ".avi");
 }
 
 }  // namespace
