@@ -232,9 +232,15 @@ int main(int argc, char** argv) {
     ListDeleteAll();
     if (ReadCsvListFile(csv) != kCsvLoaded || ListRowCount() != rows) std::exit(2);
   });
-  const double txt_write = BestOfThree([&] { WriteListFile(txt, kListFileTxt, false); });
-  const double csv_write = BestOfThree([&] { WriteListFile(out_csv, kListFileCsv, false); });
-  const double html_write = BestOfThree([&] { WriteListFile(html, kListFileHtml, false); });
+  const double txt_write = BestOfThree([&] {
+    if (!WriteListFile(txt, kListFileTxt, false).ok) std::exit(2);
+  });
+  const double csv_write = BestOfThree([&] {
+    if (!WriteListFile(out_csv, kListFileCsv, false).ok) std::exit(2);
+  });
+  const double html_write = BestOfThree([&] {
+    if (!WriteListFile(html, kListFileHtml, false).ok) std::exit(2);
+  });
   std::printf("list files: TXT %.1f MB, CSV %.1f MB, HTML %.1f MB; wall clock, best of three:\n",
               FileSize(txt) / 1048576.0, FileSize(csv) / 1048576.0, FileSize(html) / 1048576.0);
   PrintTime("CSV load", csv_load, ReadFloor(csv), "reading its bytes");

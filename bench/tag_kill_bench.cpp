@@ -98,8 +98,9 @@ int main(int argc, char** argv) {
   // The list to apply is a listing of the files with their new tags.
   for (File& file : files) {
     WriteBytes(file.path, file.old_bytes);
-    WriteInfoTagsToFile(file.path,
-                        {std::string("the new title"), std::string("me"), std::string("a comment")});
+    const InfoTagResult written = WriteInfoTagsToFile(
+        file.path, {std::string("the new title"), std::string("me"), std::string("a comment")});
+    if (written.outcome != InfoTagOutcome::kWritten) std::exit(2);
     file.new_bytes = ReadWholeFile(file.path);
   }
   const std::string list = dir.path() + "/list.csv";

@@ -7,11 +7,11 @@
 #include "app/main_window.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
+#include "app/tag_write_driver.h"
 #include "app/tag_write_reasons.h"
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "list/status_totals.h"
-#include "probe/info_tag_writer.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ void ShowFailedTagWrites(const std::vector<InfoTagRowReport>& reports) {
   QStringList lines;
   int failed = 0;
   for (const InfoTagRowReport& report : reports) {
-    if (!NamedWhenNotWritten(report.outcome) || ++failed > kMostNamed) continue;
+    if (!IsTagWriteFailure(report.outcome) || ++failed > kMostNamed) continue;
     const QString file =
         report.path.empty() ? ToQString(report.row_name) : QFile::decodeName(report.path.c_str());
     lines << QStringLiteral("%1: %2").arg(file, TagWriteReason(report));
@@ -107,7 +107,7 @@ void WriteInfoData() {
   request.caption = QStringLiteral("ｲﾝﾌｫﾃﾞｰﾀ書込確認");
   request.text = QStringLiteral("ﾁｪｯｸされた動画に対しｲﾝﾌｫﾃﾞｰﾀの書込み作業を行います\nよろしいですか？");
   request.buttons = QMessageBox::Ok | QMessageBox::Cancel;
-  if (RunMessageBox(request) == QMessageBox::Ok) ShowFailedTagWrites(WriteInfoTags());
+  if (RunMessageBox(request) == QMessageBox::Ok) StartTagWrite(ShowFailedTagWrites);
 }
 
 void ClearRowClipboardForTesting() {

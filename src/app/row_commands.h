@@ -10,7 +10,8 @@ void CopyRow();
 void PasteRow();
 // Deletes the selected rows.
 void DeleteRows();
-// Asks for confirmation, then writes the tags of the checked rows into their AVI files.
+// Asks for confirmation, then writes the tags of the checked rows into their AVI files, as window work;
+// the files that were not written are named at the end.
 void WriteInfoData();
 
 // Tests: forget the row clipboard.

@@ -27,19 +27,6 @@ QString SystemErrorText(int error_number) {
 
 }  // namespace
 
-bool NamedWhenNotWritten(InfoTagOutcome outcome) {
-  switch (outcome) {
-    case InfoTagOutcome::kWritten:
-    case InfoTagOutcome::kUnchanged:
-    case InfoTagOutcome::kMissingFile:
-    case InfoTagOutcome::kNotAviName:
-    case InfoTagOutcome::kNotRiffAvi:
-      return false;
-    default:
-      return true;
-  }
-}
-
 QString TagWriteReason(const InfoTagRowReport& report) {
   switch (report.outcome) {
     case InfoTagOutcome::kNotRegularFile:

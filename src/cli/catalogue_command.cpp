@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli.h"
 #include "cli/cli_text.h"
 #include "list/csv_reader.h"
 #include "list/list_file_writer.h"
@@ -127,10 +128,10 @@ bool LoadListRows(const CliOptions& options) {
 }
 
 int RunCatalogueCommand(const CliOptions& options) {
-  if (!LoadListRows(options)) return 1;
-  if (!WriteOutput(options)) return 1;
+  if (!LoadListRows(options)) return kExitFailed;
+  if (!WriteOutput(options)) return kExitFailed;
   if (options.status) {
     for (const std::string& text : CurrentStatusTexts()) Print(TerminalText(text, options.utf8) + "\n");
   }
-  return 0;
+  return kExitDone;
 }

@@ -71,15 +71,15 @@ int RunCli(int argc, char** argv) {
   std::string error;
   if (!ParseCliOptions(argc, argv, options, error)) {
     std::fprintf(stderr, "tessaroll-cli: %s\n", error.c_str());
-    return 2;
+    return kExitUsage;
   }
   if (options.help) {
     PrintUsage(stdout);
-    return 0;
+    return kExitDone;
   }
   if (options.version) {
     std::printf("tessaroll-cli %s\n", TESSAROLL_VERSION);
-    return 0;
+    return kExitDone;
   }
   // A file-size limit must fail a write, not end the program in the middle of one; and a tag write that
   // an earlier run could not finish is undone before any file is read.
@@ -90,6 +90,6 @@ int RunCli(int argc, char** argv) {
   LoadSettings();
   BuildColumns();
   if (options.probe) return RunProbeCommand(options);
-  if (options.write_tags) return LoadListRows(options) ? RunWriteTagsCommand(options) : 1;
+  if (options.write_tags) return LoadListRows(options) ? RunWriteTagsCommand(options) : kExitFailed;
   return RunCatalogueCommand(options);
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/cli.h"
 #include "cli/cli_text.h"
 #include "probe/media_file.h"
 #include "probe/media_info.h"
@@ -19,7 +20,7 @@ bool CanRead(const std::string& path) {
 }  // namespace
 
 int RunProbeCommand(const CliOptions& options) {
-  int exit_code = 0;
+  int exit_code = kExitDone;
   for (const std::string& path : options.paths) {
     int check_result = ProbeMediaFile(path, options.check);
     const MediaInfoRecord& info = MediaInfo();
@@ -34,7 +35,7 @@ int RunProbeCommand(const CliOptions& options) {
     std::fwrite(line.data(), 1, line.size(), stdout);
     if (!CanRead(path)) {
       std::fprintf(stderr, "tessaroll-cli: %s: cannot read the file\n", path.c_str());
-      exit_code = 1;
+      exit_code = kExitFailed;
     }
   }
   return exit_code;

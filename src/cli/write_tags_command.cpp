@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "cli/cli.h"
 #include "cli/cli_text.h"
 #include "list/list_model.h"
 #include "probe/info_tag_writer.h"
@@ -40,14 +41,15 @@ int RunWriteTagsCommand(const CliOptions& options) {
   walk.write.only_changed = true;
   walk.write.keep_modified_time = options.keep_mtime;
   walk.dry_run = options.dry_run;
-  int exit_code = 0;
+  int exit_code = kExitDone;
   for (const InfoTagRowReport& report : WriteInfoTags(walk)) {
     // A row that reaches no file for sure is named by its cells.
     const std::string file = report.path.empty() ? TerminalText(report.row_name, options.utf8)
                                                  : TerminalPath(report.path, options.utf8);
-    const bool done =
-        report.outcome == InfoTagOutcome::kWritten || report.outcome == InfoTagOutcome::kUnchanged;
-    if (!done && report.outcome != InfoTagOutcome::kNotAviName) exit_code = 1;
+    const bool done = IsTagWriteDone(report.outcome);
+    // The files were named on purpose: any that is not written fails the run, apart from the other
+    // kinds of listed files, which have no tags to write.
+    if (!done && report.outcome != InfoTagOutcome::kNotAviName) exit_code = kExitFailed;
     if (options.dry_run) {
       if (report.outcome == InfoTagOutcome::kWritten) {
         PrintChanges(file, report, options.utf8);

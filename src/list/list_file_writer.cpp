@@ -75,9 +75,6 @@ ListFileResult WriteListFile(const std::string& path, ListFileKind kind, bool ap
   if (kind == kListFileCsv) result.unreadable_cells = WriteCheckedCsvList(columns, rows, output);
   if (kind == kListFileHtml) WriteHtmlList(columns, rows, html, output);
   output.Finish();
-  WriteResult written = file.Commit();
-  result.ok = written.ok;
-  result.error_number = written.error_number;
-  result.what = written.what;
+  static_cast<WriteResult&>(result) = file.Commit();
   return result;
 }

@@ -9,17 +9,16 @@
 #include "list/list_file_kind.h"
 #include "list/list_file_output.h"
 #include "list/list_file_table.h"
+#include "platform/file_write.h"
 #include "settings/html_options.h"
 
 // The shown columns of the row store, and its rows read from it as they are written (cells whole).
 ListFileColumns ListFileColumnsFromList();
 ListFileRows ListFileRowsFromList();
 
-struct ListFileResult {
-  bool ok = true;
-  int error_number = 0;  // errno of the failing step
-  std::string what;      // the failing step: "create", "write", "rename", "format"...
-  std::string path;      // the list file
+// The write's result; what is "format" for a kind that is no list file format.
+struct [[nodiscard]] ListFileResult : WriteResult {
+  std::string path;  // the list file
   // CSV: the cells the file cannot carry unambiguously (FindUnreadableCsvCells); written all the same.
   std::vector<CsvUnreadableCell> unreadable_cells;
 };

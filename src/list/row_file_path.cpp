@@ -49,14 +49,23 @@ std::vector<std::string> RowFileResolver::Matches(const std::vector<std::string>
   return paths;
 }
 
-RowFile RowFileResolver::Resolve(int row) {
-  if (ListRowMisaligned(row)) return {RowFileStatus::kMisaligned, {}};
-  std::string kept = ListRowPath(row);
-  if (!kept.empty()) return {RowFileStatus::kResolved, std::move(kept)};
-  const int folder_position = ColumnPosition(kColFolder);
-  if (folder_position < 0) return {};
-  const std::string folder = ListGetCell(row, folder_position, std::string::npos);
-  const std::string name = ListGetCell(row, ColumnPosition(kColFileName), std::string::npos);
+RowFileQuery RowFileQueryOf(int row) {
+  RowFileQuery query;
+  query.misaligned = ListRowMisaligned(row);
+  query.kept_path = ListRowPath(row);
+  if (query.misaligned || !query.kept_path.empty()) return query;
+  if (const int folder_position = ColumnPosition(kColFolder); folder_position >= 0)
+    query.folder = ListGetCell(row, folder_position, std::string::npos);
+  query.name = ListGetCell(row, ColumnPosition(kColFileName), std::string::npos);
+  return query;
+}
+
+RowFile RowFileResolver::Resolve(const RowFileQuery& query) {
+  if (query.misaligned) return {RowFileStatus::kMisaligned, {}};
+  if (!query.kept_path.empty()) return {RowFileStatus::kResolved, query.kept_path};
+  if (!query.folder) return {};
+  const std::string& folder = *query.folder;
+  const std::string& name = query.name;
   if (folder.empty() || name.empty() || name == "." || name == "..") return {};
   std::vector<std::string> candidates{folder.front() == '/' ? "/" : "."};
   for (const std::string& component : FolderComponents(folder)) {

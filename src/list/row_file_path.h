@@ -1,6 +1,7 @@
 #pragma once
 // The file a row stands for, as the file system names it.
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,17 @@ enum class RowFileStatus {
   kAmbiguous,   // more than one entry has them
   kMisaligned,  // the row came from a list file line whose fields did not line up (ListRowMisaligned)
 };
+
+// What a row tells of its file, taken from the list so that the file can be looked for elsewhere (on
+// another thread, while the list is left alone).
+struct RowFileQuery {
+  bool misaligned = false;
+  std::string kept_path;              // the path kept with a row built from a file
+  std::optional<std::string> folder;  // the folder cell; nothing while that column is hidden
+  std::string name;                   // the file name cell
+};
+
+RowFileQuery RowFileQueryOf(int row);
 
 struct RowFile {
   RowFileStatus status = RowFileStatus::kMissing;
@@ -25,7 +37,8 @@ struct RowFile {
 // rows while the folders stay as they are.
 class RowFileResolver {
  public:
-  RowFile Resolve(int row);
+  RowFile Resolve(int row) { return Resolve(RowFileQueryOf(row)); }
+  RowFile Resolve(const RowFileQuery& query);
 
  private:
   // Entry names of a folder by their CP932 form; empty for a folder that cannot be listed.

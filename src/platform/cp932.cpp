@@ -4,8 +4,40 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <vector>
 
 namespace {
+
+// Opening a converter loads and unloads a library module each time; each thread keeps the converters it
+// opened until it ends.
+class ThreadConverters {
+ public:
+  ~ThreadConverters() {
+    for (const Converter& converter : converters_) iconv_close(converter.cd);
+  }
+
+  // A converter in its initial state, or (iconv_t)-1 when the pair is not known.
+  iconv_t Get(const char* to, const char* from) {
+    for (const Converter& converter : converters_) {
+      if (std::strcmp(converter.to, to) == 0 && std::strcmp(converter.from, from) == 0) {
+        iconv(converter.cd, nullptr, nullptr, nullptr, nullptr);
+        return converter.cd;
+      }
+    }
+    const iconv_t cd = iconv_open(to, from);
+    if (cd != reinterpret_cast<iconv_t>(-1)) converters_.push_back({to, from, cd});
+    return cd;
+  }
+
+ private:
+  struct Converter {
+    const char* to;
+    const char* from;
+    iconv_t cd;
+  };
+  std::vector<Converter> converters_;
+};
 
 // Length of the UTF-8 sequence starting with lead byte b, or 1 for a byte that cannot start one.
 size_t Utf8SequenceLength(unsigned char b) {
@@ -37,7 +69,8 @@ std::string Convert(const char* to, const char* from, std::string_view in, size_
     return keep_output ? std::string(in) : std::string();
   }
   std::string out;
-  iconv_t cd = iconv_open(to, from);
+  thread_local ThreadConverters converters;
+  const iconv_t cd = converters.Get(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) {
     if (lossless) *lossless = false;
     return out;
@@ -61,7 +94,6 @@ std::string Convert(const char* to, const char* from, std::string_view in, size_
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     if (lossless) *lossless = false;
   }
-  iconv_close(cd);
   return out;
 }
 

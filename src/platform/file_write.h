@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-struct WriteResult {
+struct [[nodiscard]] WriteResult {
   bool ok = true;
   int error_number = 0;            // errno of the failing call
   std::string what;                // the failing step, e.g. "create", "write", "rename"

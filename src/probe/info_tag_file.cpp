@@ -165,6 +165,8 @@ const char* InfoTagOutcomeText(InfoTagOutcome outcome) {
       return "the file changed meanwhile; it was left as it was";
     case InfoTagOutcome::kWriteRefused:
       return "the write failed; the file is unchanged";
+    case InfoTagOutcome::kStopped:
+      return "stopped before this file was written";
   }
   return "";
 }

@@ -29,9 +29,10 @@ enum class InfoTagOutcome {
   kNoUndoRecord,      // the undo record could not be written (error_number; EBUSY: the file is busy)
   kWriteRefused,      // the write failed (read-only file, full disk...) and the file was restored
   kChangedMeanwhile,  // the file was replaced or written to by another program; left or put back as it was
+  kStopped,           // the user stopped the walk before this file was written; it is as it was
 };
 
-struct InfoTagResult {
+struct [[nodiscard]] InfoTagResult {
   InfoTagOutcome outcome = InfoTagOutcome::kWritten;
   int error_number = 0;
 };
@@ -44,7 +45,7 @@ struct InfoTagEdit {
 };
 
 // What a write would do to a file, worked out without changing it.
-struct InfoTagPlan {
+struct [[nodiscard]] InfoTagPlan {
   InfoTagResult result;  // kWritten when the write can go ahead
   InfoTags shown;        // the texts a listing of the file shows now
   InfoTags written;      // the texts the file would hold

@@ -15,7 +15,7 @@
 
 namespace {
 
-std::optional<std::string> TagCell(int row, int column_no) {
+std::optional<std::string> WholeCell(int row, int column_no) {
   return ShownCell(row, column_no, std::string::npos);
 }
 
@@ -37,15 +37,13 @@ InfoTagOutcome UnresolvedOutcome(RowFileStatus status) {
 }
 
 // Everything that can be told of a row's write before any file changes.
-RowWrite PlanRow(int row, const InfoTagWalkOptions& options, RowFileResolver& files) {
+RowWrite PlanRow(const InfoTagRowCells& cells, const InfoTagWalkOptions& options, RowFileResolver& files) {
   RowWrite planned;
   InfoTagRowReport& report = planned.report;
-  report.row = row;
-  const RowFile file = files.Resolve(row);
+  report.row = cells.row;
+  report.row_name = cells.row_name;
+  const RowFile file = files.Resolve(cells.file);
   report.path = file.path;
-  const std::optional<std::string> folder = ShownCell(row, kColFolder, std::string::npos);
-  const std::string name = ListGetCell(row, 0, std::string::npos);
-  report.row_name = folder ? *folder + "/" + name : name;
   const std::string& path = report.path;
   if (file.status != RowFileStatus::kResolved) {
     report.outcome = UnresolvedOutcome(file.status);
@@ -67,7 +65,7 @@ RowWrite PlanRow(int row, const InfoTagWalkOptions& options, RowFileResolver& fi
     return planned;
   }
   planned.file_id = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
-  planned.edit = InfoTagEdit{TagCell(row, kColTitle), TagCell(row, kColCreator), TagCell(row, kColComment)};
+  planned.edit = cells.edit;
   const InfoTagPlan plan = PlanInfoTagWrite(path, planned.edit);
   report.outcome = plan.result.outcome;
   report.error_number = plan.result.error_number;
@@ -95,15 +93,59 @@ void SettleSharedFiles(std::vector<RowWrite>& rows, std::vector<bool>& writes) {
   }
 }
 
+RowWrite StoppedRow(const InfoTagRowCells& cells) {
+  RowWrite stopped;
+  stopped.report.row = cells.row;
+  stopped.report.row_name = cells.row_name;
+  stopped.report.outcome = InfoTagOutcome::kStopped;
+  return stopped;
+}
+
 }  // namespace
 
-std::vector<InfoTagRowReport> WriteInfoTags(const InfoTagWalkOptions& options) {
+bool IsTagWriteDone(InfoTagOutcome outcome) {
+  return outcome == InfoTagOutcome::kWritten || outcome == InfoTagOutcome::kUnchanged;
+}
+
+bool IsTagWriteSkipped(InfoTagOutcome outcome) {
+  switch (outcome) {
+    case InfoTagOutcome::kMissingFile:
+    case InfoTagOutcome::kNotAviName:
+    case InfoTagOutcome::kNotRiffAvi:
+    case InfoTagOutcome::kStopped:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsTagWriteFailure(InfoTagOutcome outcome) {
+  return !IsTagWriteDone(outcome) && !IsTagWriteSkipped(outcome);
+}
+
+std::vector<InfoTagRowCells> TakeCheckedTagRows() {
+  std::vector<InfoTagRowCells> rows;
+  for (int row = 0; row < ListRowCount(); ++row) {
+    if (!ListIsChecked(row)) continue;
+    InfoTagRowCells& cells = rows.emplace_back();
+    cells.row = row;
+    cells.file = RowFileQueryOf(row);
+    const std::optional<std::string> folder = WholeCell(row, kColFolder);
+    const std::string name = ListGetCell(row, 0, std::string::npos);
+    cells.row_name = folder ? *folder + "/" + name : name;
+    cells.edit =
+        InfoTagEdit{WholeCell(row, kColTitle), WholeCell(row, kColCreator), WholeCell(row, kColComment)};
+  }
+  return rows;
+}
+
+std::vector<InfoTagRowReport> WriteTagRows(const std::vector<InfoTagRowCells>& cells,
+                                           const InfoTagWalkOptions& options, const std::atomic<bool>& stop) {
   RecoverInterruptedPatches();
   std::vector<RowWrite> rows;
   RowFileResolver files;
-  for (int row = 0; row < ListRowCount(); ++row) {
-    if (ListIsChecked(row)) rows.push_back(PlanRow(row, options, files));
-  }
+  for (const InfoTagRowCells& row : cells)
+    rows.push_back(stop ? StoppedRow(row) : PlanRow(row, options, files));
   std::vector<bool> writes(rows.size(), false);
   SettleSharedFiles(rows, writes);
 
@@ -111,20 +153,33 @@ std::vector<InfoTagRowReport> WriteInfoTags(const InfoTagWalkOptions& options) {
   std::vector<InfoTagRowReport> reports;
   for (size_t i = 0; i < rows.size(); ++i) {
     InfoTagRowReport& report = rows[i].report;
-    if (writes[i] && !options.dry_run) {
-      const InfoTagResult result = WriteInfoTagsToFile(report.path, rows[i].edit, options.write);
-      results[rows[i].file_id] = result;
+    if (writes[i] && !options.dry_run && !stop) {
+      results[rows[i].file_id] = WriteInfoTagsToFile(report.path, rows[i].edit, options.write);
     }
     // A row sharing its file with an earlier, agreeing row has the outcome of that row's write.
     if (report.outcome == InfoTagOutcome::kWritten && !options.dry_run) {
-      const InfoTagResult& result = results[rows[i].file_id];
-      report.outcome = result.outcome;
-      report.error_number = result.error_number;
+      const auto result = results.find(rows[i].file_id);
+      // No result: the stop came before the file's write.
+      const InfoTagResult outcome =
+          result == results.end() ? InfoTagResult{InfoTagOutcome::kStopped, 0} : result->second;
+      report.outcome = outcome.outcome;
+      report.error_number = outcome.error_number;
     }
-    const bool done =
-        report.outcome == InfoTagOutcome::kWritten || report.outcome == InfoTagOutcome::kUnchanged;
-    if (done && !options.dry_run) ListSetChecked(report.row, false);
     reports.push_back(std::move(report));
   }
+  return reports;
+}
+
+void UncheckDoneRows(const std::vector<InfoTagRowReport>& reports, const InfoTagWalkOptions& options) {
+  if (options.dry_run) return;
+  for (const InfoTagRowReport& report : reports) {
+    if (IsTagWriteDone(report.outcome)) ListSetChecked(report.row, false);
+  }
+}
+
+std::vector<InfoTagRowReport> WriteInfoTags(const InfoTagWalkOptions& options) {
+  const std::atomic<bool> never_stopped = false;
+  std::vector<InfoTagRowReport> reports = WriteTagRows(TakeCheckedTagRows(), options, never_stopped);
+  UncheckDoneRows(reports, options);
   return reports;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // Writes the title, creator and comment cells of the checked rows into their AVI files.
+#include <atomic>
 #include <string>
 #include <vector>
 
+#include "list/row_file_path.h"
 #include "probe/info_tag_file.h"
 
 struct InfoTagRowReport {
@@ -31,3 +33,28 @@ struct InfoTagWalkOptions {
 // file already shows its texts writes nothing and takes no part in that comparison. Returns one report
 // per checked row, in row order.
 std::vector<InfoTagRowReport> WriteInfoTags(const InfoTagWalkOptions& options = {});
+
+// The walk in three steps, for a window that writes on a thread of its own while the list stays with
+// its thread. The first and last touch the list; the middle only the files.
+struct InfoTagRowCells {
+  int row = 0;
+  RowFileQuery file;
+  std::string row_name;
+  InfoTagEdit edit;
+};
+// The cells of the checked rows, in row order.
+std::vector<InfoTagRowCells> TakeCheckedTagRows();
+// Recovers cut-short writes, then writes the rows as WriteInfoTags does. Once stop is set, the rows not
+// yet written are left alone (kStopped); a stop while the files are being looked at writes none.
+std::vector<InfoTagRowReport> WriteTagRows(const std::vector<InfoTagRowCells>& rows,
+                                           const InfoTagWalkOptions& options, const std::atomic<bool>& stop);
+// Unchecks the rows whose files now show their texts (kWritten, kUnchanged), unless it was a dry run.
+void UncheckDoneRows(const std::vector<InfoTagRowReport>& reports, const InfoTagWalkOptions& options);
+
+// True for the outcomes that leave the file showing the row's texts.
+bool IsTagWriteDone(InfoTagOutcome outcome);
+// True for a row passed over without a word: its file cannot take tags by its kind (missing, not an
+// .avi name, not a RIFF AVI file), or a stop came first. It keeps its check mark.
+bool IsTagWriteSkipped(InfoTagOutcome outcome);
+// Neither done nor skipped: the file could have taken the tags and was not written; the user is told.
+bool IsTagWriteFailure(InfoTagOutcome outcome);

@@ -86,6 +86,7 @@ TEST_F(RowCommandsTest, WriteInfoAsksFirst) {
   EXPECT_EQ(ReadWholeFile(avi), original);
   message_answer_ = QMessageBox::Ok;
   HandleCommand(kCmdWriteInfo);
+  ASSERT_TRUE(WaitForWork());
   EXPECT_EQ(messages_.size(), 2u);
   EXPECT_FALSE(ListIsChecked(0));  // written rows lose their check mark
   EXPECT_NE(ReadWholeFile(avi), original);
@@ -102,6 +103,7 @@ TEST_F(RowCommandsTest, WriteInfoNamesTheFilesWhoseWriteFailed) {
   }
   InjectWriteFaultForTesting(0, 3, ENOSPC);
   HandleCommand(kCmdWriteInfo);
+  ASSERT_TRUE(WaitForWork());
   ClearWriteFaultForTesting();
   ASSERT_EQ(messages_.size(), 2u);
   EXPECT_EQ(messages_[1].caption, "ｲﾝﾌｫﾃﾞｰﾀ書込失敗");
@@ -118,6 +120,7 @@ TEST_F(RowCommandsTest, WriteInfoNamesTheFilesWhoseWriteFailed) {
   EXPECT_TRUE(ListIsChecked(2));
 
   HandleCommand(kCmdWriteInfo);  // nothing fails now: no second report
+  ASSERT_TRUE(WaitForWork());
   EXPECT_EQ(messages_.size(), 3u);
   EXPECT_FALSE(ListIsChecked(0));
 }

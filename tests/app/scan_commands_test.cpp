@@ -92,6 +92,7 @@ TEST_F(ScanCommandsTest, MixedCollectionWithTheLaterKinds) {
     ListSetChecked(row, true);
   }
   HandleCommand(kCmdWriteInfo);
+  ASSERT_TRUE(WaitForWork());
   EXPECT_EQ(messages_.size(), 1u);  // the confirmation, no failure
   for (int row = 0; row < 3; ++row) {
     EXPECT_TRUE(ListIsChecked(row)) << row;

@@ -13,9 +13,12 @@
 #include "app/command_set.h"
 #include "app/menu_state.h"
 #include "command_test_fixture.h"
+#include "list/columns.h"
+#include "list/list_model.h"
 #include "res/command_ids.h"
 #include "scan/intake_run.h"
 #include "support/list_rows.h"
+#include "support/riff_builder.h"
 
 namespace {
 
@@ -113,6 +116,43 @@ TEST_F(WindowWorkTest, EscStopsTheScanAndKeepsTheRowsRead) {
   EXPECT_FALSE(window_->stopButton()->isVisible());
   const std::vector<std::string> all = RowsOfAPlainRun(tree);
   EXPECT_TRUE(std::equal(kept.begin(), kept.end(), all.begin()));
+}
+
+// The tag write too: Esc stops it between two files, and every row's check mark tells whether its file
+// was written.
+TEST_F(WindowWorkTest, EscStopsTheTagWriteBetweenTwoFiles) {
+  StartWindow();
+  window_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  constexpr int kMovies = 2000;
+  const std::string original = AviFile(AviSpec{});
+  for (int row = 0; row < kMovies; ++row) {
+    ListInsertRow(row, row, std::to_string(row) + ".avi");
+    ListSetRowPath(row, dir_.Write("tags/" + std::to_string(row) + ".avi", original));
+    ListSetCell(row, ColumnPosition(kColTitle), "title");
+    ListSetChecked(row, true);
+  }
+  HandleCommand(kCmdWriteInfo);
+  ASSERT_TRUE(WorkRunning());
+  EXPECT_EQ(ReadMenuStateCode(kCmdScan), kMenuGreyed);
+  WaitUntil([&] { return ReadWholeFile(ListRowPath(0)) != original; });
+  QTest::keyClick(window_->listView(), Qt::Key_Escape);
+  EXPECT_FALSE(WorkRunning());
+  EXPECT_EQ(ReadMenuStateCode(kCmdScan), kMenuEnabled);
+  EXPECT_EQ(messages_.size(), 1u);  // the confirmation; the rows left are no failures
+
+  // The files are written in row order: the written ones come first, the rest are as they were.
+  int written = 0;
+  while (written < kMovies && ReadWholeFile(ListRowPath(written)) != original) ++written;
+  for (int row = 0; row < kMovies; ++row) {
+    EXPECT_EQ(ListIsChecked(row), row >= written) << row;
+    if (row >= written) {
+      EXPECT_TRUE(ReadWholeFile(ListRowPath(row)) == original) << row;
+    }
+  }
+  std::printf("Esc stopped the tag write after %d of %d files\n", written, kMovies);
+  EXPECT_GE(written, 1);
+  EXPECT_LT(written, kMovies);
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -176,6 +178,45 @@ TEST_F(InfoTagWriterTest, RowsReachingOneFileAgreeOrAreBothRefused) {
   for (const InfoTagRowReport& report : reports) EXPECT_EQ(report.outcome, InfoTagOutcome::kWritten);
   EXPECT_EQ(ReadWholeFile(path), Tagged({"one", "", ""}));
   EXPECT_EQ(ListIsChecked(0) || ListIsChecked(1) || ListIsChecked(3), false);
+}
+
+// The window writes on a thread of its own and may stop it at any moment: the rows written by then come
+// first, in row order, with any later row sharing one of their files; every other row is left alone, its
+// file as it was, and keeps its check mark. A stop before the walk starts writes nothing at all.
+TEST_F(InfoTagWriterTest, StopLeavesEveryFileNotYetWrittenAsItWas) {
+  constexpr int kMovies = 300;
+  for (int row = 0; row < kMovies; ++row) {
+    dir.Write(std::to_string(row) + ".avi", kAvi);
+    AddRow(std::to_string(row) + ".avi", {"title", "", ""});
+  }
+  ASSERT_EQ(link((dir.path() + "/0.avi").c_str(), (dir.path() + "/shared.avi").c_str()), 0);
+  AddRow("shared.avi", {"title", "", ""});
+  const std::vector<InfoTagRowCells> rows = TakeCheckedTagRows();
+
+  std::atomic<bool> stop = true;
+  for (const InfoTagRowReport& report : WriteTagRows(rows, {}, stop))
+    EXPECT_EQ(report.outcome, InfoTagOutcome::kStopped) << report.row;
+  EXPECT_EQ(ReadWholeFile(dir.path() + "/0.avi"), kAvi);
+
+  stop = false;
+  std::vector<InfoTagRowReport> reports;
+  std::thread walk([&] { reports = WriteTagRows(rows, {}, stop); });
+  while (ReadWholeFile(dir.path() + "/1.avi") == kAvi) std::this_thread::yield();
+  stop = true;
+  walk.join();
+  UncheckDoneRows(reports, {});
+  int written = 0;
+  while (reports[written].outcome == InfoTagOutcome::kWritten) ++written;
+  std::printf("stopped after %d of %d rows\n", written, kMovies + 1);
+  EXPECT_GE(written, 2);
+  for (const InfoTagRowReport& report : reports) {
+    // The last row reaches the first row's file, written with it.
+    const bool was_written = report.row < written || report.row == kMovies;
+    EXPECT_EQ(report.outcome, was_written ? InfoTagOutcome::kWritten : InfoTagOutcome::kStopped)
+        << report.row;
+    EXPECT_EQ(ListIsChecked(report.row), !was_written) << report.row;
+    EXPECT_EQ(ReadWholeFile(report.path) == kAvi, !was_written) << report.row;
+  }
 }
 
 }  // namespace
