@@ -120,10 +120,9 @@ uint64_t FileSize(const std::string& path) {
 double ReadFloor(const std::string& path) {
   return BestOfThree([&] {
     uint64_t length = 0;
-    const int fd = OpenRegularFile(path, &length);
+    const FileDescriptor fd = OpenRegularFile(path, &length);
     std::string bytes;
-    if (fd < 0 || !ReadExactlyAt(fd, 0, length, bytes)) std::exit(2);
-    close(fd);
+    if (!fd.is_open() || !ReadExactlyAt(fd.get(), 0, length, bytes)) std::exit(2);
   });
 }
 

@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "fuzz_file.h"
+#include "platform/byte_cursor.h"
 #include "probe/avi_tail.h"
 #include "probe/info_tag_file.h"
-#include "probe/little_endian.h"
 #include "probe/media_info.h"
 #include "probe/probe_media_file.h"
 #include "probe/tag_scan.h"
@@ -49,9 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   if (old_tail.status != AviTailStatus::kFound) Fail("wrote a file whose tail was not found");
-  const uint64_t riff_size = after.size() < 12 ? 0 : Le32At(after, 4);
-  if (after.size() < 12 || after.compare(0, 4, "RIFF") != 0 || after.compare(8, 4, "AVI ") != 0 ||
-      riff_size + 8 + (riff_size & 1) != after.size() || (riff_size & 1 && after.back() != '\0')) {
+  ByteCursor header(after);
+  const bool riff = header.FourCC() == "RIFF";
+  const uint64_t riff_size = header.Le32();
+  const bool avi = header.FourCC() == "AVI ";
+  if (!header.ok() || !riff || !avi || riff_size + 8 + (riff_size & 1) != after.size() ||
+      (riff_size & 1 && after.back() != '\0')) {
     Fail("the result is not one RIFF AVI chunk");
   }
   const size_t list_offset = static_cast<size_t>(old_tail.list_offset);

@@ -1,7 +1,5 @@
 #include "list/csv_reader.h"
 
-#include <unistd.h>
-
 #include "list/columns.h"
 #include "list/csv_encoding.h"
 #include "list/csv_lines.h"
@@ -13,11 +11,8 @@ namespace {
 
 bool ReadWholeListFile(const std::string& path, std::string& bytes) {
   uint64_t length = 0;
-  const int fd = OpenRegularFile(path, &length);
-  if (fd < 0) return false;
-  const bool read = ReadExactlyAt(fd, 0, static_cast<size_t>(length), bytes);
-  close(fd);
-  return read;
+  const FileDescriptor fd = OpenRegularFile(path, &length);
+  return fd.is_open() && ReadExactlyAt(fd.get(), 0, static_cast<size_t>(length), bytes);
 }
 
 char LowerAscii(char c) {

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "platform/file_descriptor.h"
+
 namespace {
 
 // Names fold to upper case, as NTFS compares them: "_" (0x5F) then sorts after the letters.
@@ -57,13 +59,11 @@ uint32_t FileAttributes(const std::string& path) {
 
 bool ListFolder(const std::string& folder, std::vector<DirEntry>& entries) {
   entries.clear();
-  int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  DIR* dir = fdopendir(fd);
-  if (dir == nullptr) {
-    close(fd);
-    return false;
-  }
+  FileDescriptor fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!fd.is_open()) return false;
+  DIR* dir = fdopendir(fd.get());
+  if (dir == nullptr) return false;
+  fd.release();  // closedir closes it
   while (const dirent* entry = readdir(dir)) {
     std::string name = entry->d_name;
     if (name == "." || name == "..") continue;

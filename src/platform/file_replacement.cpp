@@ -35,19 +35,18 @@ FileReplacement::~FileReplacement() {
 void FileReplacement::Start(bool keep_old) {
   if (RefusedAsNotRegular(target_) || RefusedAsReadOnly(target_)) return Fail("open");
   uint64_t old_length = 0;
-  const int old_fd = keep_old ? OpenRegularFile(target_, &old_length) : -1;
-  if (keep_old && old_fd < 0 && errno != ENOENT) return Fail("open");
+  const FileDescriptor old_file = keep_old ? OpenRegularFile(target_, &old_length) : FileDescriptor();
+  if (keep_old && !old_file.is_open() && errno != ENOENT) return Fail("open");
   mode_ = ModeFor(target_);
   RemoveLeftoverTemporaries(target_);
   temporary_ = TemporaryPattern(target_);
-  fd_ = mkstemp(temporary_.data());
-  if (fd_ < 0) {
+  fd_ = FileDescriptor(mkstemp(temporary_.data()));
+  if (!fd_.is_open()) {
     temporary_.clear();
     Fail("create");
-  } else if (old_fd >= 0) {
-    CopyOldBytes(old_fd, static_cast<size_t>(old_length));
+  } else if (old_file.is_open()) {
+    CopyOldBytes(old_file.get(), static_cast<size_t>(old_length));
   }
-  if (old_fd >= 0) close(old_fd);
 }
 
 // The old bytes go out on their own, a chunk at a time, ahead of anything added.
@@ -58,7 +57,7 @@ bool FileReplacement::CopyOldBytes(int old_fd, size_t length) {
       Fail("read");
       return false;
     }
-    if (!WriteAll(fd_, chunk, 0, false)) {
+    if (!WriteAll(fd_.get(), chunk, 0, false)) {
       Fail("write");
       return false;
     }
@@ -71,7 +70,7 @@ void FileReplacement::Write(std::string_view bytes) {
   if (held_.size() + bytes.size() > kChunkBytes) Flush();
   if (failed()) return;
   if (bytes.size() >= kChunkBytes) {
-    if (!WriteAll(fd_, bytes, 0, false)) Fail("write");
+    if (!WriteAll(fd_.get(), bytes, 0, false)) Fail("write");
     return;
   }
   if (held_.capacity() < kChunkBytes) held_.reserve(kChunkBytes);
@@ -79,18 +78,14 @@ void FileReplacement::Write(std::string_view bytes) {
 }
 
 void FileReplacement::Flush() {
-  if (!held_.empty() && !WriteAll(fd_, held_, 0, false)) Fail("write");
+  if (!held_.empty() && !WriteAll(fd_.get(), held_, 0, false)) Fail("write");
   held_.clear();
 }
 
 WriteResult FileReplacement::Commit() {
   Flush();
-  if (!failed() && (fsync(fd_) != 0 || fchmod(fd_, mode_) != 0)) Fail("write");
-  if (fd_ >= 0) {
-    const int closed = close(fd_);
-    fd_ = -1;
-    if (closed != 0 && !failed()) Fail("write");
-  }
+  if (!failed() && (fsync(fd_.get()) != 0 || fchmod(fd_.get(), mode_) != 0)) Fail("write");
+  if (fd_.Close() != 0) Fail("write");
   if (!failed() && rename(temporary_.c_str(), target_.c_str()) != 0) Fail("rename");
   if (!failed()) temporary_.clear();
   Discard();
@@ -102,8 +97,7 @@ void FileReplacement::Fail(const char* what) {
 }
 
 void FileReplacement::Discard() {
-  if (fd_ >= 0) close(fd_);
-  fd_ = -1;
+  fd_.Close();
   if (!temporary_.empty()) unlink(temporary_.c_str());
   temporary_.clear();
   held_ = std::string();

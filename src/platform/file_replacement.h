@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_descriptor.h"
 #include "platform/file_write.h"
 
 class FileReplacement {
@@ -40,7 +41,7 @@ class FileReplacement {
 
   std::string target_;
   std::string temporary_;
-  int fd_ = -1;
+  FileDescriptor fd_;
   mode_t mode_ = 0;
   std::string held_;
   WriteResult status_;

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/file_descriptor.h"
 #include "platform/file_replacement.h"
 #include "platform/patch_journal.h"
 #include "platform/regular_file.h"
@@ -95,12 +96,9 @@ void (*g_before_length_check)() = nullptr;
 WriteResult PatchFileInPlace(const std::string& path, const std::vector<FilePatch>& patches,
                              uint64_t new_length, const FileVersion* expected, bool keep_modified_time) {
   if (RefusedAsReadOnly(path)) return Failure("open");
-  const int fd = open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return Failure("open");
-  struct FdCloser {
-    int fd;
-    ~FdCloser() { close(fd); }
-  } closer{fd};
+  const FileDescriptor file(open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
+  if (!file.is_open()) return Failure("open");
+  const int fd = file.get();
   struct stat st {};
   if (fstat(fd, &st) != 0) return Failure("open");
   if (!S_ISREG(st.st_mode)) {

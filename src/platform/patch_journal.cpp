@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/byte_cursor.h"
+#include "platform/file_descriptor.h"
 #include "platform/known_folders.h"
 #include "platform/regular_file.h"
 
@@ -51,58 +53,38 @@ std::string Serialize(const PatchUndo& undo) {
   return out;
 }
 
-class RecordReader {
- public:
-  explicit RecordReader(std::string_view bytes) : bytes_(bytes) {}
-  bool U64(uint64_t& value) {
-    if (bytes_.size() - offset_ < 8) return false;
-    value = 0;
-    for (int i = 7; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes_[offset_ + i]);
-    offset_ += 8;
-    return true;
-  }
-  bool Bytes(std::string& out) {
-    uint64_t size = 0;
-    if (!U64(size) || size > bytes_.size() - offset_) return false;
-    out.assign(bytes_.substr(offset_, size));
-    offset_ += size;
-    return true;
-  }
-  size_t offset() const { return offset_; }
-
- private:
-  std::string_view bytes_;
-  size_t offset_ = 0;
-};
+// A length-prefixed string.
+std::string_view SizedBytes(ByteCursor& reader) {
+  const uint64_t size = reader.Le64();
+  return reader.Bytes(size);
+}
 
 bool Parse(std::string_view bytes, PatchUndo& undo) {
   if (bytes.size() < kMagic.size() + 8 || bytes.substr(0, kMagic.size()) != kMagic) return false;
   const std::string_view body = bytes.substr(0, bytes.size() - 8);
-  uint64_t stored = 0, accessed = 0, modified = 0, count = 0;
-  if (!RecordReader(bytes.substr(body.size())).U64(stored) || stored != Checksum(body)) return false;
-  RecordReader reader(body.substr(kMagic.size()));
-  if (!reader.U64(undo.device) || !reader.U64(undo.inode) || !reader.U64(undo.old_length) ||
-      !reader.U64(accessed) || !reader.U64(modified) || !reader.Bytes(undo.path) || !reader.U64(count)) {
-    return false;
-  }
-  undo.accessed_ns = static_cast<int64_t>(accessed);
-  undo.modified_ns = static_cast<int64_t>(modified);
+  if (ByteCursor(bytes.substr(body.size())).Le64() != Checksum(body)) return false;
+  ByteCursor reader(body.substr(kMagic.size()));
+  undo.device = reader.Le64();
+  undo.inode = reader.Le64();
+  undo.old_length = reader.Le64();
+  undo.accessed_ns = static_cast<int64_t>(reader.Le64());
+  undo.modified_ns = static_cast<int64_t>(reader.Le64());
+  undo.path = SizedBytes(reader);
+  const uint64_t count = reader.Le64();
   undo.saved.clear();
-  for (uint64_t i = 0; i < count; ++i) {
+  for (uint64_t i = 0; i < count && reader.ok(); ++i) {
     SavedBytes saved;
-    if (!reader.U64(saved.offset) || !reader.Bytes(saved.bytes)) return false;
+    saved.offset = reader.Le64();
+    saved.bytes = SizedBytes(reader);
     undo.saved.push_back(std::move(saved));
   }
-  return reader.offset() == body.size() - kMagic.size();
+  return reader.ok() && reader.remaining() == 0;
 }
 
 // A new or removed record only lasts a power loss once its folder is synced too.
 bool SyncFolder(const std::string& folder) {
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool synced = fsync(fd) == 0;
-  close(fd);
-  return synced;
+  const FileDescriptor fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  return fd.is_open() && fsync(fd.get()) == 0;
 }
 
 bool MakeFolders(const std::string& folder) {
@@ -125,38 +107,37 @@ enum class Recovery { kUndone, kKept, kDropped, kBusy };
 
 Recovery RecoverRecord(const std::string& folder, const std::string& name) {
   const std::string record_path = folder + "/" + name;
-  const int fd = open(record_path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
-  if (fd < 0) return Recovery::kKept;
+  const FileDescriptor record(open(record_path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
+  if (!record.is_open()) return Recovery::kKept;
   // A record another process still holds belongs to an edit still going on; one removed meanwhile, to an
   // edit that has finished.
   struct stat st {};
-  if (flock(fd, LOCK_EX | LOCK_NB) != 0 || fstat(fd, &st) != 0 || st.st_nlink == 0) {
-    close(fd);
+  if (flock(record.get(), LOCK_EX | LOCK_NB) != 0 || fstat(record.get(), &st) != 0 || st.st_nlink == 0) {
     return Recovery::kBusy;
   }
   std::string bytes;
   PatchUndo undo;
   const bool whole = S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) <= kMaxRecordBytes &&
-                     ReadExactlyAt(fd, 0, static_cast<size_t>(st.st_size), bytes) && Parse(bytes, undo);
+                     ReadExactlyAt(record.get(), 0, static_cast<size_t>(st.st_size), bytes) &&
+                     Parse(bytes, undo);
   Recovery result = Recovery::kDropped;
   if (whole) {
     // A record is only complete once synced, and its file is not touched before: a record cut short
     // belongs to a file that is as it was.
-    const int target = open(undo.path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    const FileDescriptor target(open(undo.path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
     struct stat target_st {};
-    if (target < 0) {
+    if (!target.is_open()) {
       result = Recovery::kKept;
-    } else if (fstat(target, &target_st) == 0 && S_ISREG(target_st.st_mode) &&
+    } else if (fstat(target.get(), &target_st) == 0 && S_ISREG(target_st.st_mode) &&
                static_cast<uint64_t>(target_st.st_ino) == undo.inode) {
-      result = ApplyPatchUndo(target, undo, undo.old_length, true) ? Recovery::kUndone : Recovery::kKept;
+      result =
+          ApplyPatchUndo(target.get(), undo, undo.old_length, true) ? Recovery::kUndone : Recovery::kKept;
     }
-    if (target >= 0) close(target);
   }
   if (result != Recovery::kKept) {
     unlink(record_path.c_str());
     SyncFolder(folder);
   }
-  close(fd);
   return result;
 }
 
@@ -170,10 +151,6 @@ std::string PatchJournalFolder() {
   return home.empty() ? std::string() : home + "/.local/state/tessaroll/undo";
 }
 
-PatchJournal::~PatchJournal() {
-  if (fd_ >= 0) close(fd_);
-}
-
 bool PatchJournal::Record(const PatchUndo& undo) {
   const std::string folder = PatchJournalFolder();
   if (folder.empty()) {
@@ -185,10 +162,13 @@ bool PatchJournal::Record(const PatchUndo& undo) {
   // The record is written whole under a private name and then linked to its own, so a recovery never
   // sees it half written; the lock taken first goes with it.
   const std::string draft = folder + "/" + name + "." + std::to_string(getpid()) + std::string(kDraftSuffix);
-  fd_ = open(draft.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
-  if (fd_ < 0) return false;
+  fd_ = FileDescriptor(open(draft.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600));
+  if (!fd_.is_open()) return false;
   record_path_ = draft;
-  if (flock(fd_, LOCK_EX) != 0 || !WriteExactlyAt(fd_, 0, Serialize(undo)) || fsync(fd_) != 0) return Fail();
+  if (flock(fd_.get(), LOCK_EX) != 0 || !WriteExactlyAt(fd_.get(), 0, Serialize(undo)) ||
+      fsync(fd_.get()) != 0) {
+    return Fail();
+  }
   // An edit of the same file still holds a record, or left one that could not be undone yet: the file
   // is not edited again until that one is settled.
   const std::string record_path = folder + "/" + name;
@@ -210,11 +190,10 @@ bool PatchJournal::Fail() {
 }
 
 void PatchJournal::Remove() {
-  if (fd_ < 0) return;
+  if (!fd_.is_open()) return;
   unlink(record_path_.c_str());
   SyncFolder(record_path_.substr(0, record_path_.rfind('/')));
-  close(fd_);
-  fd_ = -1;
+  fd_.Close();
 }
 
 bool ApplyPatchUndo(int fd, const PatchUndo& undo, uint64_t length, bool restore_times) {
@@ -244,9 +223,8 @@ int RecoverInterruptedPatches() {
   // A draft no process holds was never linked, so its file was never touched.
   for (const std::string& name : drafts) {
     const std::string path = folder + "/" + name;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0) unlink(path.c_str());
-    if (fd >= 0) close(fd);
+    const FileDescriptor draft(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    if (draft.is_open() && flock(draft.get(), LOCK_EX | LOCK_NB) == 0) unlink(path.c_str());
   }
   int undone = 0;
   for (const std::string& name : records) undone += RecoverRecord(folder, name) == Recovery::kUndone;

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_descriptor.h"
+
 struct SavedBytes {
   uint64_t offset = 0;
   std::string bytes;
@@ -31,7 +33,6 @@ struct PatchUndo {
 class PatchJournal {
  public:
   PatchJournal() = default;
-  ~PatchJournal();
   PatchJournal(const PatchJournal&) = delete;
   PatchJournal& operator=(const PatchJournal&) = delete;
 
@@ -44,7 +45,7 @@ class PatchJournal {
  private:
   bool Fail();  // removes what was written, keeps errno, returns false
 
-  int fd_ = -1;
+  FileDescriptor fd_;
   std::string record_path_;
 };
 

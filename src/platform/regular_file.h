@@ -7,10 +7,16 @@
 #include <string>
 #include <string_view>
 
-// A read-only descriptor of path when it is a regular file (a symbolic link is followed), else -1 with
+#include "platform/file_descriptor.h"
+
+// A read-only descriptor of path when it is a regular file (a symbolic link is followed), else none with
 // errno set: the open's own errno, EISDIR for a folder, EINVAL for any other kind. The open never
-// blocks. With length given, the file's length is stored there. The caller closes the descriptor.
-int OpenRegularFile(const std::string& path, uint64_t* length = nullptr);
+// blocks. With length given, the file's length is stored there.
+FileDescriptor OpenRegularFile(const std::string& path, uint64_t* length = nullptr);
+
+// Up to count bytes of the descriptor's file from offset into out: fewer only when the file ends first
+// (errno EIO) or a read fails (errno set). Returns how many were read.
+size_t ReadUpTo(int fd, uint64_t offset, char* out, size_t count);
 
 // Exactly size bytes of the descriptor's file from offset into out; false with errno set when they
 // cannot all be read (EIO when the file ends before).

@@ -1,13 +1,12 @@
 #include "probe/avi_tail.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <string_view>
 
+#include "platform/byte_cursor.h"
+#include "platform/file_descriptor.h"
 #include "platform/regular_file.h"
-#include "probe/little_endian.h"
 #include "probe/tag_scan.h"
 
 namespace {
@@ -22,22 +21,53 @@ constexpr int kMaxHeaderChunks = 10000;
 class FileBytes {
  public:
   explicit FileBytes(const std::string& path) : fd_(OpenRegularFile(path)) {}
-  ~FileBytes() {
-    if (fd_ >= 0) close(fd_);
-  }
-  FileBytes(const FileBytes&) = delete;
-  FileBytes& operator=(const FileBytes&) = delete;
 
-  bool is_open() const { return fd_ >= 0; }
-  bool Version(FileVersion& version) const { return FileVersionOf(fd_, version); }
+  bool is_open() const { return fd_.is_open(); }
+  bool Version(FileVersion& version) const { return FileVersionOf(fd_.get(), version); }
   // Exactly size bytes at offset, or false.
   bool Read(uint64_t offset, size_t size, std::string& out) const {
-    return ReadExactlyAt(fd_, offset, size, out);
+    return ReadExactlyAt(fd_.get(), offset, size, out);
   }
 
  private:
-  int fd_;
+  FileDescriptor fd_;
 };
+
+struct ChunkHeader {
+  std::string_view id;
+  uint32_t size = 0;
+  std::string_view type;  // the four bytes after the header, when the walk's end leaves room for them
+  uint64_t offset = 0;
+  uint64_t end = 0;  // just past the data, pad byte not included
+
+  uint64_t padded_end() const { return end + (size & 1); }
+  bool IsList(std::string_view list_type) const { return id == "LIST" && size >= 4 && type == list_type; }
+};
+
+enum class WalkEnd { kAtEnd, kStopped, kOverrun, kCannotRead };
+
+// Hands visit (which returns whether to go on) each chunk from offset, while its header and data lie
+// wholly before end and fewer than chunks_left chunks were visited. offset ends past the last chunk
+// visited and its pad byte; an odd last chunk without its pad byte leaves it one past end.
+template <typename Visit>
+WalkEnd WalkChunks(const FileBytes& file, uint64_t& offset, uint64_t end, int& chunks_left, Visit visit) {
+  std::string bytes;
+  while (offset < end) {
+    if (--chunks_left < 0 || end - offset < 8) return WalkEnd::kOverrun;
+    if (!file.Read(offset, std::min<uint64_t>(12, end - offset), bytes)) return WalkEnd::kCannotRead;
+    ByteCursor cursor(bytes);
+    ChunkHeader chunk;
+    chunk.id = cursor.FourCC();
+    chunk.size = cursor.Le32();
+    chunk.type = cursor.FourCC();
+    chunk.offset = offset;
+    chunk.end = offset + 8 + chunk.size;
+    if (chunk.end > end) return WalkEnd::kOverrun;
+    if (!visit(chunk)) return WalkEnd::kStopped;
+    offset = chunk.padded_end();
+  }
+  return WalkEnd::kAtEnd;
+}
 
 // Whether the chunks from offset follow one another exactly to padded_end, each inside end; with
 // stream_lists, so do those of each stream list "strl" among them. The stream reader enters the header
@@ -46,109 +76,111 @@ class FileBytes {
 // differently after tagging. Other lists the walk steps over whole.
 bool ChunksTile(const FileBytes& file, uint64_t offset, uint64_t end, uint64_t padded_end, bool stream_lists,
                 int& chunks_left) {
+  const WalkEnd walk = WalkChunks(file, offset, end, chunks_left, [&](const ChunkHeader& chunk) {
+    return !stream_lists || !chunk.IsList("strl") ||
+           ChunksTile(file, chunk.offset + 12, chunk.end, chunk.padded_end(), false, chunks_left);
+  });
+  return walk == WalkEnd::kAtEnd && offset == padded_end;
+}
+
+// The header list "hdrl" of an AVI file is sound.
+bool HeaderListTiles(const FileBytes& file, const ChunkHeader& list) {
+  int chunks_left = kMaxHeaderChunks;
+  return ChunksTile(file, list.offset + 12, list.end, list.padded_end(), true, chunks_left);
+}
+
+// Whether the file is one RIFF "AVI " chunk; riff_end is where its data ends. kFound: it is.
+AviTailStatus CheckRiffChunk(const FileBytes& file, uint64_t length, uint64_t& riff_end) {
   std::string header;
-  while (offset < end) {
-    if (--chunks_left < 0 || end - offset < 8) return false;
-    if (!file.Read(offset, std::min<uint64_t>(12, end - offset), header)) return false;
-    const uint32_t size = Le32At(header, 4);
-    const uint64_t chunk_end = offset + 8 + size;
-    if (chunk_end > end) return false;
-    if (stream_lists && header.compare(0, 4, "LIST") == 0 && size >= 4 && header.compare(8, 4, "strl") == 0 &&
-        !ChunksTile(file, offset + 12, chunk_end, chunk_end + (size & 1), false, chunks_left)) {
+  if (length < 12) return AviTailStatus::kNotRiffAvi;
+  if (!file.Read(0, 12, header)) return AviTailStatus::kCannotRead;
+  ByteCursor cursor(header);
+  const std::string_view id = cursor.FourCC();
+  const uint32_t riff_size = cursor.Le32();
+  if (id != "RIFF" || cursor.FourCC() != "AVI ") return AviTailStatus::kNotRiffAvi;
+  // The new list and the RIFF size written afterwards assume that the RIFF chunk is the whole file.
+  riff_end = 8 + uint64_t{riff_size};
+  if (riff_end > length) return AviTailStatus::kCutShort;
+  if (riff_end != length && riff_end + (riff_size & 1) != length) return AviTailStatus::kNotAtFileEnd;
+  return AviTailStatus::kFound;
+}
+
+// The end of idx1's data and pad byte, from the top-level chunks of the RIFF chunk. kFound: there is one.
+AviTailStatus FindIndexEnd(const FileBytes& file, uint64_t riff_end, uint64_t& list_offset) {
+  uint64_t offset = 12;
+  int chunks_left = kMaxTopLevelChunks;
+  bool damaged_header = false;
+  const WalkEnd walk = WalkChunks(file, offset, riff_end, chunks_left, [&](const ChunkHeader& chunk) {
+    if (chunk.IsList("hdrl") && !HeaderListTiles(file, chunk)) {
+      damaged_header = true;
       return false;
     }
-    offset = chunk_end + (size & 1);
+    if (chunk.id != "idx1") return true;
+    // The pad byte of an odd-sized index must exist, so that the list starts on an even offset.
+    if (chunk.padded_end() <= riff_end) list_offset = chunk.padded_end();
+    return false;
+  });
+  if (walk == WalkEnd::kCannotRead) return AviTailStatus::kCannotRead;
+  if (damaged_header) return AviTailStatus::kDamagedHeader;
+  return list_offset == 0 ? AviTailStatus::kNoIndex : AviTailStatus::kFound;
+}
+
+// Takes the INFO list (or the emptied list) at tail.list_offset, if there is one; kept_offset is where
+// the bytes kept after it start. False when the file cannot be read.
+bool ReadInfoList(const FileBytes& file, uint64_t riff_end, AviTail& tail, uint64_t& kept_offset) {
+  kept_offset = tail.list_offset;
+  if (riff_end - tail.list_offset < 8) return true;
+  std::string header;
+  if (!file.Read(tail.list_offset, 8, header)) return false;
+  ByteCursor cursor(header);
+  const bool is_list = cursor.FourCC() == "LIST";
+  const uint32_t list_size = cursor.Le32();
+  const uint64_t body_offset = tail.list_offset + 8;
+  if (is_list && list_size == 0) {
+    tail.has_info_list = true;
+    kept_offset = body_offset;
+  } else if (is_list && list_size >= 4 && list_size <= kMaxInfoListSize &&
+             list_size <= riff_end - body_offset) {
+    std::string body;
+    if (!file.Read(body_offset, list_size, body)) return false;
+    if (body.compare(0, 4, "INFO") == 0) {
+      tail.has_info_list = true;
+      tail.info_list = ParseInfoList(body);
+      kept_offset = std::min(body_offset + list_size + (list_size & 1), riff_end);
+    }
   }
-  return offset == padded_end;
+  return true;
 }
 
-// The header list "hdrl" of an AVI file, at offset, is sound.
-bool HeaderListTiles(const FileBytes& file, uint64_t offset, uint32_t size) {
-  int chunks_left = kMaxHeaderChunks;
-  const uint64_t end = offset + 8 + size;
-  return ChunksTile(file, offset + 12, end, end + (size & 1), true, chunks_left);
-}
-
-AviTail Status(AviTailStatus status, int error_number = 0) {
-  AviTail tail;
-  tail.status = status;
-  tail.error_number = error_number;
-  return tail;
+AviTailStatus ReadTail(const FileBytes& file, AviTail& tail) {
+  if (!file.is_open() || !file.Version(tail.version)) return AviTailStatus::kCannotRead;
+  const uint64_t length = tail.version.length;
+  uint64_t riff_end = 0;
+  AviTailStatus status = CheckRiffChunk(file, length, riff_end);
+  if (status == AviTailStatus::kFound) status = FindIndexEnd(file, riff_end, tail.list_offset);
+  if (status != AviTailStatus::kFound) return status;
+  uint64_t kept_offset = 0;
+  if (!ReadInfoList(file, riff_end, tail, kept_offset)) return AviTailStatus::kCannotRead;
+  if (riff_end - kept_offset > kMaxKeptAfterIndex) return AviTailStatus::kTailTooLarge;
+  const uint64_t scanned = std::min<uint64_t>(length, kTagScanBytes);
+  const uint64_t before = std::min<uint64_t>(tail.list_offset, kTagScanBytes);
+  if (!file.Read(kept_offset, riff_end - kept_offset, tail.kept_bytes) ||
+      !file.Read(length - scanned, scanned, tail.scanned_bytes) ||
+      !file.Read(tail.list_offset - before, before, tail.bytes_before_list)) {
+    return AviTailStatus::kCannotRead;
+  }
+  return AviTailStatus::kFound;
 }
 
 }  // namespace
 
 AviTail LocateAviTail(const std::string& path) {
-  FileBytes file(path);
-  FileVersion version;
-  if (!file.is_open() || !file.Version(version)) return Status(AviTailStatus::kCannotRead, errno);
-  const uint64_t length = version.length;
-
-  std::string header;
-  if (length < 12) return Status(AviTailStatus::kNotRiffAvi);
-  if (!file.Read(0, 12, header)) return Status(AviTailStatus::kCannotRead, errno);
-  if (header.compare(0, 4, "RIFF") != 0 || header.compare(8, 4, "AVI ") != 0) {
-    return Status(AviTailStatus::kNotRiffAvi);
-  }
-  // The new list and the RIFF size written afterwards assume that the RIFF chunk is the whole file.
-  const uint32_t riff_size = Le32At(header, 4);
-  const uint64_t riff_end = 8 + uint64_t{riff_size};
-  if (riff_end > length) return Status(AviTailStatus::kCutShort);
-  if (riff_end != length && riff_end + (riff_size & 1) != length) return Status(AviTailStatus::kNotAtFileEnd);
-
-  uint64_t offset = 12;
-  uint64_t list_offset = 0;
-  for (int chunks = 0; list_offset == 0 && chunks < kMaxTopLevelChunks; ++chunks) {
-    // An odd last chunk without its pad byte leaves offset one past the end.
-    if (offset >= riff_end || riff_end - offset < 8) break;
-    if (!file.Read(offset, std::min<uint64_t>(12, riff_end - offset), header)) {
-      return Status(AviTailStatus::kCannotRead, errno);
-    }
-    const uint32_t size = Le32At(header, 4);
-    const uint64_t padded_end = offset + 8 + size + (size & 1);
-    if (padded_end - (size & 1) > riff_end) break;
-    if (header.compare(0, 4, "LIST") == 0 && size >= 4 && header.compare(8, 4, "hdrl") == 0 &&
-        !HeaderListTiles(file, offset, size)) {
-      return Status(AviTailStatus::kDamagedHeader);
-    }
-    if (header.compare(0, 4, "idx1") == 0) {
-      // The pad byte of an odd-sized index must exist, so that the list starts on an even offset.
-      if (padded_end > riff_end) break;
-      list_offset = padded_end;
-    }
-    offset = padded_end;
-  }
-  if (list_offset == 0) return Status(AviTailStatus::kNoIndex);
-
+  const FileBytes file(path);
   AviTail tail;
-  tail.status = AviTailStatus::kFound;
-  tail.version = version;
-  tail.list_offset = list_offset;
-  uint64_t kept_offset = list_offset;
-  if (riff_end - list_offset >= 8) {
-    if (!file.Read(list_offset, 8, header)) return Status(AviTailStatus::kCannotRead, errno);
-    const uint32_t list_size = Le32At(header, 4);
-    std::string body;
-    if (header.compare(0, 4, "LIST") == 0 && list_size == 0) {
-      tail.has_info_list = true;
-      kept_offset = list_offset + 8;
-    } else if (header.compare(0, 4, "LIST") == 0 && list_size >= 4 && list_size <= kMaxInfoListSize &&
-               list_size <= riff_end - list_offset - 8) {
-      if (!file.Read(list_offset + 8, list_size, body)) return Status(AviTailStatus::kCannotRead, errno);
-      if (body.compare(0, 4, "INFO") == 0) {
-        tail.has_info_list = true;
-        tail.info_list = ParseInfoList(body);
-        kept_offset = std::min(list_offset + 8 + list_size + (list_size & 1), riff_end);
-      }
-    }
-  }
-  if (riff_end - kept_offset > kMaxKeptAfterIndex) return Status(AviTailStatus::kTailTooLarge);
-  const uint64_t scanned = std::min<uint64_t>(length, kTagScanBytes);
-  const uint64_t before = std::min<uint64_t>(list_offset, kTagScanBytes);
-  if (!file.Read(kept_offset, riff_end - kept_offset, tail.kept_bytes) ||
-      !file.Read(length - scanned, scanned, tail.scanned_bytes) ||
-      !file.Read(list_offset - before, before, tail.bytes_before_list)) {
-    return Status(AviTailStatus::kCannotRead, errno);
-  }
-  return tail;
+  tail.status = ReadTail(file, tail);
+  if (tail.status == AviTailStatus::kFound) return tail;
+  AviTail failed;
+  failed.status = tail.status;
+  if (tail.status == AviTailStatus::kCannotRead) failed.error_number = errno;
+  return failed;
 }

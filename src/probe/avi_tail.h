@@ -1,6 +1,10 @@
 #pragma once
 // Where an AVI file's INFO list goes: right after the data of the "idx1" chunk of the file's RIFF "AVI "
 // chunk. The file is only read here; every size read from it is checked against the bytes that exist.
+//
+// The chunks are walked here rather than with RiffReader, whose search finds a chunk that runs past the
+// end of the file (so a cut file still lists) and takes a failed read for "not found": a file is only
+// tagged when every chunk lies wholly inside it, and a read error must stay apart from a file cut short.
 #include <cstdint>
 #include <string>
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/byte_cursor.h"
 #include "probe/little_endian.h"
 
 namespace {
@@ -34,20 +35,21 @@ std::string RenderInfoList(const InfoTags& tags, std::string_view other_sub_chun
 
 InfoList ParseInfoList(std::string_view body) {
   InfoList list;
-  if (body.size() < 4 || body.substr(0, 4) != "INFO") {
+  ByteCursor cursor(body);
+  if (cursor.FourCC() != "INFO") {
     list.whole = false;
     return list;
   }
-  size_t offset = 4;
   // Every step moves forward by at least eight bytes, so the walk ends.
-  while (offset < body.size()) {
-    if (body.size() - offset < 8) {
+  while (cursor.remaining() > 0) {
+    const size_t start = cursor.offset();
+    const std::string_view id = cursor.FourCC();
+    const uint64_t n = cursor.Le32();
+    if (!cursor.ok()) {
       list.whole = false;
       break;
     }
-    const std::string_view id = body.substr(offset, 4);
-    const uint64_t n = Le32At(body, offset + 4);
-    const std::string_view data = body.substr(offset + 8, n);  // clamped to the bytes that exist
+    const std::string_view data = body.substr(cursor.offset(), n);  // clamped to the bytes that exist
     const std::string text(data.substr(0, data.find('\0')));
     if (id == "ISBJ") {
       list.tags.title = text;
@@ -56,12 +58,12 @@ InfoList ParseInfoList(std::string_view body) {
     } else if (id == "ICOP") {
       list.tags.creator = text;
     } else {
-      list.other_sub_chunks.append(body.substr(offset, 8 + n + (n & 1)));
+      list.other_sub_chunks.append(body.substr(start, 8 + n + (n & 1)));
       // A last odd sub-chunk without its pad byte gets one, so that a chunk after it starts even.
-      if ((n & 1) && offset + 8 + n == body.size()) list.other_sub_chunks.push_back('\0');
+      if ((n & 1) && start + 8 + n == body.size()) list.other_sub_chunks.push_back('\0');
     }
     if (data.size() < n) list.whole = false;
-    offset += 8 + n + (n & 1);
+    cursor.Skip(n + (n & 1));
   }
   return list;
 }

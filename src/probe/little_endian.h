@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 inline uint16_t Le16(const unsigned char* bytes) {
   return static_cast<uint16_t>(bytes[0] | bytes[1] << 8);
@@ -11,11 +10,6 @@ inline uint16_t Le16(const unsigned char* bytes) {
 
 inline uint32_t Le32(const unsigned char* bytes) {
   return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
-}
-
-// The value in the four bytes from offset, which must lie inside bytes.
-inline uint32_t Le32At(std::string_view bytes, size_t offset) {
-  return Le32(reinterpret_cast<const unsigned char*>(bytes.data()) + offset);
 }
 
 inline void AppendLe32(std::string& out, uint32_t value) {

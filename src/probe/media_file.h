@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_descriptor.h"
+
 class MediaFile {
  public:
   // The most bytes the head holds: enough for the sniff, the AVI header list of a common file, a WAVE
@@ -17,11 +19,10 @@ class MediaFile {
   // Opens the file without waiting (a FIFO cannot block) and keeps it open only when it is a regular
   // file: a folder, a pipe or a device is not opened, so no read can block or run without end.
   explicit MediaFile(const std::string& path);
-  ~MediaFile();
   MediaFile(const MediaFile&) = delete;
   MediaFile& operator=(const MediaFile&) = delete;
 
-  bool is_open() const { return fd_ >= 0; }
+  bool is_open() const { return fd_.is_open(); }
   // The file's length when it was opened; 0 when it is not open.
   uint64_t size() const { return size_; }
   // The first min(size, kHeadCapacity) bytes, fewer only when a read failed; empty when not open.
@@ -38,8 +39,8 @@ class MediaFile {
  private:
   size_t ReadFromFile(uint64_t offset, char* out, size_t count);
 
-  int fd_ = -1;
-  uint64_t size_ = 0;
+  uint64_t size_ = 0;  // before fd_, which the constructor opens with it
+  FileDescriptor fd_;
   uint64_t bytes_read_ = 0;
   bool head_loaded_ = false;
   size_t head_size_ = 0;

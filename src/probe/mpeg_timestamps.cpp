@@ -114,7 +114,9 @@ std::optional<int64_t> MpegTimestampLengthMs(MediaFile& file, const MpegSystemHe
     if (!stream.first) stream.first = stamp;
   });
   bool frame_length_unknown = false;
-  const std::string_view tail = file.View(file.size() - window, window, buffer.get());
+  // A file within one window is its own tail.
+  const std::string_view tail =
+      window == file.size() ? head : file.View(file.size() - window, window, buffer.get());
   if (tail.size() != window) return std::nullopt;
   ForEachTimeStamp(tail, [&](unsigned char id, int64_t stamp) {
     const int64_t frame = IsVideo(id) ? video_ticks : audio_ticks;

@@ -21,12 +21,13 @@ enum class FileState { kRead, kMissing, kUnreadable };
 FileState ReadProfileFile(const std::string& file, std::string& content) {
   content.clear();
   uint64_t length = 0;
-  int fd = OpenRegularFile(file, &length);
-  if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? FileState::kMissing : FileState::kUnreadable;
+  const FileDescriptor fd = OpenRegularFile(file, &length);
+  if (!fd.is_open())
+    return errno == ENOENT || errno == ENOTDIR ? FileState::kMissing : FileState::kUnreadable;
   FileState state = length > kMaxProfileBytes ? FileState::kUnreadable : FileState::kRead;
   char buffer[65536];
   while (state == FileState::kRead) {
-    ssize_t n = read(fd, buffer, sizeof buffer);
+    ssize_t n = read(fd.get(), buffer, sizeof buffer);
     if (n == 0) break;
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 || content.size() + static_cast<size_t>(n) > kMaxProfileBytes) {
@@ -35,7 +36,6 @@ FileState ReadProfileFile(const std::string& file, std::string& content) {
       content.append(buffer, static_cast<size_t>(n));
     }
   }
-  close(fd);
   if (state != FileState::kRead) content.clear();
   return state;
 }
