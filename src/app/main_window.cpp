@@ -41,7 +41,11 @@
 
 namespace {
 
-MainWindow* g_main_window = nullptr;
+// The window registered by its constructor, until its destructor.
+MainWindow*& RegisteredWindow() {
+  static MainWindow* window = nullptr;
+  return window;
+}
 
 // Items that carry a check mark; Qt draws the mark only on checkable actions.
 bool IsCheckMarkItem(const MenuEntry& item) {
@@ -51,12 +55,12 @@ bool IsCheckMarkItem(const MenuEntry& item) {
 }  // namespace
 
 MainWindow* MainWin() {
-  return g_main_window;
+  return RegisteredWindow();
 }
 
 MainWindow::MainWindow(const std::vector<std::string>& command_line_pieces) {
   Q_INIT_RESOURCE(res);  // the icon lives in a static library
-  g_main_window = this;
+  RegisteredWindow() = this;
   setObjectName("Rollwright");
   // The product name may hold 127 bytes, so the title is not cut to a fixed field.
   setWindowTitle(ToQString(Settings().mvTitle + " - <NewFile.csv>"));
@@ -76,7 +80,7 @@ MainWindow::MainWindow(const std::vector<std::string>& command_line_pieces) {
 
 MainWindow::~MainWindow() {
   SetScanProgressSink(nullptr);
-  if (g_main_window == this) g_main_window = nullptr;
+  if (RegisteredWindow() == this) RegisteredWindow() = nullptr;
 }
 
 QAction* MainWindow::commandAction(int command) const {

@@ -5,7 +5,11 @@
 
 namespace {
 
-bool g_edited = false;
+// Whether an entry was edited since the list was last saved, written or replaced.
+bool& Edited() {
+  static bool edited = false;
+  return edited;
+}
 
 bool AnyRowChecked() {
   for (int row = 0; row < ListRowCount(); ++row) {
@@ -17,15 +21,15 @@ bool AnyRowChecked() {
 }  // namespace
 
 void NoteEntryEdited() {
-  g_edited = true;
+  Edited() = true;
 }
 
 void NoteEditsKept() {
-  g_edited = false;
+  Edited() = false;
 }
 
 bool ConfirmDiscardEdits() {
-  if (!g_edited || !AnyRowChecked()) return true;
+  if (!Edited() || !AnyRowChecked()) return true;
   MessageBoxRequest request;
   request.icon = QMessageBox::Question;
   request.caption = QStringLiteral("ｴﾃﾞｨｯﾄ内容の破棄確認");
@@ -33,6 +37,6 @@ bool ConfirmDiscardEdits() {
       QStringLiteral("ﾘｽﾄｴﾃﾞｨｯﾄで変更した情報が保存も書込みもされていません\n変更を破棄してよろしいですか？");
   request.buttons = QMessageBox::Yes | QMessageBox::No;
   if (RunMessageBox(request) != QMessageBox::Yes) return false;
-  g_edited = false;
+  Edited() = false;
   return true;
 }

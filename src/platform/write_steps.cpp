@@ -14,19 +14,23 @@ struct InjectedFault {
   size_t bytes_before_failure = 0;
   int error_number = 0;
 };
-InjectedFault g_fault;
+InjectedFault& Fault() {
+  static InjectedFault fault;
+  return fault;
+}
 
 // A single write call, unless the injected fault fires: then a partial write and the fault's errno.
 ssize_t LowLevelWrite(int fd, const char* data, size_t size, uint64_t offset, bool positioned) {
-  if (g_fault.armed && g_fault.countdown-- == 0) {
-    g_fault.armed = false;
-    size_t partial = std::min(size, g_fault.bytes_before_failure);
+  InjectedFault& fault = Fault();
+  if (fault.armed && fault.countdown-- == 0) {
+    fault.armed = false;
+    size_t partial = std::min(size, fault.bytes_before_failure);
     if (partial > 0) {
       ssize_t n =
           positioned ? pwrite(fd, data, partial, static_cast<off_t>(offset)) : write(fd, data, partial);
       (void)n;
     }
-    errno = g_fault.error_number;
+    errno = fault.error_number;
     return -1;
   }
   return positioned ? pwrite(fd, data, size, static_cast<off_t>(offset)) : write(fd, data, size);
@@ -73,9 +77,9 @@ bool RefusedAsNotRegular(const std::string& path) {
 }
 
 void InjectWriteFaultForTesting(int nth_write, size_t bytes_before_failure, int error_number) {
-  g_fault = InjectedFault{true, nth_write, bytes_before_failure, error_number};
+  Fault() = InjectedFault{true, nth_write, bytes_before_failure, error_number};
 }
 
 void ClearWriteFaultForTesting() {
-  g_fault = InjectedFault{};
+  Fault() = InjectedFault{};
 }

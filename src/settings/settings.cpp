@@ -17,8 +17,15 @@ constexpr size_t kPathSize = 128;
 constexpr size_t kTitleSize = 128;
 constexpr size_t kColorTextSize = 32;
 
-SettingsRecord g_settings;
-bool g_path_fixed_for_testing = false;
+struct SettingsState {
+  SettingsRecord record;
+  bool path_fixed = false;  // UseSettingsFile named the file; LoadSettings does not locate it again
+};
+
+SettingsState& State() {
+  static SettingsState state;
+  return state;
+}
 
 std::string LocateSettingsFile() {
   const char* xdg_config_home = std::getenv("XDG_CONFIG_HOME");
@@ -33,18 +40,19 @@ std::string DefaultAutoScanFolder() {
 }  // namespace
 
 SettingsRecord& Settings() {
-  return g_settings;
+  return State().record;
 }
 
 const std::string& SettingsFilePath() {
-  if (g_settings.settings_path.empty()) g_settings.settings_path = LocateSettingsFile();
-  return g_settings.settings_path;
+  std::string& path = Settings().settings_path;
+  if (path.empty()) path = LocateSettingsFile();
+  return path;
 }
 
 void LoadSettings() {
   static const std::string kDefaultFace = Utf8ToCp932("ＭＳ Ｐゴシック");
-  SettingsRecord& s = g_settings;
-  if (!g_path_fixed_for_testing) s.settings_path = LocateSettingsFile();
+  SettingsRecord& s = Settings();
+  if (!State().path_fixed) s.settings_path = LocateSettingsFile();
   s.AutoScan = ReadSettingText(kCustomize, "AutoScan", DefaultAutoScanFolder(), kAutoScanSize);
   s.MainFontType = ReadSettingText(kWindowFonts, "MainFontType", kDefaultFace, kFontTypeSize);
   s.ListFontType = ReadSettingText(kWindowFonts, "ListFontType", kDefaultFace, kFontTypeSize);
@@ -74,9 +82,10 @@ void LoadSettings() {
 }
 
 void LoadColors() {
-  g_settings.MainColor = ReadSettingColor(kCustomize, "MainColor", "0");
-  g_settings.ListFoColor = ReadSettingColor(kCustomize, "ListFoColor", "0");
-  g_settings.ListBkColor = ReadSettingColor(kCustomize, "ListBkColor", "0xffffff");
+  SettingsRecord& s = Settings();
+  s.MainColor = ReadSettingColor(kCustomize, "MainColor", "0");
+  s.ListFoColor = ReadSettingColor(kCustomize, "ListFoColor", "0");
+  s.ListBkColor = ReadSettingColor(kCustomize, "ListBkColor", "0xffffff");
 }
 
 std::string ReadSettingText(std::string_view section, std::string_view key, std::string_view default_value,
@@ -105,9 +114,10 @@ bool WriteSettingColor(std::string_view section, std::string_view key, uint32_t 
 }
 
 void UseSettingsFile(const std::string& path) {
-  g_settings = SettingsRecord{};
-  g_settings.settings_path = path;
-  g_path_fixed_for_testing = !path.empty();
+  SettingsState& state = State();
+  state = SettingsState{};
+  state.record.settings_path = path;
+  state.path_fixed = !path.empty();
 }
 
 void UseSettingsFileForTesting(const std::string& path) {

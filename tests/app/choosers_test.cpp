@@ -15,7 +15,7 @@ namespace {
 class ChoosersTest : public WindowTest {
  protected:
   void SetUp() override {
-    ChooserPath().clear();
+    WindowTest::SetUp();
     SetPromptHandlersForTesting({[this](const FileChooserRequest& request) {
                                    requests_.push_back(request);
                                    return answer_;
@@ -26,11 +26,6 @@ class ChoosersTest : public WindowTest {
                                  },
                                  nullptr});
   }
-  void TearDown() override {
-    SetPromptHandlersForTesting({});
-    WindowTest::TearDown();
-  }
-
   std::vector<FileChooserRequest> requests_;
   QString folder_title_;
   QString answer_;

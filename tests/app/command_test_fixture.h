@@ -14,19 +14,13 @@
 class CommandTest : public WindowTest {
  protected:
   void SetUp() override {
-    ChooserPath().clear();
-    CurrentListFile().clear();
-    ClearRowClipboardForTesting();
+    WindowTest::SetUp();
     SetPromptHandlersForTesting({[this](const FileChooserRequest&) { return NextAnswer(); },
                                  [this](const QString&) { return NextAnswer(); },
                                  [this](const MessageBoxRequest& request) {
                                    messages_.push_back(request);
                                    return message_answer_;
                                  }});
-  }
-  void TearDown() override {
-    SetPromptHandlersForTesting({});
-    WindowTest::TearDown();
   }
 
   QString NextAnswer() {

@@ -12,6 +12,7 @@ namespace {
 class PlayMovieTest : public WindowTest {
  protected:
   void SetUp() override {
+    WindowTest::SetUp();
     const char* path = std::getenv("PATH");
     saved_path_ = path ? path : "";
     SetPromptHandlersForTesting({nullptr, nullptr, [this](const MessageBoxRequest& request) {
@@ -21,7 +22,6 @@ class PlayMovieTest : public WindowTest {
   }
   void TearDown() override {
     setenv("PATH", saved_path_.c_str(), 1);
-    SetPromptHandlersForTesting({});
     WindowTest::TearDown();
   }
 

@@ -166,7 +166,6 @@ TEST_F(ScanCommandsTest, CommandLinePiecesCountIgnoredOnesButNotFolders) {
   settings_path_ = dir_.path() + "/dorirovo.ini";
   UseSettingsFileForTesting(settings_path_);
   LoadSettings();
-  ListResetForTesting();
   window_ = std::make_unique<MainWindow>(
       std::vector<std::string>{dir_.path() + "/m/a.avi", dir_.path() + "/m/sub", dir_.path() + "/m/x.txt",
                                dir_.path() + "/missing.avi", dir_.path() + "/m/b.avi"});

@@ -9,12 +9,13 @@
 #include <memory>
 #include <string>
 
+#include "app/app_state_reset.h"
 #include "app/background_work.h"
 #include "app/main_window.h"
 #include "app/unsaved_edits.h"
 #include "app/window_state.h"
 #include "list/list_model.h"
-#include "list/sort.h"
+#include "scan/core_state_reset.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
 
@@ -33,21 +34,23 @@ inline bool WaitForWork() {
 
 class WindowTest : public testing::Test {
  protected:
-  // Writes the settings file (CP932 text; empty: no file), then builds and sets up the window.
+  void SetUp() override { ResetAppStateForTesting(); }
+
+  // Writes the settings file (CP932 text; empty: no file), then builds and sets up the window. A window
+  // started again within a case starts from the core's start state; the case's own handlers stay.
   void StartWindow(const std::string& ini = "") {
     settings_path_ = ini.empty() ? dir_.path() + "/dorirovo.ini" : dir_.Write("dorirovo.ini", ini);
+    ResetCoreStateForTesting();
+    NoteEditsKept();
     UseSettingsFileForTesting(settings_path_);
     LoadSettings();
-    ListResetForTesting();
-    ResetSortStateForTesting();
-    NoteEditsKept();
     window_ = std::make_unique<MainWindow>();
     ApplyWindowSettings();
   }
 
   void TearDown() override {
     window_.reset();
-    ListResetForTesting();
+    ResetAppStateForTesting();
   }
 
   // Appends rows named a0, a1, ... with their row number as key and the text in every other cell.

@@ -15,6 +15,7 @@
 #include "list/list_model.h"
 #include "probe/avi_tail.h"
 #include "probe/info_tag_writer.h"
+#include "scan/core_state_reset.h"
 #include "scan/folder_scan.h"
 #include "settings/settings.h"
 #include "support/riff_builder.h"
@@ -89,8 +90,7 @@ TEST(CatalogueHostile, TagWriterReachesEveryRealFileByItsOwnName) {
   struct stat status {};
   ASSERT_EQ(stat((tree + "/x.avi").c_str(), &status), 0);
   EXPECT_TRUE(S_ISFIFO(status.st_mode));
-  UseSettingsFileForTesting("");
-  ListResetForTesting();
+  ResetCoreStateForTesting();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/app_state_reset.h"
 #include "app/dialog_units.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
@@ -19,7 +20,7 @@ namespace {
 
 class EntryEditDialogTest : public testing::Test {
  protected:
-  void TearDown() override { ShowOnlyColumns({}); }
+  void TearDown() override { ResetAppStateForTesting(); }
 
   // Rows a.avi, b.avi, ... with the genre (when shown) and the first one selected.
   static void AddRows(std::initializer_list<const char*> genres) {

@@ -5,6 +5,7 @@
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "platform/cp932.h"
+#include "scan/core_state_reset.h"
 #include "support/shown_columns.h"
 
 namespace {
@@ -16,7 +17,7 @@ constexpr std::initializer_list<ColumnNo> kEveryColumn{
 
 class EntryEditTest : public ::testing::Test {
  protected:
-  void TearDown() override { ShowOnlyColumns({}); }
+  void TearDown() override { ResetCoreStateForTesting(); }
 
   static void Put(ColumnNo column, const std::string& text) { ListSetCell(0, ColumnPosition(column), text); }
   static std::string Cell(ColumnNo column) { return ListGetCell(0, ColumnPosition(column)); }

@@ -24,11 +24,11 @@ namespace {
 class FindDialogTest : public WindowTest {
  protected:
   void SetUp() override {
+    WindowTest::SetUp();
     SetPromptHandlersForTesting({nullptr, nullptr, [this](const MessageBoxRequest& request) {
                                    messages_.push_back(request);
                                    return QMessageBox::Ok;
                                  }});
-    ResetFindRequestForTesting();
   }
   void Start(std::initializer_list<ColumnNo> columns = {kColTitle, kColGenre, kColCreator, kColComment,
                                                         kColFolder}) {
@@ -36,10 +36,6 @@ class FindDialogTest : public WindowTest {
     window_->resize(640, 400);
     window_->show();
     QApplication::processEvents();
-  }
-  void TearDown() override {
-    SetPromptHandlersForTesting({});
-    WindowTest::TearDown();
   }
 
   // Rows r0, r1, ... with no other cells.

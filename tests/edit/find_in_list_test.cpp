@@ -8,6 +8,7 @@
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "platform/cp932.h"
+#include "scan/core_state_reset.h"
 #include "support/shown_columns.h"
 
 namespace {
@@ -19,10 +20,10 @@ const std::string kCreator = Utf8ToCp932("製作者名");
 class FindInListTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ResetCoreStateForTesting();
     ShowOnlyColumns({kColTitle, kColGenre, kColCreator, kColComment, kColFolder});
-    ResetFindRequestForTesting();
   }
-  void TearDown() override { ShowOnlyColumns({}); }
+  void TearDown() override { ResetCoreStateForTesting(); }
 
   // Rows named r0, r1, ... with no other cells.
   static void AddRows(int count) {

@@ -4,6 +4,7 @@
 
 #include "list/list_model.h"
 #include "platform/cp932.h"
+#include "scan/core_state_reset.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
 
@@ -11,12 +12,8 @@ namespace {
 
 class ColumnsTest : public ::testing::Test {
  protected:
-  void SetUp() override { ListResetForTesting(); }
-  void TearDown() override {
-    ListResetForTesting();
-    Columns() = MakeColumnState({}, {});
-    UseSettingsFileForTesting("");
-  }
+  void SetUp() override { ResetCoreStateForTesting(); }
+  void TearDown() override { ResetCoreStateForTesting(); }
 
   // Builds the columns from a settings file holding these lines.
   void BuildFrom(const std::string& ini) {

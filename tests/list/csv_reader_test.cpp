@@ -4,6 +4,7 @@
 
 #include "list/list_model.h"
 #include "platform/cp932.h"
+#include "scan/core_state_reset.h"
 #include "support/shown_columns.h"
 #include "support/temp_dir.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 class CsvReaderTest : public testing::Test {
  protected:
-  void TearDown() override { ListResetForTesting(); }
+  void TearDown() override { ResetCoreStateForTesting(); }
   std::string Row(int row) {
     std::string text = std::to_string(ListRowKey(row));
     for (int position = 0; position < ListColumnCount(); ++position) {

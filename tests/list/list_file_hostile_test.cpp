@@ -11,6 +11,7 @@
 #include "list/list_file_writer.h"
 #include "list/list_model.h"
 #include "platform/cp932.h"
+#include "scan/core_state_reset.h"
 #include "support/shown_columns.h"
 #include "support/temp_dir.h"
 
@@ -21,7 +22,7 @@ const std::string kHeader = Utf8ToCp932("\"ファイル名\",\"サイズ(Byte)\"
 class ListFileHostile : public testing::Test {
  protected:
   void SetUp() override { ShowOnlyColumns({kColSizeBytes, kColTitle}); }
-  void TearDown() override { ListResetForTesting(); }
+  void TearDown() override { ResetCoreStateForTesting(); }
   TempDir dir_;
 };
 

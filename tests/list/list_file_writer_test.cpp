@@ -10,6 +10,7 @@
 #include "list/list_model.h"
 #include "platform/cp932.h"
 #include "platform/file_write.h"
+#include "scan/core_state_reset.h"
 #include "support/shown_columns.h"
 #include "support/temp_dir.h"
 
@@ -17,10 +18,7 @@ namespace {
 
 class ListFileWriterTest : public testing::Test {
  protected:
-  void TearDown() override {
-    ClearWriteFaultForTesting();
-    ListResetForTesting();
-  }
+  void TearDown() override { ResetCoreStateForTesting(); }
   void AddRow(const std::vector<std::string>& cells) {
     int row = ListRowCount();
     ListInsertRow(row, row, cells[0]);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "scan/core_state_reset.h"
 #include "support/list_rows.h"
 
 namespace {
@@ -12,10 +13,10 @@ namespace {
 class ListModel : public ::testing::Test {
  protected:
   void SetUp() override {
-    ListResetForTesting();
+    ResetCoreStateForTesting();
     ListSetColumns({{"name", 200, false}, {"size", 85, true}, {"title", 250, false}});
   }
-  void TearDown() override { ListResetForTesting(); }
+  void TearDown() override { ResetCoreStateForTesting(); }
 };
 
 using Texts = std::vector<std::string>;

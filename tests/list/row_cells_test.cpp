@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "list/list_model.h"
+#include "scan/core_state_reset.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ TEST(RowCells, CellsReadBackWhateverTheOrderOfSetting) {
 
 // Paths keep their folders once for all rows, and each row still gets its own path back exactly.
 TEST(RowCells, RowPathsShareFoldersAndComeBackWhole) {
-  ListResetForTesting();
+  ResetCoreStateForTesting();
   const std::string paths[] = {"/m/a.avi", "/m/b.avi", "/other/c.avi", "plain.avi", "", "/m/", "/"};
   for (int row = 0; row < 7; ++row) {
     ListInsertRow(row, row, "f");
@@ -39,7 +40,7 @@ TEST(RowCells, RowPathsShareFoldersAndComeBackWhole) {
   ListSetRowPath(0, "/m/renamed.avi");
   const std::string expected[] = {"/m/renamed.avi", "/other/c.avi", "plain.avi", "", "/m/", "/"};
   for (int row = 0; row < 6; ++row) EXPECT_EQ(ListRowPath(row), expected[row]);
-  ListResetForTesting();
+  ResetCoreStateForTesting();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "list/columns.h"
 #include "list/list_model.h"
+#include "scan/core_state_reset.h"
 
 namespace {
 
@@ -15,17 +16,12 @@ using Texts = std::vector<std::string>;
 class SortTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ListResetForTesting();
-    ResetSortStateForTesting();
+    ResetCoreStateForTesting();
     std::array<int, kColumnCount> flags{};
     for (int no : {kColSizeBytes, kColSizeMB, kColSizeKB, kColTitle, kColPlayTime}) flags[no] = 1;
     UseColumns(MakeColumnState(flags, {}));
   }
-  void TearDown() override {
-    ListResetForTesting();
-    ResetSortStateForTesting();
-    Columns() = MakeColumnState({}, {});
-  }
+  void TearDown() override { ResetCoreStateForTesting(); }
 
   // One row per text, keys as a scan gives them, the text in the file name and at `position`.
   static void AddRows(const Texts& texts, int position) {

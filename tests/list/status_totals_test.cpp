@@ -4,6 +4,7 @@
 
 #include "list/list_model.h"
 #include "platform/cp932.h"
+#include "scan/core_state_reset.h"
 #include "support/shown_columns.h"
 #include "support/temp_dir.h"
 
@@ -11,10 +12,7 @@ namespace {
 
 class StatusTotalsTest : public testing::Test {
  protected:
-  void TearDown() override {
-    ListResetForTesting();
-    ResetStatusTexts();
-  }
+  void TearDown() override { ResetCoreStateForTesting(); }
   // Rows whose first size cell holds the given texts.
   void AddSizeRows(std::initializer_list<std::string> sizes) {
     for (const std::string& size : sizes) {

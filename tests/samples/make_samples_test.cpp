@@ -8,6 +8,7 @@
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "platform/cp932.h"
+#include "scan/core_state_reset.h"
 #include "scan/list_entry_builder.h"
 #include "settings/settings.h"
 #include "support/sample_media.h"
@@ -53,8 +54,7 @@ TEST(Samples, EachKindIsCatalogued) {
     }
     EXPECT_EQ(cells, row->second);
   }
-  UseSettingsFileForTesting("");
-  ListResetForTesting();
+  ResetCoreStateForTesting();
 }
 
 }  // namespace

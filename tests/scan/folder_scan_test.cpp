@@ -13,6 +13,7 @@
 
 #include "list/columns.h"
 #include "list/list_model.h"
+#include "scan/core_state_reset.h"
 #include "scan/list_entry_builder.h"
 #include "scan/scan_progress.h"
 #include "settings/settings.h"
@@ -25,16 +26,12 @@ namespace {
 class FolderScanTest : public testing::Test {
  protected:
   void SetUp() override {
-    ListResetForTesting();
+    ResetCoreStateForTesting();
     UseSettingsFileForTesting(dir.path() + "/dorirovo.ini");
     LoadSettings();
     ShowOnlyColumns({kColFolder});
   }
-  void TearDown() override {
-    SetScanProgressSink({});
-    UseSettingsFileForTesting("");
-    ListResetForTesting();
-  }
+  void TearDown() override { ResetCoreStateForTesting(); }
   void MakeFolder(const std::string& relative) {
     std::filesystem::create_directories(dir.path() + "/" + relative);
   }

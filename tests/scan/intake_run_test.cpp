@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "list/list_model.h"
+#include "scan/core_state_reset.h"
 #include "scan/path_intake.h"
 #include "scan/scan_progress.h"
 #include "settings/settings.h"
@@ -60,15 +61,12 @@ Listing ListWith(const std::vector<IntakeStep>& steps, int threads) {
 class IntakeRunTest : public testing::Test {
  protected:
   void SetUp() override {
-    ListResetForTesting();
+    ResetCoreStateForTesting();
     UseSettingsFileForTesting(dir.path() + "/dorirovo.ini");
     LoadSettings();
     ShowOnlyColumns({});
   }
-  void TearDown() override {
-    UseSettingsFileForTesting("");
-    ListResetForTesting();
-  }
+  void TearDown() override { ResetCoreStateForTesting(); }
   TempDir dir;
 };
 

@@ -14,6 +14,7 @@
 #include "list/list_model.h"
 #include "platform/cp932.h"
 #include "platform/volume_label.h"
+#include "scan/core_state_reset.h"
 #include "scan/scan_progress.h"
 #include "settings/settings.h"
 #include "support/shown_columns.h"
@@ -26,16 +27,12 @@ using namespace std::string_literals;
 class ListEntryBuilderTest : public testing::Test {
  protected:
   void SetUp() override {
-    ListResetForTesting();
+    ResetCoreStateForTesting();
     UseSettingsFileForTesting(dir.path() + "/dorirovo.ini");
     LoadSettings();
     SetScanProgressSink([this](const std::string& text) { progress.push_back(text); });
   }
-  void TearDown() override {
-    SetScanProgressSink({});
-    UseSettingsFileForTesting("");
-    ListResetForTesting();
-  }
+  void TearDown() override { ResetCoreStateForTesting(); }
   std::string Cell(int row, int column) { return ListGetCell(row, ColumnPosition(column)); }
   // A file of the given size whose bytes are all zero (sparse, so large sizes cost nothing).
   std::string SizedFile(const std::string& name, int64_t size) {

@@ -10,6 +10,7 @@
 
 #include "list/columns.h"
 #include "list/list_model.h"
+#include "scan/core_state_reset.h"
 #include "scan/list_entry_builder.h"
 #include "scan/scan_progress.h"
 #include "settings/settings.h"
@@ -24,17 +25,13 @@ using Texts = std::vector<std::string>;
 class PathIntakeTest : public testing::Test {
  protected:
   void SetUp() override {
-    ListResetForTesting();
+    ResetCoreStateForTesting();
     UseSettingsFileForTesting(dir.path() + "/dorirovo.ini");
     LoadSettings();
     ShowOnlyColumns({});
     SetScanProgressSink([this](const std::string& text) { progress.push_back(text); });
   }
-  void TearDown() override {
-    SetScanProgressSink({});
-    UseSettingsFileForTesting("");
-    ListResetForTesting();
-  }
+  void TearDown() override { ResetCoreStateForTesting(); }
   std::string P(const std::string& relative) { return dir.path() + "/" + relative; }
 
   TempDir dir;

@@ -18,7 +18,7 @@ namespace {
 class PlaybackCheckDialogTest : public WindowTest {
  protected:
   void SetUp() override {
-    ChooserPath().clear();
+    WindowTest::SetUp();
     SetPromptHandlersForTesting({[this](const FileChooserRequest& request) {
                                    chooser_titles_ << request.title;
                                    return log_answer_;
@@ -30,11 +30,6 @@ class PlaybackCheckDialogTest : public WindowTest {
                                  }});
     StartWindow(ShownColumnsIni({kColFolder}) + "[WindowFonts]\r\nListFontSize=16\r\n");
   }
-  void TearDown() override {
-    SetPromptHandlersForTesting({});
-    WindowTest::TearDown();
-  }
-
   // A row for a file in the test's folder, which need not exist.
   void AddFile(const std::string& name, const std::string& bytes = "") {
     if (!bytes.empty()) files_.Write(name, bytes);

@@ -8,6 +8,7 @@
 #include "list/list_model.h"
 #include "list/sort.h"
 #include "platform/cp932.h"
+#include "scan/core_state_reset.h"
 #include "support/shown_columns.h"
 #include "support/temp_dir.h"
 
@@ -73,7 +74,7 @@ TEST(PlaybackCheckTest, LogThatCannotBeCreatedWritesNothing) {
 }
 
 TEST(PlaybackCheckTest, HeaderClicksShareTheDirectionTable) {
-  ResetSortStateForTesting();
+  ResetCoreStateForTesting();
   std::vector<CheckRow> rows{Row("b.avi", "x", "B"), Row("A.avi", "y", "a"), Row("c.avi", "z", "C")};
   SortCheckRows(rows, 0);
   EXPECT_EQ(rows[0][0], "A.avi");
@@ -88,7 +89,7 @@ TEST(PlaybackCheckTest, HeaderClicksShareTheDirectionTable) {
   EXPECT_EQ(SortDirection(4), kSortAscending);
   EXPECT_EQ(rows[0][4], "a");
   EXPECT_EQ(rows[2][4], "C");
-  ResetSortStateForTesting();
+  ResetCoreStateForTesting();
 }
 
 TEST(PlaybackCheckTest, RowsFromTheListFiles) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "scan/core_state_reset.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
 
@@ -9,7 +10,7 @@ namespace {
 
 class HtmlOptionGroupsTest : public testing::Test {
  protected:
-  void TearDown() override { UseSettingsFileForTesting(""); }
+  void TearDown() override { ResetCoreStateForTesting(); }
   TempDir dir_;
 };
 

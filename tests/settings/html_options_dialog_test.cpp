@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/app_state_reset.h"
 #include "app/colour_chooser.h"
 #include "app/command_set.h"
 #include "app/command_test_fixture.h"
@@ -33,7 +34,7 @@ namespace {
 class HtmlOptionsDialogTest : public testing::Test {
  protected:
   void SetUp() override {
-    ResetColorChoiceForTesting();
+    ResetAppStateForTesting();
     settings_path_ = dir_.path() + "/dorirovo.ini";
     target_ = dir_.path() + "/list.htm";
     UseSettingsFileForTesting(settings_path_);
@@ -43,12 +44,7 @@ class HtmlOptionsDialogTest : public testing::Test {
     ListSetCell(0, 2, "1:05");
     ListInsertRow(1, 1, "b.wav");
   }
-  void TearDown() override {
-    SetColorChooserForTesting({});
-    ResetColorChoiceForTesting();
-    ListResetForTesting();
-    UseSettingsFileForTesting("");
-  }
+  void TearDown() override { ResetAppStateForTesting(); }
   static void Click(const QWidget& dialog, int id) {
     QTest::mouseClick(DialogControl<QAbstractButton>(&dialog, id), Qt::LeftButton);
   }

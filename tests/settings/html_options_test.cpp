@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/cp932.h"
+#include "scan/core_state_reset.h"
 #include "settings/html_option_groups.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
@@ -11,7 +12,7 @@ namespace {
 
 class HtmlOptionsTest : public testing::Test {
  protected:
-  void TearDown() override { UseSettingsFileForTesting(""); }
+  void TearDown() override { ResetCoreStateForTesting(); }
   TempDir dir_;
 };
 

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/app_state_reset.h"
 #include "app/colour_chooser.h"
 #include "app/command_set.h"
 #include "app/dialog_units.h"
@@ -32,15 +33,11 @@ namespace {
 class SettingsDialogTest : public testing::Test {
  protected:
   void SetUp() override {
-    ResetColorChoiceForTesting();
+    ResetAppStateForTesting();
     path_ = dir_.path() + "/dorirovo.ini";
     UseSettingsFileForTesting(path_);
   }
-  void TearDown() override {
-    SetColorChooserForTesting({});
-    ResetColorChoiceForTesting();
-    UseSettingsFileForTesting("");
-  }
+  void TearDown() override { ResetAppStateForTesting(); }
   void UseFile(const std::string& content) {
     dir_.Write("dorirovo.ini", content);
     LoadSettings();

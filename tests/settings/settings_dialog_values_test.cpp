@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/cp932.h"
+#include "scan/core_state_reset.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
 
@@ -10,7 +11,7 @@ namespace {
 
 class SettingsDialogValuesTest : public testing::Test {
  protected:
-  void TearDown() override { UseSettingsFileForTesting(""); }
+  void TearDown() override { ResetCoreStateForTesting(); }
   std::string UseFile(const std::string& content) {
     path_ = dir_.Write("dorirovo.ini", content);
     UseSettingsFileForTesting(path_);

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "scan/core_state_reset.h"
 #include "settings/profile_store.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
@@ -14,7 +15,7 @@ namespace {
 
 class SettingsHostile : public testing::Test {
  protected:
-  void TearDown() override { UseSettingsFileForTesting(""); }
+  void TearDown() override { ResetCoreStateForTesting(); }
   TempDir dir_;
 };
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/cp932.h"
+#include "scan/core_state_reset.h"
 #include "settings/settings_location.h"
 #include "support/temp_dir.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 class SettingsTest : public testing::Test {
  protected:
-  void TearDown() override { UseSettingsFileForTesting(""); }
+  void TearDown() override { ResetCoreStateForTesting(); }
   TempDir dir_;
 };
 
