@@ -89,7 +89,12 @@ bool SaveOverwrittenBytes(int fd, const std::string& path, const struct stat& st
   return true;
 }
 
-void (*g_before_length_check)() = nullptr;
+using Hook = void (*)();
+
+Hook& BeforeLengthCheck() {
+  static Hook hook = nullptr;
+  return hook;
+}
 
 }  // namespace
 
@@ -125,7 +130,7 @@ WriteResult PatchFileInPlace(const std::string& path, const std::vector<FilePatc
     written_end = std::max<uint64_t>(written_end, patch.offset + patch.bytes.size());
   }
   WriteResult result = ok ? WriteResult{} : Failure("write");
-  if (ok && g_before_length_check) g_before_length_check();
+  if (ok && BeforeLengthCheck()) BeforeLengthCheck()();
   // Another program may have written to the file meanwhile (appended to it, say): what it added is not
   // ours to cut off.
   if (ok && (fstat(fd, &now) != 0 || static_cast<uint64_t>(now.st_size) != written_end ||
@@ -169,5 +174,5 @@ void IgnoreFileSizeLimitSignal() {
 }
 
 void SetBeforeLengthCheckHookForTesting(void (*hook)()) {
-  g_before_length_check = hook;
+  BeforeLengthCheck() = hook;
 }
