@@ -31,8 +31,7 @@ const char* const kModernNames[] = {"media.mp4", "media.mkv", "media.ts", "media
 void ProbeAndCheck(const std::string& path, size_t size) {
   const int check = ProbeMediaFile(path, size % 2 == 1, kDecoders);
   const MediaInfoRecord& info = MediaInfo();
-  for (const std::string* field : {&info.video_format, &info.audio_format, &info.video_rate, &info.audio_rate,
-                                   &info.frame_rate, &info.picture_size, &info.play_time}) {
+  for (const std::string* field : MediaTexts(info)) {
     if (field->size() > 63) {
       std::fprintf(stderr, "probe: a field of %zu bytes: %s\n", field->size(), field->c_str());
       std::abort();

@@ -2,6 +2,7 @@
 // RIFF AVI file that the RIFF chunk ends (with a pad byte when its size is odd), whose bytes up to the
 // end of idx1 are as before (but for that size), which reads back the written tags and keeps every byte
 // that followed them, and whose streams read the same.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -23,9 +24,9 @@ void Fail(const char* what) {
 }
 
 bool SameMediaInfo(const MediaInfoRecord& a, const MediaInfoRecord& b) {
-  return a.video_format == b.video_format && a.audio_format == b.audio_format &&
-         a.video_rate == b.video_rate && a.audio_rate == b.audio_rate && a.frame_rate == b.frame_rate &&
-         a.picture_size == b.picture_size && a.play_time == b.play_time;
+  const auto texts_a = MediaTexts(a), texts_b = MediaTexts(b);
+  return std::equal(texts_a.begin(), texts_a.end(), texts_b.begin(),
+                    [](const std::string* x, const std::string* y) { return *x == *y; });
 }
 
 }  // namespace

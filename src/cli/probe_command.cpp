@@ -25,9 +25,7 @@ int RunProbeCommand(const CliOptions& options) {
     int check_result = ProbeMediaFile(path, options.check);
     const MediaInfoRecord& info = MediaInfo();
     std::string line = TerminalPath(path, options.utf8);
-    for (const std::string* field :
-         {&info.video_format, &info.audio_format, &info.video_rate, &info.audio_rate, &info.frame_rate,
-          &info.picture_size, &info.play_time}) {
+    for (const std::string* field : MediaTexts(info)) {
       line += '\t';
       line += TerminalText(*field, options.utf8);
     }

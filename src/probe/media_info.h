@@ -1,6 +1,7 @@
 #pragma once
 // The media info record: seven texts (CP932, at most 63 bytes each) filled by the readers and three
 // container tags, overwritten by every probe, and read by the caller before the next probe starts.
+#include <array>
 #include <string>
 
 struct MediaInfoRecord {
@@ -17,6 +18,12 @@ struct MediaInfoRecord {
   std::string creator;
   std::string comment;
 };
+
+// The seven texts in column order, for code that treats them alike.
+inline std::array<const std::string*, 7> MediaTexts(const MediaInfoRecord& info) {
+  return {&info.video_format, &info.audio_format, &info.video_rate, &info.audio_rate,
+          &info.frame_rate,   &info.picture_size, &info.play_time};
+}
 
 // The media info record of the calling thread.
 MediaInfoRecord& MediaInfo();
