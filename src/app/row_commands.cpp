@@ -8,10 +8,10 @@
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "app/tag_write_driver.h"
-#include "app/tag_write_reasons.h"
 #include "list/columns.h"
 #include "list/list_model.h"
 #include "list/status_totals.h"
+#include "probe/tag_write_reason.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ void ShowFailedTagWrites(const std::vector<InfoTagRowReport>& reports) {
     if (!IsTagWriteFailure(report.outcome) || ++failed > kMostNamed) continue;
     const QString file =
         report.path.empty() ? ToQString(report.row_name) : QFile::decodeName(report.path.c_str());
-    lines << QStringLiteral("%1: %2").arg(file, TagWriteReason(report));
+    lines << QStringLiteral("%1: %2").arg(file, ToQString(TagWriteReason(report)));
   }
   if (failed == 0) return;
   if (failed > kMostNamed) lines << QStringLiteral("ほか%1件").arg(failed - kMostNamed);
