@@ -194,7 +194,6 @@ AviTail LocateAviTail(const std::string& path) {
     return tail;
   }
   AviTail failed;
-  failed.result = InfoTagResult{outcome, 0};
-  if (outcome == InfoTagOutcome::kCannotRead) failed.result = CannotRead(errno);
+  failed.result = outcome == InfoTagOutcome::kCannotRead ? CannotRead(errno) : InfoTagResult{outcome, 0};
   return failed;
 }

@@ -21,7 +21,6 @@ std::optional<std::string> WholeCell(int row, int column_no) {
 
 struct RowWrite {
   InfoTagRowReport report;
-  InfoTagEdit edit;
   std::pair<uint64_t, uint64_t> file_id{};  // device and inode
 };
 
@@ -65,8 +64,7 @@ RowWrite PlanRow(const InfoTagRowCells& cells, const InfoTagWalkOptions& options
     return planned;
   }
   planned.file_id = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
-  planned.edit = cells.edit;
-  const InfoTagPlan plan = PlanInfoTagWrite(path, planned.edit);
+  const InfoTagPlan plan = PlanInfoTagWrite(path, cells.edit);
   report.outcome = plan.result.outcome;
   report.error_number = plan.result.error_number;
   report.shown = plan.shown;
@@ -154,7 +152,7 @@ std::vector<InfoTagRowReport> WriteTagRows(const std::vector<InfoTagRowCells>& c
   for (size_t i = 0; i < rows.size(); ++i) {
     InfoTagRowReport& report = rows[i].report;
     if (writes[i] && !options.dry_run && !stop) {
-      results[rows[i].file_id] = WriteInfoTagsToFile(report.path, rows[i].edit, options.write);
+      results[rows[i].file_id] = WriteInfoTagsToFile(report.path, cells[i].edit, options.write);
     }
     // A row sharing its file with an earlier, agreeing row has the outcome of that row's write.
     if (report.outcome == InfoTagOutcome::kWritten && !options.dry_run) {

@@ -58,37 +58,31 @@ const std::string& NoMark() {
 
 }  // namespace
 
-PlannedCheck PlanCheckRow(int list_row, RowFileResolver& files) {
-  PlannedCheck planned;
-  planned.row[0] = ListGetCell(list_row, ColumnPosition(kColFileName), 256);
-  const RowFile file = files.Resolve(list_row);
-  if (file.status == RowFileStatus::kAmbiguous || file.status == RowFileStatus::kMisaligned) {
-    static const std::string kUndecided = Utf8ToCp932("ﾌｧｲﾙを決められません");
-    planned.row = {planned.row[0], NoMark(), NoMark(), kUndecided, ""};
-    planned.finished = true;
-  } else {
-    planned.path = file.path;
-  }
-  return planned;
+PlannedCheck PlanCheckRow(int list_row) {
+  return {ListGetCell(list_row, ColumnPosition(kColFileName), 256), RowFileQueryOf(list_row)};
 }
 
-CheckRow FinishCheckRow(const PlannedCheck& planned, const ProbeOptions& options) {
-  if (planned.finished) return planned.row;
-  const std::string& name = planned.row[0];
+CheckRow FinishCheckRow(const PlannedCheck& planned, RowFileResolver& files, const ProbeOptions& options) {
+  const std::string& name = planned.name;
+  const RowFile file = files.Resolve(planned.file);
+  if (file.status == RowFileStatus::kAmbiguous || file.status == RowFileStatus::kMisaligned) {
+    static const std::string kUndecided = Utf8ToCp932("ﾌｧｲﾙを決められません");
+    return {name, NoMark(), NoMark(), kUndecided, ""};
+  }
   // The probe gives a file it cannot read no findings, which would read as "nothing missing".
-  MediaFile media(planned.path);
+  MediaFile media(file.path);
   if (!media.is_open()) {
     static const std::string kMissing = Utf8ToCp932("ﾌｧｲﾙがありません");
     static const std::string kUnreadable = Utf8ToCp932("ﾌｧｲﾙを読めません");
     return {name, NoMark(), NoMark(), errno == ENOENT || errno == ENOTDIR ? kMissing : kUnreadable, ""};
   }
   const CheckMarks marks =
-      MarksForCheckResult(ProbeMediaFile(media, planned.path, true, InstalledDecoders(), options));
+      MarksForCheckResult(ProbeMediaFile(media, file.path, true, InstalledDecoders(), options));
   return {name, marks.video, marks.audio, MediaInfo().video_format, MediaInfo().audio_format};
 }
 
 CheckRow CheckListRow(int list_row, RowFileResolver& files) {
-  return FinishCheckRow(PlanCheckRow(list_row, files), CurrentProbeOptions());
+  return FinishCheckRow(PlanCheckRow(list_row), files, CurrentProbeOptions());
 }
 
 void SortCheckRows(std::vector<CheckRow>& rows, int column) {

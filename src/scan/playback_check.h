@@ -29,16 +29,15 @@ CheckMarks MarksForCheckResult(int check_result);
 // "ﾌｧｲﾙを決められません".
 CheckRow CheckListRow(int list_row, RowFileResolver& files);
 
-// The same in two halves, so the files can be probed off the thread that owns the list: what the list
-// row gives (its name, and its file or the row a file cannot be chosen for) ...
+// The same in two halves, so the files are looked for and probed off the thread that owns the list:
+// what the list row gives (its name and what it tells of its file) ...
 struct PlannedCheck {
-  CheckRow row;           // the name, or the whole row when finished
-  bool finished = false;  // no file is to be probed
-  std::string path;       // the file to probe (empty for a row that reaches no file: it is missing)
+  std::string name;
+  RowFileQuery file;
 };
-PlannedCheck PlanCheckRow(int list_row, RowFileResolver& files);
-// ... and the probe of the planned file with the given options, safe on any thread.
-CheckRow FinishCheckRow(const PlannedCheck& planned, const ProbeOptions& options);
+PlannedCheck PlanCheckRow(int list_row);
+// ... and the search and probe of its file with the given options, safe on any thread.
+CheckRow FinishCheckRow(const PlannedCheck& planned, RowFileResolver& files, const ProbeOptions& options);
 
 // Flips the column's entry of the sort direction table shared with the main list, then sorts the rows
 // stably by that column's texts, ASCII letter case ignored, descending when the new direction is.

@@ -105,14 +105,14 @@ void PlaybackCheckDialog::startCheck() {
   DialogControl<QPushButton>(this, kPlaybackCheckStart)->setEnabled(false);
   // The list and the settings belong to this thread: what the worker needs is taken here.
   std::vector<PlannedCheck> planned;
-  RowFileResolver files;
-  for (int row = 0, count = ListRowCount(); row < count; ++row) planned.push_back(PlanCheckRow(row, files));
+  for (int row = 0, count = ListRowCount(); row < count; ++row) planned.push_back(PlanCheckRow(row));
   checked_.assign(planned.size(), CheckRow());
   rows_shown_ = 0;
   list_->clear();
   worker_ = std::thread([this, planned = std::move(planned), options = CurrentProbeOptions()] {
+    RowFileResolver files;
     for (size_t row = 0; row < planned.size() && !stop_; ++row) {
-      checked_[row] = FinishCheckRow(planned[row], options);
+      checked_[row] = FinishCheckRow(planned[row], files, options);
       rows_checked_ = row + 1;
     }
     finished_ = true;
