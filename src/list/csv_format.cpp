@@ -1,17 +1,25 @@
 #include "list/csv_format.h"
 
+#include <cstring>
+
 #include "list/csv_round_trip.h"
 
 namespace {
 
 void AppendQuotedLine(std::string& out, const std::vector<std::string_view>& fields) {
+  size_t size = out.size() + 1;                                    // the "\n"
+  for (std::string_view field : fields) size += field.size() + 3;  // two quotes and a comma
+  const size_t start = out.size();
+  out.resize(size - (fields.empty() ? 0 : 1));
+  char* at = out.data() + start;
   for (size_t i = 0; i < fields.size(); ++i) {
-    if (i > 0) out += ',';
-    out += '"';
-    out += fields[i];
-    out += '"';
+    if (i > 0) *at++ = ',';
+    *at++ = '"';
+    if (!fields[i].empty()) std::memcpy(at, fields[i].data(), fields[i].size());
+    at += fields[i].size();
+    *at++ = '"';
   }
-  out += '\n';
+  *at = '\n';
 }
 
 bool IsDigit(char c) {

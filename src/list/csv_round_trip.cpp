@@ -32,11 +32,14 @@ int LineBreaks(const std::vector<std::string_view>& cells) {
   return breaks;
 }
 
-// Cells no reading can take otherwise: written in quotes, each line splits back into exactly them.
+// Cells no reading can take otherwise: written in quotes, each line splits back into exactly them. Every
+// row of every CSV file written passes here, so the test is one pass without a branch per byte.
 bool Plain(const std::vector<std::string_view>& cells) {
-  return !cells.empty() && std::none_of(cells.begin(), cells.end(), [](std::string_view cell) {
-    return std::any_of(cell.begin(), cell.end(), [](char c) { return c == '"' || c == '\r' || c == '\n'; });
-  });
+  bool special = false;
+  for (std::string_view cell : cells) {
+    for (char c : cell) special |= c == '"' || c == '\r' || c == '\n';
+  }
+  return !cells.empty() && !special;
 }
 
 }  // namespace
@@ -112,23 +115,24 @@ void CsvReadBackCheck::AddRow(const std::vector<std::string_view>& cells, std::s
   const int row = rows_++;
   if (Plain(cells)) {
     spreadsheet_possible_ = spreadsheet_possible_ && cells.size() == header_fields_;
-  } else {
-    bool broken = false;
-    for (size_t position = 0; position < cells.size(); ++position) {
-      if (!HoldsLineBreak(cells[position])) continue;
-      broken = true;
-      designed_.push_back({row, line_no_, static_cast<int>(position)});
-      spreadsheet_.push_back(designed_.back());
-    }
-    const Readings readings(line);
-    Note(readings);
-    if (!broken) {
-      const int designed = FirstDifference(cells, readings.lines.empty() ? nullptr : &readings.lines.front());
-      if (designed >= 0) designed_.push_back({row, line_no_, designed});
-      const int spreadsheet =
-          FirstDifference(cells, readings.records ? &readings.records->front().fields : nullptr);
-      if (spreadsheet >= 0) spreadsheet_.push_back({row, line_no_, spreadsheet});
-    }
+    ++line_no_;
+    return;
+  }
+  bool broken = false;
+  for (size_t position = 0; position < cells.size(); ++position) {
+    if (!HoldsLineBreak(cells[position])) continue;
+    broken = true;
+    designed_.push_back({row, line_no_, static_cast<int>(position)});
+    spreadsheet_.push_back(designed_.back());
+  }
+  const Readings readings(line);
+  Note(readings);
+  if (!broken) {
+    const int designed = FirstDifference(cells, readings.lines.empty() ? nullptr : &readings.lines.front());
+    if (designed >= 0) designed_.push_back({row, line_no_, designed});
+    const int spreadsheet =
+        FirstDifference(cells, readings.records ? &readings.records->front().fields : nullptr);
+    if (spreadsheet >= 0) spreadsheet_.push_back({row, line_no_, spreadsheet});
   }
   line_no_ += LineBreaks(cells) + 1;
 }

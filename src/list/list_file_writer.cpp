@@ -49,10 +49,7 @@ ListFileColumns ListFileColumnsFromList() {
 ListFileRows ListFileRowsFromList() {
   const int positions = Columns().last_position + 1;
   return {static_cast<size_t>(ListRowCount()), [positions](size_t row, std::vector<std::string_view>& cells) {
-            cells.resize(positions);
-            for (int position = 0; position < positions; ++position) {
-              cells[position] = ListCellView(static_cast<int>(row), position);
-            }
+            ListRowCellViews(static_cast<int>(row), positions, cells);
           }};
 }
 

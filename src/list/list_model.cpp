@@ -91,6 +91,20 @@ std::string_view ListCellView(int row, int position) {
   return TheStore().rows[row].cells.Get(position);
 }
 
+void ListRowCellViews(int row, size_t count, std::vector<std::string_view>& cells) {
+  cells.resize(count);
+  if (!RowExists(row)) {
+    std::fill(cells.begin(), cells.end(), std::string_view());
+    return;
+  }
+  const Store& store = TheStore();
+  // Cells beyond the columns read as empty, as ListCellView gives them.
+  const size_t positions = std::min(count, std::max<size_t>(store.columns.size(), 1));
+  cells.resize(positions);
+  store.rows[row].cells.GetAll(cells);
+  cells.resize(count);
+}
+
 std::string ListGetCell(int row, int position, size_t capacity) {
   if (capacity == 0) return {};
   return std::string(ListCellView(row, position).substr(0, capacity - 1));

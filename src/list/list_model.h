@@ -13,6 +13,9 @@ std::string ListGetCell(int row, int position, size_t capacity = 256);
 // The whole cell text without a copy, for comparisons over many rows; valid until the store next
 // changes. Empty as ListGetCell is.
 std::string_view ListCellView(int row, int position);
+// The first count cells of the row as ListCellView gives them, in one look-up for the row: what the list
+// file writers read of every row.
+void ListRowCellViews(int row, size_t count, std::vector<std::string_view>& cells);
 void ListSetCell(int row, int position, const std::string& text);
 // Places the new row at position (at the end when position equals the row count; a position outside
 // 0..count is taken as the nearest end). The new row is unchecked and unselected.

@@ -8,6 +8,16 @@ std::string_view RowCells::Get(int position) const {
   return std::string_view(bytes_).substr(start, ends_[position] - start);
 }
 
+void RowCells::GetAll(std::vector<std::string_view>& cells) const {
+  const size_t held = std::min<size_t>(cells.size(), count_);
+  uint32_t start = 0;
+  for (size_t position = 0; position < held; ++position) {
+    cells[position] = std::string_view(bytes_.data() + start, ends_[position] - start);
+    start = ends_[position];
+  }
+  std::fill(cells.begin() + held, cells.end(), std::string_view());
+}
+
 void RowCells::Set(int position, std::string_view text) {
   if (position < 0 || position >= kMaxCells) return;
   while (count_ <= position) {

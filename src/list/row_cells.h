@@ -14,6 +14,8 @@ class RowCells {
 
   // The cell at the position; empty for one never set or out of range.
   std::string_view Get(int position) const;
+  // Sets every one of cells (its size unchanged) to the cell at its position, as Get gives it.
+  void GetAll(std::vector<std::string_view>& cells) const;
   // Sets the cell at the position (0 to kMaxCells - 1; others are ignored).
   void Set(int position, std::string_view text);
   // Sets every cell at once from the cells by position (those past kMaxCells are ignored), in a block

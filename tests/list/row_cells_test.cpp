@@ -1,6 +1,8 @@
 #include "list/row_cells.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +28,14 @@ TEST(RowCells, CellsReadBackWhateverTheOrderOfSetting) {
   }
   EXPECT_EQ(cells.Get(17), "");
   EXPECT_EQ(cells.Get(-1), "");
+  // All at once, for fewer positions than the cells held, exactly as many and more.
+  for (size_t count : {2, RowCells::kMaxCells, RowCells::kMaxCells + 3}) {
+    std::vector<std::string_view> all(count, "stale");
+    cells.GetAll(all);
+    for (size_t position = 0; position < count; ++position) {
+      EXPECT_EQ(all[position], cells.Get(static_cast<int>(position))) << count << " " << position;
+    }
+  }
 }
 
 // Paths keep their folders once for all rows, and each row still gets its own path back exactly.
