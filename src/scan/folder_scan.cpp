@@ -13,17 +13,12 @@
 
 namespace {
 
-struct FolderPlan {
-  std::vector<ScannedFile> files;
-  std::vector<size_t> subfolders;  // indices into the plan list, in listing order
-};
-
 struct OpenFolder {
-  size_t plan;
   std::string path;
   std::vector<DirEntry> entries;
+  std::vector<bool> listed;  // by entry: a file that has a row
   size_t next_entry = 0;
-  int next_row;  // where the next file of this folder would be inserted, counted from the first row
+  size_t next_row;  // the row of the folder's next file met
 };
 
 bool IsEnterableFolder(uint32_t attributes) {
@@ -31,13 +26,13 @@ bool IsEnterableFolder(uint32_t attributes) {
          attributes == (kAttrDirectory | kAttrArchive);
 }
 
-// Lists the whole tree first. Inserting each file at its folder's next row, as it is met, would move
-// every later row on each insertion; instead the walk notes each file's key and progress number and the
-// rows are then appended once, in their final order.
-class ScanPlanner {
+// A folder's rows are known as soon as it is listed, but a file's key counts every file met before it,
+// those in subfolders listed ahead of it included. So each folder's rows are reported when it is
+// entered, and the keys as the walk meets the files, before each next folder is listed.
+class ScanWalker {
  public:
-  ScanPlanner(const SettingsRecord& settings, const std::atomic<bool>& stop)
-      : settings_(settings), stop_(stop) {}
+  ScanWalker(const SettingsRecord& settings, const std::atomic<bool>& stop, FolderScanSink& sink)
+      : settings_(settings), stop_(stop), sink_(sink) {}
 
   void Walk(const std::string& top) {
     Enter(top);
@@ -47,68 +42,92 @@ class ScanPlanner {
         open_.pop_back();
         continue;
       }
-      const DirEntry& entry = folder.entries[folder.next_entry++];
-      std::string path = JoinPath(folder.path, entry.name);
-      if (IsEnterableFolder(entry.attributes)) {
-        size_t parent_plan = folder.plan;
-        if (Enter(path)) plans_[parent_plan].subfolders.push_back(plans_.size() - 1);
-      } else if (IsMediaFileName(path, settings_)) {
-        const int32_t key = files_met_++;
-        plans_[folder.plan].files.push_back({std::move(path), key, folder.next_row++});
+      const size_t entry = folder.next_entry++;
+      if (folder.listed[entry]) {
+        keys_met_.push_back({folder.next_row++, files_met_++});
+      } else if (IsEnterableFolder(folder.entries[entry].attributes)) {
+        ReportKeys();
+        Enter(JoinPath(folder.path, folder.entries[entry].name));
       }
     }
+    ReportKeys();
   }
 
-  // The files in row order: a folder's files, then its subfolders' rows, depth first.
+ private:
+  void Enter(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) return;
+    if (!entered_.insert({info.st_dev, info.st_ino}).second) return;
+    OpenFolder folder{path, {}, {}, 0, rows_listed_};
+    if (!ListFolder(path, folder.entries)) return;
+    folder.listed.resize(folder.entries.size());
+    std::vector<ScannedFile> files;
+    for (size_t i = 0; i < folder.entries.size(); ++i) {
+      if (IsEnterableFolder(folder.entries[i].attributes)) continue;
+      std::string file = JoinPath(path, folder.entries[i].name);
+      if (!IsMediaFileName(file, settings_)) continue;
+      folder.listed[i] = true;
+      files.push_back({std::move(file), 0, files_met_ + static_cast<int>(files.size())});
+    }
+    rows_listed_ += files.size();
+    open_.push_back(std::move(folder));
+    if (!files.empty()) sink_.FilesListed(std::move(files));
+  }
+
+  void ReportKeys() {
+    if (keys_met_.empty()) return;
+    sink_.KeysMet(keys_met_);
+    keys_met_.clear();
+  }
+
+  const SettingsRecord& settings_;
+  const std::atomic<bool>& stop_;
+  FolderScanSink& sink_;
+  int files_met_ = 0;
+  size_t rows_listed_ = 0;
+  std::vector<OpenFolder> open_;
+  std::vector<std::pair<size_t, int32_t>> keys_met_;
+  std::set<std::pair<dev_t, ino_t>> entered_;
+};
+
+// The rows of a whole walk; a stopped walk keeps only the files it met.
+class CollectingSink : public FolderScanSink {
+ public:
+  void FilesListed(std::vector<ScannedFile> files) override {
+    rows_.insert(rows_.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
+    met_.resize(rows_.size());
+  }
+  void KeysMet(const std::vector<std::pair<size_t, int32_t>>& keys) override {
+    for (const auto& [row, key] : keys) {
+      rows_[row].key_offset = key;
+      met_[row] = true;
+    }
+  }
   std::vector<ScannedFile> TakeRows() {
     std::vector<ScannedFile> rows;
-    if (plans_.empty()) return rows;
-    std::vector<std::pair<size_t, size_t>> pending = {{0, 0}};  // plan, next subfolder
-    Take(plans_[0], rows);
-    while (!pending.empty()) {
-      auto& [plan, next_subfolder] = pending.back();
-      if (next_subfolder == plans_[plan].subfolders.size()) {
-        pending.pop_back();
-        continue;
-      }
-      size_t child = plans_[plan].subfolders[next_subfolder++];
-      Take(plans_[child], rows);
-      pending.push_back({child, 0});
+    for (size_t row = 0; row < rows_.size(); ++row) {
+      if (met_[row]) rows.push_back(std::move(rows_[row]));
     }
     return rows;
   }
 
  private:
-  bool Enter(const std::string& path) {
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0) return false;
-    if (!entered_.insert({info.st_dev, info.st_ino}).second) return false;
-    std::vector<DirEntry> entries;
-    if (!ListFolder(path, entries)) return false;
-    plans_.emplace_back();
-    open_.push_back({plans_.size() - 1, path, std::move(entries), 0, files_met_});
-    return true;
-  }
-
-  static void Take(FolderPlan& plan, std::vector<ScannedFile>& rows) {
-    for (ScannedFile& file : plan.files) rows.push_back(std::move(file));
-  }
-
-  const SettingsRecord& settings_;
-  const std::atomic<bool>& stop_;
-  int files_met_ = 0;
-  std::vector<FolderPlan> plans_;
-  std::vector<OpenFolder> open_;
-  std::set<std::pair<dev_t, ino_t>> entered_;
+  std::vector<ScannedFile> rows_;
+  std::vector<bool> met_;
 };
 
 }  // namespace
 
+void WalkFolderScan(const std::string& folder, const SettingsRecord& settings, const std::atomic<bool>& stop,
+                    FolderScanSink& sink) {
+  ScanWalker(settings, stop, sink).Walk(folder);
+}
+
 std::vector<ScannedFile> ListFolderScan(const std::string& folder, const SettingsRecord& settings,
                                         const std::atomic<bool>& stop) {
-  ScanPlanner planner(settings, stop);
-  planner.Walk(folder);
-  return planner.TakeRows();
+  CollectingSink sink;
+  WalkFolderScan(folder, settings, stop, sink);
+  return sink.TakeRows();
 }
 
 void ScanFolder(const std::string& folder) {

@@ -25,7 +25,8 @@ struct IntakeStep {
 class IntakeRun {
  public:
   // The column state and settings are taken as they are now (scan/list_entry_builder.h). reader_threads
-  // below 1 counts as 1, which reads the files one after another.
+  // below 1 counts as 1, which reads the files one after another. While the files come from memory only
+  // one reader more than there are processors is at work; all of them once a read waits for a disk.
   explicit IntakeRun(std::vector<IntakeStep> steps, int reader_threads = kDefaultReaderThreads);
   // Stops the run and waits for its threads (each finishes the file it is reading).
   ~IntakeRun();
@@ -52,10 +53,12 @@ class IntakeRun {
  private:
   struct Shared;
   struct Slot;
+  class WalkSink;
   void Plan();
-  void Read();
+  void Read(int reader);
   void RunHere();
-  std::vector<Slot> TakeReady(bool wait);
+  std::vector<Slot*> ReadyFront(bool wait);
+  void DropFront(const std::vector<Slot*>& front, size_t count);
   void Commit(const Slot& slot);
 
   std::unique_ptr<Shared> shared_;
