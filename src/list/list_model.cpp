@@ -116,17 +116,41 @@ void ListSetCell(int row, int position, const std::string& text) {
   Notify(TheStore().events.cell_changed, row, position);
 }
 
-void ListInsertRow(int position, int32_t key, const std::string& file_name) {
+namespace {
+
+void InsertRow(int position, Row&& added) {
   Store& store = TheStore();
-  const int count = ListRowCount();
-  const int row = std::clamp(position, 0, count);
+  const int row = std::clamp(position, 0, ListRowCount());
   Notify(store.events.before_insert, row);
-  Row added;
-  added.key = key;
-  added.cells.Set(0, file_name);
   store.rows.insert(store.rows.begin() + row, std::move(added));
   // The floor stays valid: the new row is unselected and every row above it keeps its state.
   Notify(store.events.after_insert, row);
+}
+
+void SetRowPath(Row& row, const std::string& path) {
+  const size_t slash = path.rfind('/');
+  const size_t folder_end = slash == std::string::npos ? 0 : slash + 1;
+  row.folder = TheStore().folders.Intern(path.substr(0, folder_end));
+  row.path_rest = path.substr(folder_end);
+}
+
+}  // namespace
+
+void ListInsertRow(int position, int32_t key, const std::string& file_name) {
+  Row added;
+  added.key = key;
+  added.cells.Set(0, file_name);
+  InsertRow(position, std::move(added));
+}
+
+void ListInsertFilledRow(int position, int32_t key, std::vector<std::string_view>& cells,
+                         const std::string& path) {
+  Row added;
+  added.key = key;
+  cells.resize(std::min(cells.size(), std::max<size_t>(TheStore().columns.size(), 1)));
+  added.cells.Assign(cells);
+  SetRowPath(added, path);
+  InsertRow(position, std::move(added));
 }
 
 void ListInsertRows(int position, const std::function<void(const ListRowAdder& add)>& produce) {
@@ -220,12 +244,7 @@ std::string ListRowPath(int row) {
 }
 
 void ListSetRowPath(int row, const std::string& path) {
-  if (!RowExists(row)) return;
-  Row& target = TheStore().rows[row];
-  const size_t slash = path.rfind('/');
-  const size_t folder_end = slash == std::string::npos ? 0 : slash + 1;
-  target.folder = TheStore().folders.Intern(path.substr(0, folder_end));
-  target.path_rest = path.substr(folder_end);
+  if (RowExists(row)) SetRowPath(TheStore().rows[row], path);
 }
 
 bool ListRowMisaligned(int row) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <initializer_list>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "list/list_model.h"
 #include "list/text_utils.h"
@@ -96,18 +98,22 @@ int64_t CommitListEntry(const ListEntry& entry, const ListEntryPlan& plan, int i
   ReportScanProgress(progress_number);
   // An index past the end appends, as the command line's counter can run ahead of the rows.
   const int row = std::clamp(index, 0, ListRowCount());
-  ListInsertRow(row, key, entry.cells[kColFileName]);
-  ListSetRowPath(row, entry.path);
-  // A new row's cells are empty, so only texts need setting.
-  for (int column = kColFileName + 1; column < kColumnCount; ++column) {
-    if (plan.position[column] >= 0 && !entry.cells[column].empty()) {
-      ListSetCell(row, plan.position[column], entry.cells[column]);
-    }
-  }
+  std::vector<std::string_view> cells(1, entry.cells[kColFileName]);
+  auto place = [&](int column, std::string_view text) {
+    const int position = plan.position[column];
+    if (position < 0) return;
+    if (static_cast<size_t>(position) >= cells.size()) cells.resize(position + 1);
+    cells[position] = text;
+  };
+  for (int column = kColFileName + 1; column < kColumnCount; ++column) place(column, entry.cells[column]);
+  std::string volume;
   if (plan.position[kColVolume] >= 0) {
     const std::string folder = PathFolder(entry.path);
-    ListSetCell(row, plan.position[kColVolume], Utf8ToCp932(VolumeLabel(folder.empty() ? "/" : folder)));
+    volume = Utf8ToCp932(VolumeLabel(folder.empty() ? "/" : folder));
+    place(kColVolume, volume);
   }
+  // The row comes whole, so a view redraws it once rather than once for each of its cells.
+  ListInsertFilledRow(row, key, cells, entry.path);
   return entry.size;
 }
 
