@@ -42,7 +42,8 @@ std::string_view DropSuffix(std::string_view cell, std::string_view unit) {
 }  // namespace
 
 int64_t RowSizeKB(int row) {
-  std::string cell = ListGetCell(row, 1, 32);
+  // Read as a cell of at most 31 bytes, without a copy: the totals go over every row after each scan.
+  const std::string_view cell = ListCellView(row, 1).substr(0, 31);
   const auto& shown = Columns().shown;
   if (shown[kColSizeBytes] == 1) return ParseGroupedNumber(cell) / 1024;
   if (shown[kColSizeMB] == 1) return static_cast<int64_t>(ParseDecimal(DropSuffix(cell, "MB")) * 1024);

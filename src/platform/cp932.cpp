@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/byte_scan.h"
+
 namespace {
 
 // Opening a converter loads and unloads a library module each time; each thread keeps the converters it
@@ -66,7 +68,7 @@ std::string Convert(const char* to, const char* from, std::string_view in, size_
                     bool* lossless, bool keep_output = true) {
   // ASCII is the same in both encodings; most file names are ASCII, and opening a converter costs more
   // than the whole conversion.
-  if (std::all_of(in.begin(), in.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+  if (IsAsciiText(in)) {
     return keep_output ? std::string(in) : std::string();
   }
   std::string out;
@@ -91,9 +93,11 @@ std::string Convert(const char* to, const char* from, std::string_view in, size_
     if (n > src_left) n = src_left;
     src += n;
     src_left -= n;
-    if (keep_output) out.push_back('?');
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     if (lossless) *lossless = false;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    // A check for losses has its answer at the first one.
+    if (!keep_output) break;
+    out.push_back('?');
   }
   return out;
 }
@@ -124,18 +128,6 @@ namespace {
 // encodings and never part of a longer UTF-8 sequence, and runs are cut between CP932 characters (a lead
 // byte keeps the byte after it, whatever that is), so the text is valid exactly when this is: and a text
 // of mostly ASCII passes through the converter in a fraction of its size.
-// Where the first byte at or after i that is not ASCII lies, eight bytes at a time: list files are
-// mostly ASCII, and this runs over the whole of every CSV file written.
-size_t SkipAscii(std::string_view bytes, size_t i) {
-  constexpr uint64_t kHighBits = 0x8080808080808080ULL;
-  for (uint64_t word; i + sizeof word <= bytes.size(); i += sizeof word) {
-    std::memcpy(&word, bytes.data() + i, sizeof word);
-    if (word & kHighBits) break;
-  }
-  while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
-  return i;
-}
-
 std::string NonAsciiRuns(std::string_view bytes, size_t (*length)(unsigned char)) {
   std::string runs;
   for (size_t i = SkipAscii(bytes, 0); i < bytes.size(); i = SkipAscii(bytes, i)) {
