@@ -6,11 +6,14 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
 #include "cli/cli_text.h"
+#include "list/csv_list_ahead.h"
 #include "list/csv_reader.h"
 #include "list/list_file_writer.h"
 #include "list/list_model.h"
@@ -82,8 +85,12 @@ bool ImportCsvFiles(const CliOptions& options) {
   return true;
 }
 
-bool WriteOutput(const CliOptions& options) {
-  const ListFileEncoding encoding = options.bom ? ListFileEncoding::kUtf8WithBom : ListFileEncoding::kCp932;
+ListFileEncoding OutputEncoding(const CliOptions& options) {
+  return options.bom ? ListFileEncoding::kUtf8WithBom : ListFileEncoding::kCp932;
+}
+
+bool WriteOutput(const CliOptions& options, CsvListAhead* ahead) {
+  const ListFileEncoding encoding = OutputEncoding(options);
   if (options.output.empty()) {
     StdoutSink terminal;
     ListFileOutput text(terminal, options.bom    ? encoding
@@ -93,8 +100,10 @@ bool WriteOutput(const CliOptions& options) {
     text.Finish();
     return true;
   }
-  ListFileResult result = WriteListFile(options.output, ListFileKindOfName(options.output), options.append,
-                                        ReadHtmlOptions(), encoding);
+  const ListFileKind kind = ListFileKindOfName(options.output);
+  ListFileResult result = ahead && kind == kListFileCsv ? ahead->Write(options.output, options.append)
+                                                        : WriteListFile(options.output, kind, options.append,
+                                                                        ReadHtmlOptions(), encoding);
   for (const CsvUnreadableCell& cell : result.unreadable_cells) {
     Warn(options, options.output,
          "line " + std::to_string(cell.line_no) + ", " +
@@ -114,9 +123,10 @@ bool WriteOutput(const CliOptions& options) {
 
 }  // namespace
 
-bool LoadListRows(const CliOptions& options) {
+bool LoadListRows(const CliOptions& options, const std::function<void()>& before_paths) {
   if (!ImportCsvFiles(options)) return false;
   if (!options.paths.empty()) {
+    if (before_paths) before_paths();
     PathIntakeSummary summary;
     {
       TerminalProgress progress(!options.quiet);
@@ -128,8 +138,15 @@ bool LoadListRows(const CliOptions& options) {
 }
 
 int RunCatalogueCommand(const CliOptions& options) {
-  if (!LoadListRows(options)) return kExitFailed;
-  if (!WriteOutput(options)) return kExitFailed;
+  // While the rows come in, the CSV list file is made ahead of them (list/csv_list_ahead.h).
+  std::optional<CsvListAhead> ahead;
+  const bool csv_file = !options.output.empty() && ListFileKindOfName(options.output) == kListFileCsv;
+  // Only a list filled from empty by the paths is made ahead; imported rows are written as they stand.
+  auto start_ahead = [&] {
+    if (csv_file && ListRowCount() == 0) ahead.emplace(OutputEncoding(options));
+  };
+  if (!LoadListRows(options, start_ahead)) return kExitFailed;
+  if (!WriteOutput(options, ahead ? &*ahead : nullptr)) return kExitFailed;
   if (options.status) {
     for (const std::string& text : CurrentStatusTexts()) Print(TerminalText(text, options.utf8) + "\n");
   }

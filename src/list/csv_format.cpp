@@ -54,19 +54,29 @@ void SplitPlain(std::string_view line, std::vector<std::string_view>& fields) {
 
 }  // namespace
 
-void WriteCsvList(const ListFileColumns& columns, const ListFileRows& rows, ListTextSink& sink,
-                  CsvReadBackCheck* check) {
-  std::vector<std::string_view> cells(columns.labels.begin(), columns.labels.end());
+void WriteCsvHeader(const ListFileColumns& columns, ListTextSink& sink, CsvReadBackCheck* check) {
   std::string line;
-  AppendQuotedLine(line, cells);
+  AppendQuotedLine(line, std::vector<std::string_view>(columns.labels.begin(), columns.labels.end()));
   if (check) check->AddHeader(line);
   sink.Put(line);
+}
+
+void WriteCsvRow(const std::vector<std::string_view>& cells, std::string& line, ListTextSink& sink,
+                 CsvReadBackCheck* check) {
+  line.clear();
+  AppendQuotedLine(line, cells);
+  if (check) check->AddRow(cells, line);
+  if (!sink.Failed()) sink.Put(line);
+}
+
+void WriteCsvList(const ListFileColumns& columns, const ListFileRows& rows, ListTextSink& sink,
+                  CsvReadBackCheck* check) {
+  WriteCsvHeader(columns, sink, check);
+  std::vector<std::string_view> cells;
+  std::string line;
   for (size_t row = 0; row < rows.count && (check || !sink.Failed()); ++row) {
     rows.read(row, cells);
-    line.clear();
-    AppendQuotedLine(line, cells);
-    if (check) check->AddRow(cells, line);
-    if (!sink.Failed()) sink.Put(line);
+    WriteCsvRow(cells, line, sink, check);
   }
 }
 

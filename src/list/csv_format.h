@@ -14,6 +14,10 @@ class CsvReadBackCheck;
 // included. Each line also goes to the check when one is given, every row even after the sink failed.
 void WriteCsvList(const ListFileColumns& columns, const ListFileRows& rows, ListTextSink& sink,
                   CsvReadBackCheck* check = nullptr);
+// The same a line at a time: the header, then each row's line (line is room to make it in).
+void WriteCsvHeader(const ListFileColumns& columns, ListTextSink& sink, CsvReadBackCheck* check);
+void WriteCsvRow(const std::vector<std::string_view>& cells, std::string& line, ListTextSink& sink,
+                 CsvReadBackCheck* check);
 
 // The same text as one string.
 std::string RenderCsvList(const ListFileTable& table);

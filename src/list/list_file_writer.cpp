@@ -17,16 +17,12 @@ bool RightAlignedInTxt(int column_no) {
          column_no == kColVideoRate || column_no == kColAudioRate;
 }
 
-// The check follows the rows as they are written; the rare text whose reading only the whole of it tells
-// is made again in memory for the whole-text check.
+// The check follows the rows as they are written.
 std::vector<CsvUnreadableCell> WriteCheckedCsvList(const ListFileColumns& columns, const ListFileRows& rows,
                                                    ListTextSink& output) {
   CsvReadBackCheck check;
   WriteCsvList(columns, rows, output, &check);
-  if (!check.NeedsWholeText()) return check.Unreadable();
-  StringTextSink whole;
-  WriteCsvList(columns, rows, whole);
-  return FindUnreadableCsvCells(rows, whole.text());
+  return FinishCsvCheck(check, columns, rows);
 }
 
 }  // namespace
@@ -51,6 +47,15 @@ ListFileRows ListFileRowsFromList() {
   return {static_cast<size_t>(ListRowCount()), [positions](size_t row, std::vector<std::string_view>& cells) {
             ListRowCellViews(static_cast<int>(row), positions, cells);
           }};
+}
+
+std::vector<CsvUnreadableCell> FinishCsvCheck(CsvReadBackCheck& check, const ListFileColumns& columns,
+                                              const ListFileRows& rows) {
+  if (!check.NeedsWholeText()) return check.Unreadable();
+  // The rare text whose reading only the whole of it tells is made again in memory.
+  StringTextSink whole;
+  WriteCsvList(columns, rows, whole);
+  return FindUnreadableCsvCells(rows, whole.text());
 }
 
 ListFileResult WriteListFile(const std::string& path, ListFileKind kind, bool append, const HtmlOptions& html,

@@ -23,6 +23,11 @@ struct [[nodiscard]] ListFileResult : WriteResult {
   std::vector<CsvUnreadableCell> unreadable_cells;
 };
 
+// The cells a CSV text cannot carry, once the check has followed every line of it (the header first, then
+// the rows).
+std::vector<CsvUnreadableCell> FinishCsvCheck(CsvReadBackCheck& check, const ListFileColumns& columns,
+                                              const ListFileRows& rows);
+
 // Writes the list in the given format. Without append the file is replaced; with append the bytes go
 // after its contents (a TXT file then gets the data rows without the header line). The HTML options are
 // used only for HTML. A failure is returned, never shown, and leaves any existing file byte for byte
