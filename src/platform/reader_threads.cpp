@@ -4,6 +4,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 void LowerThisThreadPriority() {
   constexpr int kBackgroundNice = 5;
   // A batch thread never takes the processor from the thread that woke it, so a thread handing out
@@ -19,4 +21,10 @@ uint64_t ThreadDiskReadBlocks() {
   rusage usage{};
   if (getrusage(RUSAGE_THREAD, &usage) != 0) return 0;
   return static_cast<uint64_t>(usage.ru_inblock);
+}
+
+int DescriptorLimit() {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return 1 << 20;
+  return static_cast<int>(std::min<rlim_t>(limit.rlim_cur, 1 << 20));
 }

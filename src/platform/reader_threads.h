@@ -10,3 +10,6 @@ void LowerThisThreadPriority();
 // Blocks of 512 bytes the calling thread has had read from a disk so far: reads served from the page
 // cache add nothing. 0 where the system does not count them.
 uint64_t ThreadDiskReadBlocks();
+
+// How many file descriptors the process may have open at once.
+int DescriptorLimit();

@@ -7,9 +7,13 @@
 #include <cerrno>
 
 FileDescriptor OpenRegularFile(const std::string& path, uint64_t* length) {
+  return OpenRegularFileAt(AT_FDCWD, path, length);
+}
+
+FileDescriptor OpenRegularFileAt(int folder_fd, const std::string& path, uint64_t* length) {
   // O_NONBLOCK lets the open of a FIFO return at once; the type check below then refuses it. Reads of a
   // regular file never block, so the flag stays.
-  FileDescriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  FileDescriptor fd(openat(folder_fd, path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!fd.is_open()) return fd;
   struct stat status {};
   if (fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {

@@ -13,6 +13,8 @@
 // errno set: the open's own errno, EISDIR for a folder, EINVAL for any other kind. The open never
 // blocks. With length given, the file's length is stored there.
 FileDescriptor OpenRegularFile(const std::string& path, uint64_t* length = nullptr);
+// The same for the name in the folder open as folder_fd (AT_FDCWD: path is taken as it stands).
+FileDescriptor OpenRegularFileAt(int folder_fd, const std::string& path, uint64_t* length = nullptr);
 
 // Up to count bytes of the descriptor's file from offset into out: fewer only when the file ends first
 // (errno EIO) or a read fails (errno set). Returns how many were read.

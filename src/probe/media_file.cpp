@@ -7,6 +7,9 @@
 
 MediaFile::MediaFile(const std::string& path) : fd_(OpenRegularFile(path, &size_)) {}
 
+MediaFile::MediaFile(int folder_fd, const std::string& name)
+    : fd_(OpenRegularFileAt(folder_fd, name, &size_)) {}
+
 size_t MediaFile::ReadFromFile(uint64_t offset, char* out, size_t count) {
   const size_t done = ReadUpTo(fd_.get(), offset, out, count);
   bytes_read_ += done;

@@ -19,6 +19,8 @@ class MediaFile {
   // Opens the file without waiting (a FIFO cannot block) and keeps it open only when it is a regular
   // file: a folder, a pipe or a device is not opened, so no read can block or run without end.
   explicit MediaFile(const std::string& path);
+  // The same for the name in the folder open as folder_fd.
+  MediaFile(int folder_fd, const std::string& name);
   MediaFile(const MediaFile&) = delete;
   MediaFile& operator=(const MediaFile&) = delete;
 

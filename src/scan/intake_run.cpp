@@ -1,5 +1,7 @@
 #include "scan/intake_run.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -10,6 +12,8 @@
 #include <utility>
 
 #include "list/list_model.h"
+#include "list/text_utils.h"
+#include "platform/file_descriptor.h"
 #include "platform/reader_threads.h"
 #include "platform/volume_label.h"
 #include "scan/folder_scan.h"
@@ -28,6 +32,10 @@ constexpr size_t kFilesPerClaim = 8;
 // dropped from memory do not make a tree a disk-bound one.
 constexpr int kClaimsFromDiskToWiden = 4;
 
+// Folders held open at once so that their files are opened by name, at most: a tree of one file a folder
+// must not use up the descriptors the readers need.
+constexpr int kMostOpenFolders = 64;
+
 // Rows that wait before the committer is woken, unless the readers have nothing more to read: each
 // wake-up costs two thread switches, too many to pay for every few rows.
 constexpr size_t kRowsPerWake = 64;
@@ -41,10 +49,44 @@ std::vector<ScannedFile> StepFiles(const IntakeStep& step, const ListEntryPlan& 
 
 }  // namespace
 
+namespace {
+
+// The folder of a walk's files, opened by the first reader of one of them while fewer than most_open
+// are open, and closed when the last of them is read.
+struct HeldFolder {
+  HeldFolder(std::string path, std::atomic<int>& open_folders, int most_open)
+      : path(std::move(path)), open_folders(open_folders), most_open(most_open) {}
+  ~HeldFolder() {
+    if (fd.is_open()) --open_folders;
+  }
+  HeldFolder(const HeldFolder&) = delete;
+  HeldFolder& operator=(const HeldFolder&) = delete;
+
+  // The descriptor to open the files by name in, or -1 to open them by their whole paths. Called with
+  // the intake's lock held.
+  int Descriptor() {
+    if (!tried && open_folders < most_open) {
+      tried = true;
+      fd = FileDescriptor(open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+      if (fd.is_open()) ++open_folders;
+    }
+    return fd.get();
+  }
+
+  std::string path;
+  std::atomic<int>& open_folders;
+  const int most_open;
+  FileDescriptor fd;
+  bool tried = false;
+};
+
+}  // namespace
+
 struct IntakeRun::Slot {
   size_t step = 0;
   std::string path;
-  int32_t key_offset = 0;  // folder rows: counted from the rows before the folder's turn
+  std::shared_ptr<HeldFolder> folder;  // held open for its files until they are read; may be none
+  int32_t key_offset = 0;              // folder rows: counted from the rows before the folder's turn
   int progress_offset = 0;
   bool key_known = false;  // a folder's walk gives each row's key after the row
   bool ready = false;
@@ -52,9 +94,12 @@ struct IntakeRun::Slot {
 };
 
 struct IntakeRun::Shared {
+  // Before the slots, which hold the folders it counts.
+  std::atomic<int> open_folders = 0;
   std::vector<IntakeStep> steps;
   int reader_threads = 1;
   int memory_readers = 1;  // readers at work until one finds its files are read from a disk
+  int most_open_folders = 0;
   ListEntryPlan plan = CurrentListEntryPlan();
 
   std::mutex mutex;
@@ -114,6 +159,9 @@ IntakeRun::IntakeRun(std::vector<IntakeStep> steps, int reader_threads)
   // turns; files on a disk need many reads in flight at once.
   const int processors = static_cast<int>(std::max(std::thread::hardware_concurrency(), 1U));
   shared_->memory_readers = std::min(shared_->reader_threads, processors + 1);
+  // Half of what the readers, the walk and the rest of the program leave of the descriptors allowed.
+  shared_->most_open_folders =
+      std::clamp((DescriptorLimit() - shared_->reader_threads - 32) / 2, 0, kMostOpenFolders);
 }
 
 IntakeRun::~IntakeRun() {
@@ -142,10 +190,14 @@ class IntakeRun::WalkSink : public FolderScanSink {
     first_slot_ = shared_.end_slot();
   }
   void FilesListed(std::vector<ScannedFile> files) override {
+    const std::string folder_path = PathFolder(files.front().path);
+    const auto folder = std::make_shared<HeldFolder>(folder_path.empty() ? "/" : folder_path,
+                                                     shared_.open_folders, shared_.most_open_folders);
     {
       const std::lock_guard lock(shared_.mutex);
       for (ScannedFile& file : files) {
-        shared_.slots.push_back({step_, std::move(file.path), 0, file.progress_offset, false, false, {}});
+        shared_.slots.push_back(
+            {step_, std::move(file.path), folder, 0, file.progress_offset, false, false, {}});
       }
     }
     shared_.WakeReaders(files.size());
@@ -178,7 +230,7 @@ void IntakeRun::Plan() {
     }
     {
       const std::lock_guard lock(shared.mutex);
-      shared.slots.push_back({step, intake_step.path, 0, 0, true, false, {}});
+      shared.slots.push_back({step, intake_step.path, nullptr, 0, 0, true, false, {}});
     }
     shared.work.notify_all();
   }
@@ -198,7 +250,7 @@ void IntakeRun::Read(int reader) {
   Shared& shared = *shared_;
   uint64_t disk_blocks = ThreadDiskReadBlocks();
   std::unique_lock lock(shared.mutex);
-  std::vector<std::string> paths;
+  std::vector<std::pair<std::string, int>> claimed;  // path, folder descriptor
   std::vector<ListEntry> entries;
   if (reader >= shared.memory_readers) {
     shared.wide.wait(lock, [&] { return shared.stopped || shared.disk_bound || shared.AllClaimed(); });
@@ -214,11 +266,16 @@ void IntakeRun::Read(int reader) {
     const size_t count =
         std::min({kFilesPerClaim, shared.end_slot() - first, shared.first_slot + kMaxReadAhead - first});
     shared.next_to_read += count;
-    paths.clear();
-    for (size_t i = 0; i < count; ++i) paths.push_back(shared.slots[first + i - shared.first_slot].path);
+    claimed.clear();
+    for (size_t i = 0; i < count; ++i) {
+      Slot& slot = shared.slots[first + i - shared.first_slot];
+      // The slot keeps its folder open until the file is read.
+      claimed.push_back({slot.path, slot.folder ? slot.folder->Descriptor() : -1});
+    }
     lock.unlock();
     entries.clear();
-    for (const std::string& path : paths) entries.push_back(ReadListEntry(path, shared.plan));
+    for (const auto& [path, folder_fd] : claimed)
+      entries.push_back(ReadListEntry(path, shared.plan, folder_fd));
     const uint64_t blocks_now = ThreadDiskReadBlocks();
     const bool waited_for_disk = blocks_now != disk_blocks;
     disk_blocks = blocks_now;
@@ -227,6 +284,7 @@ void IntakeRun::Read(int reader) {
     for (size_t i = 0; i < count; ++i) {
       Slot& slot = shared.slots[first + i - shared.first_slot];
       slot.entry = std::move(entries[i]);
+      slot.folder.reset();
       slot.ready = true;
     }
     shared.WakeCommitterIfDue();
@@ -325,7 +383,7 @@ void IntakeRun::RunHere() {
   Shared& shared = *shared_;
   for (size_t step = 0; step < shared.steps.size(); ++step) {
     for (ScannedFile& file : StepFiles(shared.steps[step], shared.plan, shared.stopped)) {
-      Slot slot{step, std::move(file.path), file.key_offset, file.progress_offset, true, true, {}};
+      Slot slot{step, std::move(file.path), nullptr, file.key_offset, file.progress_offset, true, true, {}};
       slot.entry = ReadListEntry(slot.path, shared.plan);
       Commit(slot);
     }

@@ -1,5 +1,7 @@
 #include "scan/list_entry_builder.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
 #include <initializer_list>
 #include <optional>
@@ -65,7 +67,7 @@ ListEntryPlan CurrentListEntryPlan() {
   return plan;
 }
 
-ListEntry ReadListEntry(const std::string& path, const ListEntryPlan& plan) {
+ListEntry ReadListEntry(const std::string& path, const ListEntryPlan& plan, int folder_fd) {
   ListEntry entry;
   entry.path = path;
   entry.cells[kColFileName] = Utf8ToCp932(PathFileName(path));
@@ -78,7 +80,7 @@ ListEntry ReadListEntry(const std::string& path, const ListEntryPlan& plan) {
   const bool probe = media_shown || (container_tags && AnyShown(plan, {kColTitle, kColCreator, kColComment}));
   if (file_shown || media_shown) {
     // One open serves the size, the tags and the probe.
-    MediaFile file(path);
+    MediaFile file(folder_fd >= 0 ? folder_fd : AT_FDCWD, folder_fd >= 0 ? PathFileName(path) : path);
     if (file.is_open()) {
       MediaInfoRecord info;
       if (probe) {

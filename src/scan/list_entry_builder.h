@@ -35,8 +35,10 @@ struct ListEntry {
 // Reads the file at path into the cells of the plan's shown columns but the volume label: file name,
 // sizes, media info, title, creator, comment and folder, names converted from the file system's UTF-8
 // to CP932. A file that cannot be opened, or that is not a regular file (a folder, a FIFO, a device),
-// keeps its size and media cells empty and is never read, so a FIFO cannot block the scan.
-ListEntry ReadListEntry(const std::string& path, const ListEntryPlan& plan);
+// keeps its size and media cells empty and is never read, so a FIFO cannot block the scan. With
+// folder_fd, the folder of path held open, the file is opened by its name in it: the kernel then looks up
+// one name rather than every folder on the path.
+ListEntry ReadListEntry(const std::string& path, const ListEntryPlan& plan, int folder_fd = -1);
 
 // Reports "File %d Reading..." with progress_number (scan/scan_progress.h), inserts the entry's row at
 // index (at the end when the index lies beyond the rows) with the key, keeps the entry's path as the

@@ -118,6 +118,29 @@ TEST(IntakeRunCli, EveryReaderCountWritesTheSameBytes) {
   }
 }
 
+// A tree of one file a folder, read with few descriptors allowed: the folders held open for their files
+// never take those the files need, and every row is read as one reader reads it.
+TEST(IntakeRunCli, FewDescriptorsStillReadEveryFile) {
+  TempDir dir;
+  const std::string clip = ReadWholeFile(TESSAROLL_SOURCE_DIR "/tests/data/msmpeg4v2_pcm.avi");
+  for (int folder = 0; folder < 150; ++folder)
+    dir.Write("tree/f" + std::to_string(folder) + "/clip.avi", clip);
+  const std::string settings = dir.path() + "/no-such-settings.ini";
+  std::string lists[2];
+  for (const int threads : {1, 16}) {
+    DropFromMemory(dir.path() + "/tree");  // every reader at work, each with files in many folders
+    const std::string out = dir.path() + "/list-" + std::to_string(threads) + ".csv";
+    const ProgramResult run =
+        RunProgram("prlimit", {"--nofile=48:48", TESSAROLL_CLI_PATH, "-s", settings, "-j",
+                               std::to_string(threads), "-o", out, dir.path() + "/tree"});
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    lists[threads == 16] = ReadWholeFile(out);
+  }
+  EXPECT_EQ(std::count(lists[0].begin(), lists[0].end(), '\n'), 151);
+  EXPECT_NE(lists[0].find("PCM"), std::string::npos);
+  EXPECT_EQ(lists[1], lists[0]);
+}
+
 // Keys and progress numbers depend on the rows there are when each step's turn comes: a dropped
 // folder between files, into a list that already has rows.
 TEST_F(IntakeRunTest, KeysAndProgressAreThoseOfOneStepAfterAnother) {
