@@ -6,11 +6,7 @@
 namespace {
 
 bool FindSequenceStartCode(SequentialFileReader& reader) {
-  uint8_t first, second;
-  while (reader.ReadPair(&first, &second)) {
-    if (first == 0x01 && second == 0xB3) return true;
-  }
-  return false;
+  return reader.ReadPairsUntil([](uint8_t first, uint8_t second) { return first == 0x01 && second == 0xB3; });
 }
 
 std::optional<MpegSequenceHeader> ReadSequenceHeader(SequentialFileReader& reader) {
@@ -28,27 +24,22 @@ std::optional<MpegSequenceHeader> ReadSequenceHeader(SequentialFileReader& reade
 // Stops just after the 0xC0 that ends a start code prefix (00 00 01, or longer runs of such bytes).
 bool FindAudioPacket(SequentialFileReader& reader) {
   int run = 0;
-  uint8_t byte;
-  while (reader.ReadByte(&byte)) {
+  return reader.ReadBytesUntil([&run](uint8_t byte) {
     if (byte == 0x00 || byte == 0x01) {
       // Only "three or more" matters; holding the count there keeps a huge zero-filled file from
       // overflowing it.
       if (run < 3) ++run;
-    } else if (byte == 0xC0 && run >= 3) {
-      return true;
-    } else {
-      run = 0;
+      return false;
     }
-  }
-  return false;
+    if (byte == 0xC0 && run >= 3) return true;
+    run = 0;
+    return false;
+  });
 }
 
 bool FindLayerTwoSync(SequentialFileReader& reader) {
-  uint8_t first, second;
-  while (reader.ReadPair(&first, &second)) {
-    if (first == 0xFF && (second == 0xFC || second == 0xFD)) return true;
-  }
-  return false;
+  return reader.ReadPairsUntil(
+      [](uint8_t first, uint8_t second) { return first == 0xFF && (second == 0xFC || second == 0xFD); });
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "probe/mpeg_system_reader.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
+#include <string>
 
 #include "probe/media_info.h"
 #include "probe/mpeg_headers.h"
@@ -17,9 +17,8 @@ std::string AudioRateText(const MpegAudioHeader& audio) {
   const std::optional<int> kbit = LayerTwoBitRateKbit(audio.bit_rate_index);
   if (!tenths_khz || !kbit) return {};
   // Tenths rather than a float, so the text never takes a locale's decimal comma.
-  char text[64];
-  std::snprintf(text, sizeof text, "%d.%dkHz/%dkbit", *tenths_khz / 10, *tenths_khz % 10, *kbit);
-  return text;
+  return std::to_string(*tenths_khz / 10) + "." + std::to_string(*tenths_khz % 10) + "kHz/" +
+         std::to_string(*kbit) + "kbit";
 }
 
 // The file's bytes per second divided by 100 stand for its kbit per second.
@@ -30,9 +29,7 @@ std::string VideoRateText(uint64_t file_length, int64_t seconds,
   if (!audio_kbit) return {};
   const long long rate =
       static_cast<long long>(file_length / static_cast<uint64_t>(seconds) / 100) - *audio_kbit;
-  char text[64];
-  std::snprintf(text, sizeof text, "%lldkbit", rate);
-  return text;
+  return std::to_string(rate) + "kbit";
 }
 
 // Whole seconds of the service's answer; a negative answer counts as unknown.
@@ -60,9 +57,7 @@ void ReadMpegSystemWith(MediaFile& file, const std::string& path, const MpegRead
   MediaInfoRecord& info = MediaInfo();
   info.video_format = "MPEG1";
   if (headers.video) {
-    char size[64];
-    std::snprintf(size, sizeof size, "%dx%d", headers.video->width, headers.video->height);
-    info.picture_size = size;
+    info.picture_size = std::to_string(headers.video->width) + "x" + std::to_string(headers.video->height);
     if (const char* rate = MpegFrameRateText(headers.video->frame_rate_code)) info.frame_rate = rate;
   }
   if (headers.audio) {

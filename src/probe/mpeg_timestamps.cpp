@@ -104,7 +104,7 @@ std::optional<int64_t> MpegTimestampLengthMs(MediaFile& file, const MpegSystemHe
           ? kAudioFrameTicks[headers.audio->sampling_code]
           : 0;
   const size_t window = static_cast<size_t>(std::min<uint64_t>(file.size(), kMpegTimestampWindow));
-  const auto buffer = std::make_unique<char[]>(window);
+  const auto buffer = std::make_unique_for_overwrite<char[]>(window);
   std::map<unsigned char, StreamStamps> streams;
   std::string_view head = file.View(0, window, buffer.get());
   if (head.size() != window) return std::nullopt;

@@ -2,13 +2,14 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <optional>
+#include <string>
 
 #include "platform/cp932.h"
 #include "probe/codec_names.h"
 #include "probe/media_info.h"
+#include "probe/number_text.h"
 #include "probe/play_time.h"
 #include "probe/probe_media_file.h"
 #include "probe/riff_fields.h"
@@ -85,17 +86,13 @@ std::string VideoRateText(uint64_t riff_bytes, std::optional<int64_t> seconds, c
                           bool in_kbit) {
   if (!seconds || *seconds == 0) return "";
   const auto kilobytes = static_cast<int64_t>(riff_bytes / 1024);
-  char text[64];
   if (in_kbit) {
     // The whole file's kbit per second less exactly what the audio rate shows after its slash.
     std::optional<int64_t> audio_shown = audio ? AudioFigureShown(*audio) : std::nullopt;
     if (!audio_shown) return "";
-    std::snprintf(text, sizeof text, "%lldkbit",
-                  static_cast<long long>(kilobytes * 8 / *seconds - *audio_shown));
-  } else {
-    std::snprintf(text, sizeof text, "%lldKB", static_cast<long long>(kilobytes / *seconds));
+    return std::to_string(kilobytes * 8 / *seconds - *audio_shown) + "kbit";
   }
-  return text;
+  return std::to_string(kilobytes / *seconds) + "KB";
 }
 
 int CheckAvi(const AviHeaders& headers, const DecoderQuery& decoders) {
@@ -114,7 +111,6 @@ int CheckAvi(const AviHeaders& headers, const DecoderQuery& decoders) {
 
 void FillAvi(const AviHeaders& headers, uint64_t riff_bytes, bool mpeg4_rate) {
   MediaInfoRecord& info = MediaInfo();
-  char text[64];
   if (headers.video && headers.video->handler) info.video_format = VideoCodecName(*headers.video->handler);
   if (!headers.has_audio) {
     static const std::string kNoAudio = Utf8ToCp932("音声なし");
@@ -129,12 +125,10 @@ void FillAvi(const AviHeaders& headers, uint64_t riff_bytes, bool mpeg4_rate) {
         VideoRateText(riff_bytes, seconds, headers.audio ? &*headers.audio : nullptr, mpeg4_rate);
   }
   if (std::optional<double> fps = headers.video ? FramesPerSecond(*headers.video) : std::nullopt) {
-    std::snprintf(text, sizeof text, "%.2f", *fps);
-    info.frame_rate = text;
+    info.frame_rate = FixedText(*fps, 2);
   }
   if (headers.width && headers.height) {
-    std::snprintf(text, sizeof text, "%ux%u", *headers.width, *headers.height);
-    info.picture_size = text;
+    info.picture_size = std::to_string(*headers.width) + "x" + std::to_string(*headers.height);
   }
   if (seconds) FormatPlayTime(*seconds);
 }

@@ -32,6 +32,47 @@ class SequentialFileReader {
   }
   // Reads the next two bytes; false (and the reader at its end) when fewer than two remain.
   bool ReadPair(uint8_t* first, uint8_t* second) { return ReadByte(first) && ReadByte(second); }
+
+  // ReadByte until stop(byte) holds, and true just after that byte; false at the end. The header
+  // searches go through every byte up to what they seek, so the buffer is checked once a buffer, not
+  // once a byte.
+  template <typename Stop>
+  bool ReadBytesUntil(Stop stop) {
+    for (;;) {
+      const size_t start = next_;
+      while (next_ < buffered_.size()) {
+        if (stop(static_cast<uint8_t>(buffered_[next_++]))) {
+          position_ += next_ - start;
+          return true;
+        }
+      }
+      position_ += next_ - start;
+      uint8_t byte;
+      if (!ReadByte(&byte)) return false;
+      if (stop(byte)) return true;
+    }
+  }
+  // ReadPair until stop(first, second) holds, and true just after that pair; false at the end.
+  template <typename Stop>
+  bool ReadPairsUntil(Stop stop) {
+    for (;;) {
+      const size_t start = next_;
+      while (next_ + 2 <= buffered_.size()) {
+        const auto first = static_cast<uint8_t>(buffered_[next_]);
+        const auto second = static_cast<uint8_t>(buffered_[next_ + 1]);
+        next_ += 2;
+        if (stop(first, second)) {
+          position_ += next_ - start;
+          return true;
+        }
+      }
+      position_ += next_ - start;
+      // A pair across the end of the buffer, or the end of the file.
+      uint8_t first, second;
+      if (!ReadPair(&first, &second)) return false;
+      if (stop(first, second)) return true;
+    }
+  }
   // Offset of the next byte to be read: the number of bytes consumed so far.
   uint64_t position() const { return position_; }
   // Length of the file in bytes when it was opened; 0 when it is not open.
@@ -43,7 +84,7 @@ class SequentialFileReader {
   std::optional<MediaFile> owned_;
   MediaFile* file_;
   uint64_t position_ = 0;
-  std::array<char, 16384> buffer_{};
+  std::array<char, 16384> buffer_;  // filled by each read before use: no need to clear it for every file
   std::string_view buffered_;
   size_t next_ = 0;
   bool ended_ = false;

@@ -1,8 +1,9 @@
 #include "probe/wave_format.h"
 
-#include <cstdio>
+#include <string>
 
 #include "probe/codec_names.h"
+#include "probe/number_text.h"
 #include "probe/riff_fields.h"
 
 namespace {
@@ -44,12 +45,7 @@ std::optional<int64_t> AudioFigureShown(const WaveFormat& format) {
 std::string AudioRateText(const WaveFormat& format) {
   std::optional<int64_t> figure = AudioFigure(format);
   if (!figure || !format.samples_per_sec) return "";
-  char text[64];
-  double khz = *format.samples_per_sec / 1000.0;
-  if (*figure >= kBitRateThreshold) {
-    std::snprintf(text, sizeof text, "%.2fkHz/%lldkbit", khz, static_cast<long long>(*figure / 1000));
-  } else {
-    std::snprintf(text, sizeof text, "%.2fkHz/%lldbit", khz, static_cast<long long>(*figure));
-  }
-  return text;
+  const std::string khz = FixedText(*format.samples_per_sec / 1000.0, 2) + "kHz/";
+  if (*figure >= kBitRateThreshold) return khz + std::to_string(*figure / 1000) + "kbit";
+  return khz + std::to_string(*figure) + "bit";
 }

@@ -150,3 +150,29 @@ TEST(MpegHeaders, ZeroOneFillEndsEverySearch) {
   EXPECT_FALSE(result.headers.audio);
   EXPECT_EQ(after_header.size(), result.stopped_at);
 }
+
+// The searches find the same headers, and stop at the same byte, wherever the reader's buffers end: the
+// audio packet start, its sync pair (on either side of a buffer's end, or across it) and the sequence
+// start code (at even offsets only) each moved over the end of the head and of the buffer after it.
+TEST(MpegHeaders, SearchesCarryOnAcrossTheReadersBuffers) {
+  const std::string audio = std::string("\x00\x00\x01\xC0\x07", 5) + MpegAudioFrameBytes(11, 1);
+  const std::string front = StreamStart();
+  for (const size_t boundary : {size_t{8192}, size_t{8192 + 16384}}) {
+    for (size_t shift = 0; shift < 12; ++shift) {
+      SCOPED_TRACE(std::to_string(boundary) + " " + std::to_string(shift));
+      const size_t pad = boundary - front.size() - 8 + shift;
+      const SearchResult audio_found =
+          Search(front + std::string(pad, '\x55') + audio + std::string(64, '\x55'));
+      ASSERT_TRUE(audio_found.headers.audio);
+      EXPECT_EQ(11, audio_found.headers.audio->bit_rate_index);
+      EXPECT_EQ(front.size() + pad + 8, audio_found.stopped_at);
+
+      const size_t even_pad = boundary - 40 + 2 * (shift / 2);  // the start code pair at boundary - 4 ...
+      const SearchResult video_found = Search(std::string(even_pad, '\x55') + front + audio);
+      ASSERT_TRUE(video_found.headers.video);
+      EXPECT_EQ(352, video_found.headers.video->width);
+      ASSERT_TRUE(video_found.headers.audio);
+      EXPECT_EQ(even_pad + front.size() + 8, video_found.stopped_at);
+    }
+  }
+}
