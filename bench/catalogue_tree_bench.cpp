@@ -29,7 +29,7 @@ extern char** environ;
 
 namespace {
 
-constexpr int kWarmRounds = 7;
+constexpr int kWarmRounds = 15;
 constexpr int kColdRounds = 5;
 constexpr int kFloorThreads = 16;
 constexpr double kWarmGoal = 1.3;  // catalogue / sequential floor, warm
@@ -105,7 +105,9 @@ std::string MinAndMedian(const std::vector<double>& values) {
 
 // Rounds of every subject in turn, so a change in the machine's other load falls on all of them alike.
 // Before each cold run of the command the cache is dropped and the command started once (--version),
-// so the cold figure is that of the tree and not of loading the program.
+// so the cold figure is that of the tree and not of loading the program. Before each warm run the subject
+// runs once untimed: a system that pages out what has not been read for a while (DAMON's reclaim, say)
+// would otherwise have each subject read part of the tree from the disk again.
 void Measure(std::vector<Subject>& subjects, const std::string& cli, bool cold) {
   const int rounds = cold ? kColdRounds : kWarmRounds;
   for (int round = 0; round < rounds; ++round) {
@@ -113,7 +115,7 @@ void Measure(std::vector<Subject>& subjects, const std::string& cli, bool cold) 
       if (cold) {
         DropCaches();
         if (subject.catalogue) RunCommand({cli, "--version"});
-      } else if (round == 0) {
+      } else {
         subject.run();  // fills the cache
       }
       (cold ? subject.cold : subject.warm).push_back(TimeRun(subject));
@@ -125,7 +127,11 @@ void PrintRatio(const char* what, const Subject& catalogue, const std::vector<do
                 const Subject& floor, const std::vector<double>& floor_times, double goal) {
   if (catalogue_times.empty() || floor_times.empty()) return;
   const double ratio = Median(catalogue_times) / Median(floor_times);
-  std::printf("%s: %s / %s = %.2fx", what, catalogue.name.c_str(), floor.name.c_str(), ratio);
+  // The ratio of the fastest runs too: on a machine whose speed wanders, the medians wander with it.
+  const double fastest = *std::min_element(catalogue_times.begin(), catalogue_times.end()) /
+                         *std::min_element(floor_times.begin(), floor_times.end());
+  std::printf("%s: %s / %s = %.2fx (fastest runs %.2fx)", what, catalogue.name.c_str(), floor.name.c_str(),
+              ratio, fastest);
   if (goal > 0) std::printf("   (goal <= %.1fx: %s)", goal, ratio <= goal ? "goal met" : "goal missed");
   std::printf("\n");
 }
