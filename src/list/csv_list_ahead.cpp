@@ -28,12 +28,12 @@ void CsvListAhead::RowAdded(int row) {
   ListFileRowsFromList().read(static_cast<size_t>(row), cells_);
   WriteCsvRow(cells_, line_, output_, &check_);
   ++rows_;
-  if (text_.text().size() > kMostBytes) GiveUp();
+  if (text_.size() > kMostBytes) GiveUp();
 }
 
 void CsvListAhead::GiveUp() {
   given_up_ = true;
-  std::string().swap(text_.text());
+  text_.Clear();
 }
 
 bool CsvListAhead::MadeAhead() const {
@@ -46,7 +46,7 @@ ListFileResult CsvListAhead::Write(const std::string& path, bool append) {
   ListFileResult result;
   result.path = path;
   FileReplacement file(path, append);
-  file.Write(text_.text());
+  for (const std::string& piece : text_.pieces()) file.Write(piece);
   result.unreadable_cells = FinishCsvCheck(check_, columns_, ListFileRowsFromList());
   static_cast<WriteResult&>(result) = file.Commit();
   return result;

@@ -4,6 +4,7 @@
 // catalogues this way; formatting then costs no time of its own, since it runs while the files are read.
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "list/csv_round_trip.h"
@@ -37,9 +38,26 @@ class CsvListAhead {
   void RowAdded(int row);
   void GiveUp();
 
+  // The text as the output passes it on, in its pieces of a few hundred kilobytes: one string grown to
+  // the whole would be copied, and its memory touched anew, each time it doubled.
+  class Pieces : public ListTextSink {
+   public:
+    void Put(std::string_view text) override {
+      pieces_.emplace_back(text);
+      size_ += text.size();
+    }
+    size_t size() const { return size_; }
+    const std::vector<std::string>& pieces() const { return pieces_; }
+    void Clear() { *this = Pieces(); }
+
+   private:
+    std::vector<std::string> pieces_;
+    size_t size_ = 0;
+  };
+
   ListFileEncoding encoding_;
   ListFileColumns columns_;
-  StringTextSink text_;
+  Pieces text_;
   ListFileOutput output_;
   CsvReadBackCheck check_;
   std::vector<std::string_view> cells_;

@@ -90,7 +90,9 @@ struct IntakeRun::Slot {
   int progress_offset = 0;
   bool key_known = false;  // a folder's walk gives each row's key after the row
   bool ready = false;
-  ListEntry entry;
+  // Apart from the slot: the walk lists a whole tree ahead of the readers, and slots that each held a
+  // row's cells would take megabytes before the first is read.
+  std::unique_ptr<ListEntry> entry;
 };
 
 struct IntakeRun::Shared {
@@ -250,8 +252,9 @@ void IntakeRun::Read(int reader) {
   Shared& shared = *shared_;
   uint64_t disk_blocks = ThreadDiskReadBlocks();
   std::unique_lock lock(shared.mutex);
-  std::vector<std::pair<std::string, int>> claimed;  // path, folder descriptor
-  std::vector<ListEntry> entries;
+  // The path (the slot keeps it until the file is read) and the folder descriptor of each file claimed.
+  std::vector<std::pair<const std::string*, int>> claimed;
+  std::vector<std::unique_ptr<ListEntry>> entries;
   if (reader >= shared.memory_readers) {
     shared.wide.wait(lock, [&] { return shared.stopped || shared.disk_bound || shared.AllClaimed(); });
   }
@@ -270,12 +273,12 @@ void IntakeRun::Read(int reader) {
     for (size_t i = 0; i < count; ++i) {
       Slot& slot = shared.slots[first + i - shared.first_slot];
       // The slot keeps its folder open until the file is read.
-      claimed.push_back({slot.path, slot.folder ? slot.folder->Descriptor() : -1});
+      claimed.push_back({&slot.path, slot.folder ? slot.folder->Descriptor() : -1});
     }
     lock.unlock();
     entries.clear();
     for (const auto& [path, folder_fd] : claimed)
-      entries.push_back(ReadListEntry(path, shared.plan, folder_fd));
+      entries.push_back(std::make_unique<ListEntry>(ReadListEntry(*path, shared.plan, folder_fd)));
     const uint64_t blocks_now = ThreadDiskReadBlocks();
     const bool waited_for_disk = blocks_now != disk_blocks;
     disk_blocks = blocks_now;
@@ -313,7 +316,7 @@ std::vector<IntakeRun::Slot*> IntakeRun::ReadyFront(bool wait) {
 // Drops the first count slots, committed. Their rows' memory goes back before the lock is taken.
 void IntakeRun::DropFront(const std::vector<Slot*>& front, size_t count) {
   Shared& shared = *shared_;
-  for (size_t i = 0; i < count; ++i) front[i]->entry = {};
+  for (size_t i = 0; i < count; ++i) front[i]->entry.reset();
   bool room_was_full;
   {
     const std::lock_guard lock(shared.mutex);
@@ -335,10 +338,10 @@ void IntakeRun::Commit(const Slot& slot) {
     if (step.kind == IntakeStep::Kind::kFolder) ClearVolumeLabelCache();
   }
   if (step.kind == IntakeStep::Kind::kFolder) {
-    CommitListEntry(slot.entry, shared.plan, ListRowCount(), shared.step_rows_before + slot.key_offset,
+    CommitListEntry(*slot.entry, shared.plan, ListRowCount(), shared.step_rows_before + slot.key_offset,
                     shared.step_rows_before + slot.progress_offset);
   } else {
-    CommitListEntry(slot.entry, shared.plan, step.index, ListRowCount(), step.index);
+    CommitListEntry(*slot.entry, shared.plan, step.index, ListRowCount(), step.index);
   }
   ++shared.committed;
 }
@@ -384,7 +387,7 @@ void IntakeRun::RunHere() {
   for (size_t step = 0; step < shared.steps.size(); ++step) {
     for (ScannedFile& file : StepFiles(shared.steps[step], shared.plan, shared.stopped)) {
       Slot slot{step, std::move(file.path), nullptr, file.key_offset, file.progress_offset, true, true, {}};
-      slot.entry = ReadListEntry(slot.path, shared.plan);
+      slot.entry = std::make_unique<ListEntry>(ReadListEntry(slot.path, shared.plan));
       Commit(slot);
     }
   }
