@@ -7,7 +7,10 @@
 #include "platform/file_replacement.h"
 
 CsvListAhead::CsvListAhead(ListFileEncoding encoding)
-    : encoding_(encoding), columns_(ListFileColumnsFromList()), output_(text_, encoding) {
+    : encoding_(encoding),
+      columns_(ListFileColumnsFromList()),
+      list_rows_(ListFileRowsFromList()),
+      output_(text_, encoding) {
   given_up_ = ListRowCount() != 0;
   if (!given_up_) WriteCsvHeader(columns_, output_, &check_);
   ListEvents events;
@@ -25,7 +28,7 @@ CsvListAhead::~CsvListAhead() {
 void CsvListAhead::RowAdded(int row) {
   if (given_up_) return;
   if (row != rows_ || row != ListRowCount() - 1) return GiveUp();
-  ListFileRowsFromList().read(static_cast<size_t>(row), cells_);
+  list_rows_.read(static_cast<size_t>(row), cells_);
   WriteCsvRow(cells_, line_, output_, &check_);
   ++rows_;
   if (text_.size() > kMostBytes) GiveUp();

@@ -57,6 +57,7 @@ class CsvListAhead {
 
   ListFileEncoding encoding_;
   ListFileColumns columns_;
+  ListFileRows list_rows_;  // reads any row by the columns of now (its count is not kept up)
   Pieces text_;
   ListFileOutput output_;
   CsvReadBackCheck check_;

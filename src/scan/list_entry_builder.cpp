@@ -100,12 +100,12 @@ int64_t CommitListEntry(const ListEntry& entry, const ListEntryPlan& plan, int i
   ReportScanProgress(progress_number);
   // An index past the end appends, as the command line's counter can run ahead of the rows.
   const int row = std::clamp(index, 0, ListRowCount());
-  std::vector<std::string_view> cells(1, entry.cells[kColFileName]);
+  // Display positions run below the column count; the list drops those past its columns.
+  std::vector<std::string_view> cells(kColumnCount);
+  cells[0] = entry.cells[kColFileName];
   auto place = [&](int column, std::string_view text) {
     const int position = plan.position[column];
-    if (position < 0) return;
-    if (static_cast<size_t>(position) >= cells.size()) cells.resize(position + 1);
-    cells[position] = text;
+    if (position >= 0 && position < kColumnCount) cells[position] = text;
   };
   for (int column = kColFileName + 1; column < kColumnCount; ++column) place(column, entry.cells[column]);
   std::string volume;
