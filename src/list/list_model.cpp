@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <deque>
 #include <numeric>
-#include <unordered_map>
 #include <utility>
 
+#include "list/folder_table.h"
 #include "list/row_cells.h"
 
 namespace {
@@ -19,29 +19,6 @@ struct Row {
   bool checked = false;
   bool selected = false;
   bool misaligned = false;
-};
-
-// The folders of the rows' paths, each kept once: the rows of a scan share a few folders. Entry 0 is the
-// empty folder of a path without one.
-class FolderTable {
- public:
-  FolderTable() = default;
-  // The entries point into the map's own keys, which a move keeps in place and a copy would not.
-  FolderTable(const FolderTable&) = delete;
-  FolderTable& operator=(const FolderTable&) = delete;
-  FolderTable(FolderTable&&) = default;
-  FolderTable& operator=(FolderTable&&) = default;
-
-  uint32_t Intern(const std::string& folder) {
-    const auto [found, added] = ids_.try_emplace(folder, static_cast<uint32_t>(folders_.size()));
-    if (added) folders_.push_back(&found->first);
-    return found->second;
-  }
-  const std::string& Folder(uint32_t id) const { return *folders_[id]; }
-
- private:
-  std::unordered_map<std::string, uint32_t> ids_{{std::string(), 0}};
-  std::vector<const std::string*> folders_{&ids_.begin()->first};
 };
 
 struct Store {
@@ -65,8 +42,13 @@ bool RowExists(int row) {
   return row >= 0 && static_cast<size_t>(row) < TheStore().rows.size();
 }
 
+// Position 0, the file name, is there even before the columns are set.
+size_t PositionCount() {
+  return std::max<size_t>(TheStore().columns.size(), 1);
+}
+
 bool PositionExists(int position) {
-  return position == 0 || (position > 0 && position < static_cast<int>(TheStore().columns.size()));
+  return position >= 0 && static_cast<size_t>(position) < PositionCount();
 }
 
 ListColumn* ColumnAt(int position) {
@@ -79,44 +61,6 @@ template <typename... Args>
 void Notify(const std::function<void(Args...)>& observer, Args... args) {
   if (observer) observer(args...);
 }
-
-}  // namespace
-
-int ListRowCount() {
-  return static_cast<int>(TheStore().rows.size());
-}
-
-std::string_view ListCellView(int row, int position) {
-  if (!RowExists(row) || !PositionExists(position)) return {};
-  return TheStore().rows[row].cells.Get(position);
-}
-
-void ListRowCellViews(int row, size_t count, std::vector<std::string_view>& cells) {
-  cells.resize(count);
-  if (!RowExists(row)) {
-    std::fill(cells.begin(), cells.end(), std::string_view());
-    return;
-  }
-  const Store& store = TheStore();
-  // Cells beyond the columns read as empty, as ListCellView gives them.
-  const size_t positions = std::min(count, std::max<size_t>(store.columns.size(), 1));
-  cells.resize(positions);
-  store.rows[row].cells.GetAll(cells);
-  cells.resize(count);
-}
-
-std::string ListGetCell(int row, int position, size_t capacity) {
-  if (capacity == 0) return {};
-  return std::string(ListCellView(row, position).substr(0, capacity - 1));
-}
-
-void ListSetCell(int row, int position, const std::string& text) {
-  if (!RowExists(row) || !PositionExists(position)) return;
-  TheStore().rows[row].cells.Set(position, text);
-  Notify(TheStore().events.cell_changed, row, position);
-}
-
-namespace {
 
 void InsertRow(int position, Row&& added) {
   Store& store = TheStore();
@@ -136,6 +80,33 @@ void SetRowPath(Row& row, const std::string& path) {
 
 }  // namespace
 
+int ListRowCount() {
+  return static_cast<int>(TheStore().rows.size());
+}
+
+std::string_view ListCellView(int row, int position) {
+  if (!RowExists(row) || !PositionExists(position)) return {};
+  return TheStore().rows[row].cells.Get(position);
+}
+
+void ListRowCellViews(int row, size_t count, std::vector<std::string_view>& cells) {
+  // Cells beyond the columns read as empty, as ListCellView gives them.
+  cells.assign(RowExists(row) ? std::min(count, PositionCount()) : 0, std::string_view());
+  if (!cells.empty()) TheStore().rows[row].cells.GetAll(cells);
+  cells.resize(count);
+}
+
+std::string ListGetCell(int row, int position, size_t capacity) {
+  if (capacity == 0) return {};
+  return std::string(ListCellView(row, position).substr(0, capacity - 1));
+}
+
+void ListSetCell(int row, int position, const std::string& text) {
+  if (!RowExists(row) || !PositionExists(position)) return;
+  TheStore().rows[row].cells.Set(position, text);
+  Notify(TheStore().events.cell_changed, row, position);
+}
+
 void ListInsertRow(int position, int32_t key, const std::string& file_name) {
   Row added;
   added.key = key;
@@ -147,7 +118,7 @@ void ListInsertFilledRow(int position, int32_t key, std::vector<std::string_view
                          const std::string& path) {
   Row added;
   added.key = key;
-  cells.resize(std::min(cells.size(), std::max<size_t>(TheStore().columns.size(), 1)));
+  cells.resize(std::min(cells.size(), PositionCount()));
   added.cells.Assign(cells);
   SetRowPath(added, path);
   InsertRow(position, std::move(added));
@@ -157,7 +128,7 @@ void ListInsertRows(int position, const std::function<void(const ListRowAdder& a
   Store& store = TheStore();
   const size_t row = static_cast<size_t>(std::clamp(position, 0, ListRowCount()));
   const size_t old_count = store.rows.size();
-  const size_t columns = std::max<size_t>(store.columns.size(), 1);
+  const size_t columns = PositionCount();
   Notify(store.events.before_reset);
   std::vector<std::string_view> shown;
   produce([&](int32_t key, const std::vector<std::string_view>& cells, bool misaligned) {
