@@ -89,6 +89,7 @@ ListFileEncoding OutputEncoding(const CliOptions& options) {
   return options.bom ? ListFileEncoding::kUtf8WithBom : ListFileEncoding::kCp932;
 }
 
+// ahead, when given, holds the -o file made ahead (a CSV file).
 bool WriteOutput(const CliOptions& options, CsvListAhead* ahead) {
   const ListFileEncoding encoding = OutputEncoding(options);
   if (options.output.empty()) {
@@ -101,9 +102,9 @@ bool WriteOutput(const CliOptions& options, CsvListAhead* ahead) {
     return true;
   }
   const ListFileKind kind = ListFileKindOfName(options.output);
-  ListFileResult result = ahead && kind == kListFileCsv ? ahead->Write(options.output, options.append)
-                                                        : WriteListFile(options.output, kind, options.append,
-                                                                        ReadHtmlOptions(), encoding);
+  ListFileResult result =
+      ahead ? ahead->Write(options.output, options.append)
+            : WriteListFile(options.output, kind, options.append, ReadHtmlOptions(), encoding);
   for (const CsvUnreadableCell& cell : result.unreadable_cells) {
     Warn(options, options.output,
          "line " + std::to_string(cell.line_no) + ", " +

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <deque>
 #include <numeric>
+#include <span>
 #include <utility>
 
 #include "list/folder_table.h"
@@ -90,10 +91,10 @@ std::string_view ListCellView(int row, int position) {
 }
 
 void ListRowCellViews(int row, size_t count, std::vector<std::string_view>& cells) {
+  cells.assign(count, std::string_view());
   // Cells beyond the columns read as empty, as ListCellView gives them.
-  cells.assign(RowExists(row) ? std::min(count, PositionCount()) : 0, std::string_view());
-  if (!cells.empty()) TheStore().rows[row].cells.GetAll(cells);
-  cells.resize(count);
+  if (RowExists(row))
+    TheStore().rows[row].cells.GetAll(std::span(cells).first(std::min(count, PositionCount())));
 }
 
 std::string ListGetCell(int row, int position, size_t capacity) {
@@ -114,12 +115,11 @@ void ListInsertRow(int position, int32_t key, const std::string& file_name) {
   InsertRow(position, std::move(added));
 }
 
-void ListInsertFilledRow(int position, int32_t key, std::vector<std::string_view>& cells,
+void ListInsertFilledRow(int position, int32_t key, const std::vector<std::string_view>& cells,
                          const std::string& path) {
   Row added;
   added.key = key;
-  cells.resize(std::min(cells.size(), PositionCount()));
-  added.cells.Assign(cells);
+  added.cells.Assign(std::span(cells).first(std::min(cells.size(), PositionCount())));
   SetRowPath(added, path);
   InsertRow(position, std::move(added));
 }
@@ -130,12 +130,10 @@ void ListInsertRows(int position, const std::function<void(const ListRowAdder& a
   const size_t old_count = store.rows.size();
   const size_t columns = PositionCount();
   Notify(store.events.before_reset);
-  std::vector<std::string_view> shown;
   produce([&](int32_t key, const std::vector<std::string_view>& cells, bool misaligned) {
-    shown.assign(cells.begin(), cells.begin() + std::min(cells.size(), columns));
     Row& added = store.rows.emplace_back();
     added.key = key;
-    added.cells.Assign(shown);
+    added.cells.Assign(std::span(cells).first(std::min(cells.size(), columns)));
     added.misaligned = misaligned;
   });
   // Added at the end and turned into place: no row already there moves more than once.

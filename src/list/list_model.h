@@ -21,9 +21,8 @@ void ListSetCell(int row, int position, const std::string& text);
 // 0..count is taken as the nearest end). The new row is unchecked and unselected.
 void ListInsertRow(int position, int32_t key, const std::string& file_name);
 // Places a new row as ListInsertRow does, with its cells by display position (those past the last column
-// are dropped, and cells is cut to the columns) and its file's path (ListSetRowPath) already in place when
-// the observers hear of it.
-void ListInsertFilledRow(int position, int32_t key, std::vector<std::string_view>& cells,
+// dropped) and its file's path (ListSetRowPath) already in place when the observers hear of it.
+void ListInsertFilledRow(int position, int32_t key, const std::vector<std::string_view>& cells,
                          const std::string& path);
 // Inserts many rows at position (taken as ListInsertRow takes it), in the order add is called while
 // produce runs: each with its key, its cells by display position (past the last column dropped) and its

@@ -8,7 +8,7 @@ std::string_view RowCells::Get(int position) const {
   return std::string_view(bytes_).substr(start, ends_[position] - start);
 }
 
-void RowCells::GetAll(std::vector<std::string_view>& cells) const {
+void RowCells::GetAll(std::span<std::string_view> cells) const {
   const size_t held = std::min<size_t>(cells.size(), count_);
   uint32_t start = 0;
   for (size_t position = 0; position < held; ++position) {
@@ -34,7 +34,7 @@ void RowCells::Set(int position, std::string_view text) {
   if (bytes_.capacity() > 2 * bytes_.size() + 64) bytes_.shrink_to_fit();
 }
 
-void RowCells::Assign(const std::vector<std::string_view>& cells) {
+void RowCells::Assign(std::span<const std::string_view> cells) {
   count_ = static_cast<uint8_t>(std::min<size_t>(cells.size(), kMaxCells));
   size_t size = 0;
   for (int position = 0; position < count_; ++position) size += cells[position].size();

@@ -3,9 +3,9 @@
 // rows, and a separate string per cell would cost an allocation and its overhead for each of them.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class RowCells {
  public:
@@ -14,13 +14,13 @@ class RowCells {
 
   // The cell at the position; empty for one never set or out of range.
   std::string_view Get(int position) const;
-  // Sets every one of cells (its size unchanged) to the cell at its position, as Get gives it.
-  void GetAll(std::vector<std::string_view>& cells) const;
+  // Sets every one of cells to the cell at its position, as Get gives it.
+  void GetAll(std::span<std::string_view> cells) const;
   // Sets the cell at the position (0 to kMaxCells - 1; others are ignored).
   void Set(int position, std::string_view text);
   // Sets every cell at once from the cells by position (those past kMaxCells are ignored), in a block
   // of exactly their size.
-  void Assign(const std::vector<std::string_view>& cells);
+  void Assign(std::span<const std::string_view> cells);
 
  private:
   std::string bytes_;                       // the cells one after another

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "list/list_model.h"
@@ -70,7 +71,8 @@ ListEntryPlan CurrentListEntryPlan() {
 ListEntry ReadListEntry(const std::string& path, const ListEntryPlan& plan, int folder_fd) {
   ListEntry entry;
   entry.path = path;
-  entry.cells[kColFileName] = Utf8ToCp932(PathFileName(path));
+  const std::string name = PathFileName(path);
+  entry.cells[kColFileName] = Utf8ToCp932(name);
   const bool file_shown =
       AnyShown(plan, {kColSizeBytes, kColSizeMB, kColSizeKB, kColTitle, kColCreator, kColComment});
   const bool media_shown = AnyShown(plan, {kColVideoFormat, kColAudioFormat, kColVideoRate, kColAudioRate,
@@ -80,12 +82,12 @@ ListEntry ReadListEntry(const std::string& path, const ListEntryPlan& plan, int 
   const bool probe = media_shown || (container_tags && AnyShown(plan, {kColTitle, kColCreator, kColComment}));
   if (file_shown || media_shown) {
     // One open serves the size, the tags and the probe.
-    MediaFile file(folder_fd >= 0 ? folder_fd : AT_FDCWD, folder_fd >= 0 ? PathFileName(path) : path);
+    MediaFile file(folder_fd >= 0 ? folder_fd : AT_FDCWD, folder_fd >= 0 ? name : path);
     if (file.is_open()) {
       MediaInfoRecord info;
       if (probe) {
         ProbeMediaFile(file, path, false, InstalledDecoders(), plan.probe);
-        info = MediaInfo();
+        info = std::move(MediaInfo());  // the thread's record, which the next probe clears first
       }
       if (file_shown) TakeFileCells(file, info, container_tags, plan, entry);
       if (media_shown) TakeMediaCells(info, entry);
